@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing Kelvara need.
+# Does nothing when they are already there. Sourced by run.sh and test.sh.
+set -euo pipefail
+
+kelvara_packages=(
+    cmake ninja-build g++ clang pkg-config
+    qt6-base-dev qt6-svg-dev libgl-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    locales xvfb xauth fonts-dejavu-core
+)
+
+kelvara_sudo() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+kelvara_install_deps() {
+    local missing=()
+    local p
+    for p in "${kelvara_packages[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$p")
+        fi
+    done
+    if [ "${#missing[@]}" -gt 0 ]; then
+        echo "Installing: ${missing[*]}"
+        kelvara_sudo apt-get update -qq
+        kelvara_sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+    fi
+    # The number-format tests run under a Russian locale.
+    if ! locale -a 2>/dev/null | grep -qiE '^ru_RU\.utf-?8$'; then
+        echo "Generating the ru_RU.UTF-8 locale"
+        kelvara_sudo sed -i 's/^# *\(ru_RU.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+        grep -q '^ru_RU.UTF-8 UTF-8' /etc/locale.gen || echo 'ru_RU.UTF-8 UTF-8' | kelvara_sudo tee -a /etc/locale.gen >/dev/null
+        kelvara_sudo locale-gen >/dev/null
+    fi
+}

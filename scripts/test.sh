@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Builds and runs the whole test suite twice (a normal build, and one under
+# AddressSanitizer and UndefinedBehaviorSanitizer), then runs each fuzzer for a
+# bounded time. Fails when any of them fails.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/deps.sh
+kelvara_install_deps
+
+jobs=$(nproc)
+fuzz_seconds=${KELVARA_FUZZ_SECONDS:-20}
+
+echo "== normal build =="
+cmake --preset default >/dev/null
+cmake --build --preset default -j "$jobs"
+ctest --preset default -j "$jobs"
+
+echo "== AddressSanitizer + UndefinedBehaviorSanitizer build =="
+cmake --preset asan >/dev/null
+cmake --build --preset asan -j "$jobs"
+ctest --preset asan -j "$jobs"
+
+echo "== fuzzers (${fuzz_seconds} s each) =="
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j "$jobs"
+export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1"
+export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+for f in build/fuzz/fuzz/fuzz_*; do
+    [ -x "$f" ] || continue
+    name=$(basename "$f")
+    corpus=$(mktemp -d)
+    cp fuzz/corpus/"${name#fuzz_}"/* "$corpus"/ 2>/dev/null || true
+    echo "-- $name"
+    "$f" -max_total_time="$fuzz_seconds" -max_len=65536 -rss_limit_mb=2048 "$corpus" 2>"$corpus.log" \
+        || { tail -50 "$corpus.log"; echo "$name found a fault"; exit 1; }
+    grep -E '^(#[0-9]+ +DONE|Done)' "$corpus.log" | tail -1 || true
+    rm -rf "$corpus" "$corpus.log"
+done
+echo "All test runs passed."

@@ -1,0 +1,198 @@
+// The main window's control handlers, driven through a headless view.
+#include <gtest/gtest.h>
+
+#include "calc/gap_model.h"
+#include "support/data_root.h"
+#include "window/headless_view.h"
+#include "window/kelvara_dlg.h"
+
+namespace kelvara {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::DataRoot;
+
+class Handlers : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dlg.Open(data.program())); }
+
+    void ClickShape(int id) {
+        view.ClickRadio(id, {ctl::kShapeE, ctl::kShapeEI, ctl::kShapeER, ctl::kShapeETD,
+                             ctl::kShapeOther});
+        dlg.OnShapeChanged();
+    }
+
+    DataRoot data;
+    HeadlessView view;
+    CKelvaraDlg dlg{view};
+};
+
+struct KoCase {
+    const char16_t* typed;
+    const char16_t* shown;
+};
+
+class WindowFillLimit : public Handlers, public ::testing::WithParamInterface<KoCase> {};
+
+TEST_P(WindowFillLimit, CutsAbove04WhileTyping) {
+    view.Type(ctl::kKo, GetParam().typed);
+    dlg.OnKoChanged();
+    EXPECT_EQ(view.GetText(ctl::kKo), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Typing, WindowFillLimit,
+                         ::testing::Values(KoCase{u"0,4", u"0,4"}, KoCase{u"0,45", u"0.4"},
+                                           KoCase{u"0,39", u"0,39"}, KoCase{u"0.4000", u"0.4000"},
+                                           KoCase{u"0.40001", u"0.4"}, KoCase{u"5", u"0.4"},
+                                           KoCase{u"abc", u"abc"}, KoCase{u"", u""}));
+
+TEST_F(Handlers, MainsThenDcConvertsTheVoltages) {
+    view.ClickRadio(ctl::kRadioAC, {ctl::kRadioDC, ctl::kRadioAC});
+    dlg.OnRadioAC();
+    EXPECT_EQ(view.GetText(ctl::kUmin), u"207");
+    EXPECT_EQ(view.GetText(ctl::kUmax), u"253");
+    view.ClickRadio(ctl::kRadioDC, {ctl::kRadioDC, ctl::kRadioAC});
+    dlg.OnRadioDC();
+    EXPECT_EQ(view.GetText(ctl::kUmin), u"279");
+    EXPECT_EQ(view.GetText(ctl::kUmax), u"342");
+    // DC clicked again while DC is checked changes nothing.
+    view.Type(ctl::kUmin, u"300");
+    dlg.OnRadioDC();
+    EXPECT_EQ(view.GetText(ctl::kUmin), u"300");
+}
+
+TEST_F(Handlers, DcRoundsHalfAwayFromZeroAndStopsAtAComma) {
+    view.ClickRadio(ctl::kRadioAC, {ctl::kRadioDC, ctl::kRadioAC});
+    dlg.OnRadioAC();
+    view.Type(ctl::kUmin, u"230,5");
+    view.ClickRadio(ctl::kRadioDC, {ctl::kRadioDC, ctl::kRadioAC});
+    dlg.OnRadioDC();
+    EXPECT_EQ(view.GetText(ctl::kUmin), u"311");  // 230 × 1.35 = 310.5
+}
+
+TEST_F(Handlers, TransistorRadiosOnlySwitchTheEdits) {
+    view.ClickRadio(ctl::kRadioUnas, {ctl::kRadioUnas, ctl::kRadioRds});
+    dlg.OnRadioUnas();
+    EXPECT_TRUE(view.IsEnabled(ctl::kUnas));
+    EXPECT_FALSE(view.IsEnabled(ctl::kRds));
+    EXPECT_EQ(dlg.inputs().rds, 1);  // until the next take
+    dlg.Calculate();
+    EXPECT_EQ(dlg.inputs().rds, 0);
+    view.ClickRadio(ctl::kRadioRds, {ctl::kRadioUnas, ctl::kRadioRds});
+    dlg.OnRadioRds();
+    EXPECT_FALSE(view.IsEnabled(ctl::kUnas));
+    EXPECT_TRUE(view.IsEnabled(ctl::kRds));
+}
+
+TEST_F(Handlers, ShapeChangeKeepsTheIndexWhenItExists) {
+    // E holds three cores in the test database.
+    dlg.inputs().coreIndex = 2;
+    view.ListSelect(ctl::kCoreList, 2);
+    ClickShape(ctl::kShapeE);
+    EXPECT_EQ(view.ListSelection(ctl::kCoreList), 2);
+    EXPECT_EQ(dlg.inputs().core, u"E 55/28/21");
+    EXPECT_GT(view.pictureInvalidations, 0);
+}
+
+TEST_F(Handlers, ShapeChangeFallsBackToTheFirstEntry) {
+    ClickShape(ctl::kShapeE);
+    dlg.inputs().coreIndex = 5;
+    ClickShape(ctl::kShapeE);
+    EXPECT_EQ(view.ListSelection(ctl::kCoreList), 0);
+    EXPECT_EQ(dlg.inputs().core, u"E 25/13/7");
+    EXPECT_EQ(view.GetText(ctl::kAe), u"52");
+    EXPECT_TRUE(dlg.lastRunCompleted());
+}
+
+TEST_F(Handlers, OtherFamilyListsRmCores) {
+    ClickShape(ctl::kShapeOther);
+    ASSERT_EQ(view.ListCount(ctl::kCoreList), 1);
+    EXPECT_EQ(view.ListItem(ctl::kCoreList, 0), u"RM 10");
+    EXPECT_EQ(dlg.inputs().core, u"RM 10");
+}
+
+TEST_F(Handlers, CoreNameGuardUndoesTypingOutsideTheAddingModes) {
+    view.Type(ctl::kCoreList, u"E 4");
+    dlg.OnCoreTextEdited();
+    EXPECT_EQ(view.GetText(ctl::kCoreList), u"E 40/16/12");
+    dlg.inputs().add_by_data = 1;
+    view.Type(ctl::kCoreList, u"New core");
+    dlg.OnCoreTextEdited();
+    EXPECT_EQ(view.GetText(ctl::kCoreList), u"New core");
+}
+
+TEST_F(Handlers, GapAndAlRadiosConvertTheValue) {
+    const Text al = view.GetText(ctl::kResAL);
+    ASSERT_FALSE(al.empty());
+    view.ClickRadio(ctl::kRadioAL, {ctl::kRadioGap, ctl::kRadioAL});
+    dlg.OnALRadio();
+    EXPECT_EQ(view.GetText(ctl::kZazor), al);
+    EXPECT_EQ(view.GetText(ctl::kGapLabel), u"Требуемая величина AL, не более");
+    EXPECT_EQ(view.GetText(ctl::kGapUnit), u"");
+    EXPECT_EQ(dlg.inputs().yes_al, 1);
+    EXPECT_TRUE(dlg.lastRunCompleted());
+
+    const double alNow = dlg.results().AL;
+    view.ClickRadio(ctl::kRadioGap, {ctl::kRadioGap, ctl::kRadioAL});
+    dlg.OnGapRadio();
+    EXPECT_EQ(view.GetText(ctl::kGapLabel), u"Требуемый немагнитный зазор, не менее");
+    EXPECT_EQ(view.GetText(ctl::kGapUnit), u"мм");
+    // The equivalent gap of that AL, rounded up to 0.01 mm.
+    const double gap = ParseDecimal(view.GetText(ctl::kZazor));
+    const GapForAL exact = GapFromAL(alNow, 1.0, dlg.coreRecord(), dlg.material().mu,
+                                     ResidualGap(dlg.coreRecord(), dlg.material().mu));
+    EXPECT_GE(gap + 1e-9, exact.gap);
+    EXPECT_LT(gap, exact.gap + 0.0100001);
+    EXPECT_EQ(dlg.inputs().yes_al, 0);
+}
+
+TEST_F(Handlers, UnreadableMaterialGoesBackToTheLoadedOne) {
+    // Select 3C90, then remove N87 and try to go back to it.
+    view.ListSelect(ctl::kMaterialList, 0);
+    dlg.OnMaterialSelected();
+    EXPECT_EQ(dlg.inputs().mater, u"3C90 Ferroxcube");
+    fs::remove(data.root() / "Ferrites_Materials" / "N87 Epcos.txt");
+    const int runs = dlg.calculationsRun();
+    view.ListSelect(ctl::kMaterialList, 1);
+    dlg.OnMaterialSelected();
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].text, u"Не удалось прочитать файл материала \"N87 Epcos.txt\".");
+    EXPECT_EQ(view.messages[0].caption, u"Внимание!");
+    EXPECT_EQ(view.ListSelection(ctl::kMaterialList), 0);
+    EXPECT_EQ(dlg.inputs().mater, u"3C90 Ferroxcube");
+    EXPECT_EQ(dlg.calculationsRun(), runs);
+}
+
+TEST_F(Handlers, MaterialSelectionIsIgnoredWhileAddingACore) {
+    view.SetChecked(ctl::kAddByData, true);
+    const int runs = dlg.calculationsRun();
+    view.ListSelect(ctl::kMaterialList, 0);
+    dlg.OnMaterialSelected();
+    EXPECT_EQ(dlg.inputs().mater, u"N87 Epcos");
+    EXPECT_EQ(dlg.calculationsRun(), runs);
+}
+
+TEST_F(Handlers, NotificationsDuringAnExchangeAreIgnored) {
+    // A handler called while an exchange runs does nothing; here simulated by
+    // a view that calls the window-fill handler from inside SetText.
+    struct ReentrantView : HeadlessView {
+        CKelvaraDlg* dlg = nullptr;
+        int calls = 0;
+        void SetText(int id, const Text& text) override {
+            HeadlessView::SetText(id, text);
+            if (dlg && id == ctl::kKo) {
+                ++calls;
+                dlg->OnKoChanged();
+            }
+        }
+    } reentrant;
+    CKelvaraDlg other(reentrant);
+    reentrant.dlg = &other;
+    other.inputs().ko = u"0,9";
+    other.Show();
+    EXPECT_EQ(reentrant.calls, 1);
+    EXPECT_EQ(reentrant.GetText(ctl::kKo), u"0,9");
+}
+
+}  // namespace
+}  // namespace kelvara

@@ -1,0 +1,205 @@
+// The opening road of the main window, driven through a headless view.
+#include <gtest/gtest.h>
+
+#include "designs/design_file.h"
+#include "support/data_root.h"
+#include "window/headless_view.h"
+#include "window/kelvara_dlg.h"
+
+namespace kelvara {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::DataRoot;
+using testing::ReadBytes;
+using testing::WriteUtf16;
+
+struct Window {
+    HeadlessView view;
+    CKelvaraDlg dlg{view};
+};
+
+TEST(OpeningRoad, FirstStartWritesDefaultsAndCalculates) {
+    DataRoot data;
+    Window w;
+    ASSERT_TRUE(w.dlg.Open(data.program()));
+    const fs::path ini = data.program() / "Kelvara.ini";
+    ASSERT_TRUE(fs::exists(ini));
+    // Written from the defaults before anything else ran.
+    EXPECT_EQ(ReadBytes(ini), DesignFileBytes(DesignInputs{}));
+
+    const DesignInputs& in = w.dlg.inputs();
+    // Shape "E" because the default core implies it.
+    EXPECT_TRUE(w.view.IsChecked(ctl::kShapeE));
+    EXPECT_FALSE(w.view.IsChecked(ctl::kShapeETD));
+    EXPECT_TRUE(w.view.IsChecked(ctl::kRadioRds));
+    EXPECT_FALSE(w.view.IsEnabled(ctl::kUnas));
+    EXPECT_TRUE(w.view.IsEnabled(ctl::kRds));
+    EXPECT_TRUE(w.view.IsChecked(ctl::kRadioDC));
+    EXPECT_TRUE(w.view.IsChecked(ctl::kVypr0));
+    EXPECT_TRUE(w.view.IsChecked(ctl::kRadioGap));
+    EXPECT_FALSE(w.view.IsChecked(ctl::kYesD));
+    EXPECT_FALSE(w.view.IsChecked(ctl::kAddBySize));
+    EXPECT_FALSE(w.view.IsChecked(ctl::kAddByData));
+    // The calculation ran and normalised the fields.
+    EXPECT_TRUE(w.dlg.lastRunCompleted());
+    EXPECT_EQ(w.view.GetText(ctl::kBm), u"0.12");
+    EXPECT_EQ(w.view.GetText(ctl::kQ), u"0.4");
+    EXPECT_EQ(w.view.GetText(ctl::kUnas), u"1.464");
+    EXPECT_EQ(w.view.GetText(ctl::kD11), u"0.63");
+    EXPECT_FALSE(w.view.GetText(ctl::kResN1).empty());
+    EXPECT_NE(w.view.GetText(ctl::kResFCtl), u"");
+    EXPECT_NE(w.view.GetText(ctl::kResFCtl), u"?");
+    EXPECT_EQ(in.core, u"E 40/16/12");
+    EXPECT_EQ(w.view.GetText(ctl::kCoreList), u"E 40/16/12");
+    EXPECT_EQ(w.view.GetText(ctl::kAe), u"149");
+    EXPECT_EQ(w.view.GetText(ctl::kGapLabel), u"Требуемый немагнитный зазор, не менее");
+    EXPECT_EQ(w.view.GetText(ctl::kGapUnit), u"мм");
+    for (int id : kCoreDataEdits) EXPECT_FALSE(w.view.IsEnabled(id)) << id;
+    // A user core file was created empty.
+    EXPECT_TRUE(fs::exists(data.root() / "Bases_Cores" / "UserFerritesCores.txt"));
+    EXPECT_EQ(fs::file_size(data.root() / "Bases_Cores" / "UserFerritesCores.txt"), 0u);
+}
+
+TEST(OpeningRoad, DataLiveInTheParentOfTheCurrentFolder) {
+    DataRoot data;
+    Window w;
+    ASSERT_TRUE(w.dlg.Open(data.program()));
+    EXPECT_EQ(fs::path(w.dlg.dataRoot()).lexically_normal(),
+              (fs::absolute(data.root()) / "").lexically_normal());
+    EXPECT_EQ(fs::path(w.dlg.settingsFolder()).lexically_normal(),
+              (fs::absolute(data.program()) / "").lexically_normal());
+}
+
+TEST(OpeningRoad, RemembersTheInputsOfTheLastRun) {
+    DataRoot data;
+    DesignInputs remembered;
+    remembered.core = u"ETD 34/17/11";
+    remembered.Fr = u"80";
+    remembered.yes_al = 1;
+    remembered.zazor = u"2000";
+    ASSERT_TRUE(WriteDesignFile(data.program() / "Kelvara.ini", remembered));
+    Window w;
+    ASSERT_TRUE(w.dlg.Open(data.program()));
+    EXPECT_TRUE(w.view.IsChecked(ctl::kShapeETD));
+    EXPECT_EQ(w.view.GetText(ctl::kCoreList), u"ETD 34/17/11");
+    EXPECT_EQ(w.view.GetText(ctl::kFr), u"80");
+    EXPECT_EQ(w.view.GetText(ctl::kGapLabel), u"Требуемая величина AL, не более");
+    EXPECT_EQ(w.view.GetText(ctl::kGapUnit), u"");
+}
+
+TEST(OpeningRoad, UnknownMaterialFallsBackToTheFirstEntry) {
+    DataRoot data;
+    DesignInputs remembered;
+    remembered.mater = u"Removed material";
+    ASSERT_TRUE(WriteDesignFile(data.program() / "Kelvara.ini", remembered));
+    Window w;
+    ASSERT_TRUE(w.dlg.Open(data.program()));
+    // Sorted ignoring case: "3C90 Ferroxcube" comes first.
+    EXPECT_EQ(w.view.ListItem(ctl::kMaterialList, 0), u"3C90 Ferroxcube");
+    EXPECT_EQ(w.view.ListSelection(ctl::kMaterialList), 0);
+    EXPECT_EQ(w.dlg.inputs().mater, u"3C90 Ferroxcube");
+    EXPECT_TRUE(w.view.messages.empty());
+}
+
+TEST(OpeningRoad, MaterialFoundByItsBeginningTakesTheFullName) {
+    DataRoot data;
+    DesignInputs remembered;
+    remembered.mater = u"n87";
+    ASSERT_TRUE(WriteDesignFile(data.program() / "Kelvara.ini", remembered));
+    Window w;
+    ASSERT_TRUE(w.dlg.Open(data.program()));
+    EXPECT_EQ(w.dlg.inputs().mater, u"N87 Epcos");
+    EXPECT_EQ(w.dlg.material().nB, 3);
+    EXPECT_TRUE(w.view.messages.empty());
+}
+
+TEST(OpeningRoad, MissingWireTableEndsWithOnlyItsMessage) {
+    DataRoot data;
+    fs::remove(data.root() / "Wire.txt");
+    const std::string before = testing::Utf16Bytes(u"Fr\t= 55\r\n");
+    testing::WriteBytes(data.program() / "Kelvara.ini", before);
+    Window w;
+    EXPECT_FALSE(w.dlg.Open(data.program()));
+    ASSERT_EQ(w.view.messages.size(), 1u);
+    EXPECT_EQ(w.view.messages[0].caption, u"Внимание!");
+    const Text expected = u"В папке " + w.dlg.dataRoot().u16string() +
+                          u" отсутствует файл \"Wire.txt\".\nДо свидания!";
+    EXPECT_EQ(w.view.messages[0].text, expected);
+    EXPECT_EQ(ReadBytes(data.program() / "Kelvara.ini"), before);
+    EXPECT_EQ(w.dlg.calculationsRun(), 0);
+}
+
+TEST(OpeningRoad, EmptyMaterialFolderEndsWithItsMessage) {
+    DataRoot data;
+    fs::remove_all(data.root() / "Ferrites_Materials");
+    fs::create_directories(data.root() / "Ferrites_Materials");
+    testing::WriteBytes(data.root() / "Ferrites_Materials" / "notes.doc", "x");
+    Window w;
+    EXPECT_FALSE(w.dlg.Open(data.program()));
+    ASSERT_EQ(w.view.messages.size(), 1u);
+    EXPECT_EQ(w.view.messages[0].text,
+              u"В папке \"Ferrites_Materials\" отсутствуют все файлы материалов.\nДо свидания!");
+    EXPECT_EQ(w.dlg.calculationsRun(), 0);
+}
+
+TEST(OpeningRoad, MissingCoreFileIsReportedAndNothingIsCalculated) {
+    DataRoot data;
+    fs::remove(data.root() / "Bases_Cores" / "FerritesCores.txt");
+    Window w;
+    ASSERT_TRUE(w.dlg.Open(data.program()));
+    ASSERT_EQ(w.view.messages.size(), 1u);
+    EXPECT_EQ(w.view.messages[0].text, u"В папке \"Bases_Cores\" отсутствует файл \"FerritesCores.txt\"");
+    EXPECT_EQ(w.view.ListCount(ctl::kCoreList), 0);
+    EXPECT_EQ(w.dlg.calculationsRun(), 0);
+    EXPECT_EQ(w.view.GetText(ctl::kResN1), u"");
+}
+
+TEST(OpeningRoad, UnreadableMaterialAtStartIsReportedAndTheInputCheckStops) {
+    DataRoot data;
+    // Larger than any file the program reads.
+    testing::WriteBytes(data.root() / "Ferrites_Materials" / "N87 Epcos.txt",
+                        std::string(17u << 20, ' '));
+    Window w;
+    ASSERT_TRUE(w.dlg.Open(data.program()));
+    ASSERT_EQ(w.view.messages.size(), 2u);
+    EXPECT_EQ(w.view.messages[0].caption, u"Внимание!");
+    EXPECT_EQ(w.view.messages[0].text, u"Не удалось прочитать файл материала \"N87 Epcos.txt\".");
+    // No material is loaded yet: the selection stays and the calculation
+    // reports the missing permeability.
+    EXPECT_EQ(w.dlg.inputs().mater, u"N87 Epcos");
+    EXPECT_EQ(w.view.messages[1].text, u"Недопустимое значение: Магнитная проницаемость материала.");
+    EXPECT_FALSE(w.dlg.lastRunCompleted());
+}
+
+TEST(ExitCommand, TypedValueIsRememberedForTheNextStart) {
+    DataRoot data;
+    {
+        Window w;
+        ASSERT_TRUE(w.dlg.Open(data.program()));
+        w.view.Type(ctl::kJ, u"4,5");
+        w.dlg.OnExit();
+        EXPECT_TRUE(w.view.messages.empty());
+    }
+    Window next;
+    ASSERT_TRUE(next.dlg.Open(data.program()));
+    EXPECT_EQ(next.view.GetText(ctl::kJ), u"4.5");  // the start-up calculation normalises it
+    DesignInputs saved;
+    ASSERT_TRUE(ReadDesignFile(data.program() / "Kelvara.ini", saved));
+    EXPECT_EQ(saved.j, u"4,5");
+}
+
+TEST(ExitCommand, FailedWriteIsReported) {
+    DataRoot data;
+    Window w;
+    ASSERT_TRUE(w.dlg.Open(data.program()));
+    fs::remove(data.program() / "Kelvara.ini");
+    fs::create_directories(data.program() / "Kelvara.ini");
+    w.dlg.OnExit();
+    ASSERT_EQ(w.view.messages.size(), 1u);
+    EXPECT_EQ(w.view.messages[0].caption, u"Ошибка!");
+    EXPECT_EQ(w.view.messages[0].text, u"Не удалось записать файл \"Kelvara.ini\".");
+}
+
+}  // namespace
+}  // namespace kelvara

@@ -1,0 +1,413 @@
+#include "window/kelvara_dlg.h"
+
+#include <cmath>
+
+#include "calc/gap_model.h"
+#include "designs/design_file.h"
+#include "refdata/core_database.h"
+#include "refdata/material.h"
+#include "refdata/wire_table.h"
+#include "window/messages.h"
+
+namespace kelvara {
+
+namespace fs = std::filesystem;
+
+const std::array<int, 12> kCoreDataEdits = {ctl::kMu,   ctl::kDimA, ctl::kDimB, ctl::kDimC,
+                                            ctl::kDimD, ctl::kDimH, ctl::kDimh, ctl::kDimI,
+                                            ctl::kAe,   ctl::kAn,   ctl::kLe,   ctl::kVe};
+
+namespace {
+
+// Sets a flag for the duration of an exchange.
+class ExchangeGuard {
+public:
+    explicit ExchangeGuard(bool& flag) : flag_(flag), old_(flag) { flag_ = true; }
+    ~ExchangeGuard() { flag_ = old_; }
+
+private:
+    bool& flag_;
+    bool old_;
+};
+
+bool IsSeparator(char16_t c) { return c == u'/' || c == static_cast<char16_t>(fs::path::preferred_separator); }
+
+Text WithTrailingSeparator(const fs::path& p) {
+    Text t = p.u16string();
+    if (!t.empty() && !IsSeparator(t.back())) t.push_back(static_cast<char16_t>(fs::path::preferred_separator));
+    return t;
+}
+
+template <typename Fields>
+void ShowFields(View& view, const DesignInputs& in, const Fields& fields) {
+    for (const FieldDef& f : fields) {
+        switch (f.kind) {
+            case FieldKind::Text:
+                if (f.controls[0] == ctl::kCoreList || f.controls[0] == ctl::kMaterialList) break;
+                if (view.GetText(f.controls[0]) != in.*(f.text)) view.SetText(f.controls[0], in.*(f.text));
+                break;
+            case FieldKind::Choice:
+                for (int b = 0; b < f.controlCount; ++b) view.SetChecked(f.controls[b], in.*(f.number) == b);
+                break;
+            case FieldKind::Flag:
+                // A flag outside 0..2 is shown as 0; only 1 shows a check mark.
+                view.SetChecked(f.controls[0], in.*(f.number) == 1);
+                break;
+        }
+    }
+}
+
+template <typename Fields>
+void TakeFields(const View& view, DesignInputs& in, const Fields& fields) {
+    for (const FieldDef& f : fields) {
+        switch (f.kind) {
+            case FieldKind::Text:
+                if (f.controls[0] == ctl::kCoreList || f.controls[0] == ctl::kMaterialList) break;
+                in.*(f.text) = view.GetText(f.controls[0]);
+                break;
+            case FieldKind::Choice: {
+                int32_t checked = -1;
+                for (int b = 0; b < f.controlCount; ++b) {
+                    if (view.IsChecked(f.controls[b])) {
+                        checked = b;
+                        break;
+                    }
+                }
+                in.*(f.number) = checked;
+                break;
+            }
+            case FieldKind::Flag:
+                in.*(f.number) = view.IsChecked(f.controls[0]) ? 1 : 0;
+                break;
+        }
+    }
+}
+
+}  // namespace
+
+CKelvaraDlg::CKelvaraDlg(View& view) : view_(view) {}
+
+// --- Exchanges ---------------------------------------------------------------
+
+void CKelvaraDlg::Show() {
+    ExchangeGuard guard(exchanging_);
+    ShowFields(view_, in_, kDesignFileFields);
+    ShowFields(view_, in_, kCoreGroupFields);
+    for (const ResultFieldDef& r : kResultFields) {
+        const Text& t = res_.text[r.field];
+        if (view_.GetText(r.controlId) != t) view_.SetText(r.controlId, t);
+    }
+}
+
+void CKelvaraDlg::Take() {
+    ExchangeGuard guard(exchanging_);
+    TakeFields(view_, in_, kDesignFileFields);
+    TakeFields(view_, in_, kCoreGroupFields);
+}
+
+// --- Messages ----------------------------------------------------------------
+
+void CKelvaraDlg::Message(std::u16string_view caption, std::u16string_view text) {
+    view_.MessageBox(caption, text, View::Buttons::Ok);
+}
+
+void CKelvaraDlg::Warning(TextView text) { view_.MessageBox(kCaptionWarning, text, View::Buttons::Ok); }
+
+void CKelvaraDlg::ErrorMessage(TextView text) {
+    view_.MessageBox(kCaptionError, text, View::Buttons::Ok);
+}
+
+void CKelvaraDlg::WriteFailed(const fs::path& file) {
+    Text text(msg::kWriteFailedBefore);
+    text += file.filename().u16string();
+    text += msg::kWriteFailedAfter;
+    ErrorMessage(text);
+}
+
+// --- Opening -------------------------------------------------------------------
+
+void CKelvaraDlg::SetFolders(const fs::path& currentDir) {
+    std::error_code ec;
+    fs::path settings = fs::absolute(currentDir, ec);
+    if (ec) settings = currentDir;
+    settings = settings.lexically_normal();
+    settingsFolder_ = WithTrailingSeparator(settings);
+    // The data root is the parent of the settings folder; with no separator
+    // left (a root folder) it is empty and the data files are named relative
+    // to the current folder.
+    Text s = settingsFolder_.u16string();
+    while (!s.empty() && IsSeparator(s.back())) s.pop_back();
+    size_t cut = Text::npos;
+    for (size_t i = s.size(); i-- > 0;) {
+        if (IsSeparator(s[i])) {
+            cut = i;
+            break;
+        }
+    }
+    dataRoot_ = cut == Text::npos ? fs::path() : fs::path(s.substr(0, cut + 1));
+}
+
+void CKelvaraDlg::SetDataRoot(const fs::path& dataRoot) { dataRoot_ = dataRoot; }
+
+bool CKelvaraDlg::LoadWireTable() {
+    auto table = ReadWireTable(dataRoot_ / "Wire.txt");
+    if (!table) {
+        Text text(msg::kWireMissingBefore);
+        text += dataRoot_.empty() ? Text() : WithTrailingSeparator(dataRoot_);
+        text += msg::kWireMissingAfter;
+        Warning(text);
+        return false;
+    }
+    wires_ = std::move(*table);
+    return true;
+}
+
+bool CKelvaraDlg::BuildMaterialList() {
+    view_.ListClear(ctl::kMaterialList);
+    for (const Text& name : ListMaterials(dataRoot_ / "Ferrites_Materials")) {
+        view_.ListAdd(ctl::kMaterialList, name);
+    }
+    if (view_.ListCount(ctl::kMaterialList) == 0) {
+        Warning(msg::kNoMaterials);
+        return false;
+    }
+    return true;
+}
+
+int CKelvaraDlg::FindListPrefix(int listId, TextView prefix, int start) const {
+    const int count = view_.ListCount(listId);
+    for (int i = std::max(start, 0); i < count; ++i) {
+        if (StartsWithIgnoreCase(view_.ListItem(listId, i), prefix)) return i;
+    }
+    return -1;
+}
+
+void CKelvaraDlg::SelectMaterialByName() {
+    int index = FindListPrefix(ctl::kMaterialList, in_.mater, 0);
+    if (index < 0) index = 0;
+    view_.ListSelect(ctl::kMaterialList, index);
+    // The field holds the selected entry's full name, so the file read is
+    // always one that exists.
+    in_.mater = view_.ListItem(ctl::kMaterialList, index);
+}
+
+fs::path CKelvaraDlg::MaterialFile(TextView name) const {
+    Text file(name);
+    file += u".txt";
+    return dataRoot_ / "Ferrites_Materials" / fs::path(file);
+}
+
+bool CKelvaraDlg::ReadSelectedMaterial() {
+    if (ReadMaterialFile(MaterialFile(in_.mater), material_, materialText_)) {
+        loadedMaterial_ = in_.mater;
+        return true;
+    }
+    Text text(msg::kMaterialUnreadableBefore);
+    text += in_.mater;
+    text += msg::kMaterialUnreadableAfter;
+    Warning(text);
+    if (!loadedMaterial_.empty()) {
+        // Back to the material whose data are loaded, so the list never shows
+        // one material while the calculation uses another.
+        in_.mater = loadedMaterial_;
+        const int count = view_.ListCount(ctl::kMaterialList);
+        for (int i = 0; i < count; ++i) {
+            if (view_.ListItem(ctl::kMaterialList, i) == loadedMaterial_) {
+                view_.ListSelect(ctl::kMaterialList, i);
+                break;
+            }
+        }
+    }
+    return false;
+}
+
+void CKelvaraDlg::LoadCoreDatabase() {
+    const CoreFiles files = ReadCoreFiles(dataRoot_);
+    if (!files.shippedFound) Warning(msg::kNoCoreFile);
+    coreText_ = JoinCoreTexts(files.shipped, files.user);
+}
+
+void CKelvaraDlg::ShowGapLabels() {
+    const bool al = in_.yes_al != 0;
+    view_.SetText(ctl::kGapLabel, Text(al ? kALReqLabel : kGapReqLabel));
+    view_.SetText(ctl::kGapUnit, al ? Text() : Text(u"мм"));
+}
+
+void CKelvaraDlg::EnableTransistorEdits() {
+    view_.SetEnabled(ctl::kUnas, in_.rds != 1);
+    view_.SetEnabled(ctl::kRds, in_.rds == 1);
+}
+
+bool CKelvaraDlg::Open(const fs::path& currentDir) {
+    const fs::path ini = currentDir / fs::path(Text(kSettingsFileName));
+    if (!ReadDesignFile(ini, in_)) {
+        if (!WriteDesignFile(ini, in_)) WriteFailed(ini);
+    }
+    SetFolders(currentDir);
+    if (!LoadWireTable()) return false;
+    if (in_.mater.empty()) in_.mater = kDefaultMaterial;
+    Show();
+    ShowGapLabels();
+    EnableTransistorEdits();
+    if (!BuildMaterialList()) return false;
+    SelectMaterialByName();
+    ReadSelectedMaterial();
+    LoadCoreDatabase();
+    SelectCoreByName(in_.core);
+    for (int id : kCoreDataEdits) view_.SetEnabled(id, false);
+    return true;
+}
+
+// --- Core list -------------------------------------------------------------
+
+void CKelvaraDlg::FillCoreList() {
+    Take();
+    view_.ListClear(ctl::kCoreList);
+    for (const Text& name : CoreNamesOfFamily(coreText_, in_.shape)) view_.ListAdd(ctl::kCoreList, name);
+}
+
+void CKelvaraDlg::SelectCoreByName(Text name) {
+    in_.shape = ShapeFromName(name);
+    Show();
+    FillCoreList();
+    const int found = FindListPrefix(ctl::kCoreList, name, 0);
+    if (found >= 0) in_.coreIndex = found;
+    view_.ListSelect(ctl::kCoreList, in_.coreIndex);
+    ShowSelectedCore();
+}
+
+void CKelvaraDlg::ShowSelectedCore() {
+    if (in_.add_by_size == 1 || in_.add_by_data == 1) return;
+    Take();
+    in_.coreIndex = view_.ListSelection(ctl::kCoreList);
+    if (in_.coreIndex == -1) return;
+    in_.core = view_.ListItem(ctl::kCoreList, in_.coreIndex);
+    const CoreData data = LookupCore(coreText_, in_.core);
+    in_.Ae = data.Ae;
+    in_.An = data.An;
+    in_.le = data.le;
+    in_.mu = data.mu;
+    in_.Ve = data.Ve;
+    coreRec_ = data.record;
+    Show();
+    Calculate();
+}
+
+bool CKelvaraDlg::Calculate() {
+    Take();
+    ++calculationsRun_;
+    lastRunCompleted_ = RunCalculation(in_, res_, coreRec_, material_, wires_, *this);
+    return lastRunCompleted_;
+}
+
+// --- Handlers --------------------------------------------------------------
+
+void CKelvaraDlg::OnKoChanged() {
+    if (exchanging_) return;
+    Take();
+    if (ParseDecimal(Replaced(in_.ko, u',', u'.')) > 0.4) in_.ko = u"0.4";
+    Show();
+}
+
+void CKelvaraDlg::OnRadioUnas() {
+    if (exchanging_) return;
+    view_.SetEnabled(ctl::kUnas, true);
+    view_.SetEnabled(ctl::kRds, false);
+}
+
+void CKelvaraDlg::OnRadioRds() {
+    if (exchanging_) return;
+    view_.SetEnabled(ctl::kUnas, false);
+    view_.SetEnabled(ctl::kRds, true);
+}
+
+void CKelvaraDlg::OnRadioDC() {
+    if (exchanging_) return;
+    if (in_.setevoe != 1) return;
+    Take();
+    // Mains voltages become the rectified DC, rounded half away from zero;
+    // a comma ends the number here.
+    in_.Umin = FormatFixed(std::round(ParseDecimal(in_.Umin) * 1.35), 0);
+    in_.Umax = FormatFixed(std::round(ParseDecimal(in_.Umax) * 1.35), 0);
+    Show();
+}
+
+void CKelvaraDlg::OnRadioAC() {
+    if (exchanging_) return;
+    Take();
+    in_.Umin = u"207";
+    in_.Umax = u"253";
+    Show();
+}
+
+void CKelvaraDlg::OnShapeChanged() {
+    if (exchanging_) return;
+    FillCoreList();
+    if (in_.coreIndex > view_.ListCount(ctl::kCoreList) - 1) in_.coreIndex = 0;
+    view_.ListSelect(ctl::kCoreList, in_.coreIndex);
+    ShowSelectedCore();
+    view_.InvalidatePicture();
+}
+
+void CKelvaraDlg::OnUseDiametersClicked() {
+    if (exchanging_) return;
+    Calculate();
+}
+
+void CKelvaraDlg::OnCoreTextEdited() {
+    if (exchanging_) return;
+    if (in_.add_by_size == 1 || in_.add_by_data == 1) return;
+    view_.ListSelect(ctl::kCoreList, in_.coreIndex);
+    Show();
+}
+
+void CKelvaraDlg::OnCoreSelected() {
+    if (exchanging_) return;
+    ShowSelectedCore();
+}
+
+void CKelvaraDlg::OnMaterialSelected() {
+    if (exchanging_) return;
+    Take();
+    if (in_.add_by_size == 1 || in_.add_by_data == 1) return;
+    const int sel = view_.ListSelection(ctl::kMaterialList);
+    if (sel < 0) return;
+    in_.mater = view_.ListItem(ctl::kMaterialList, sel);
+    if (!ReadSelectedMaterial()) return;
+    Show();
+    Calculate();
+}
+
+void CKelvaraDlg::OnGapRadio() {
+    if (exchanging_) return;
+    Take();
+    view_.SetText(ctl::kGapLabel, Text(kGapReqLabel));
+    view_.SetText(ctl::kGapUnit, u"мм");
+    // The gap equivalent to the AL of the last calculation, rounded up to
+    // 0.01 mm. Before any calculation there is no AL to convert and the
+    // field keeps its text.
+    if (std::isfinite(res_.AL) && res_.AL > 0) {
+        const GapForAL g = GapFromAL(res_.AL, 1.0, coreRec_, material_.mu, res_.gapRes);
+        in_.zazor = FormatFixed(g.gap + 0.005, 2);
+    }
+    Show();
+    Calculate();
+}
+
+void CKelvaraDlg::OnALRadio() {
+    if (exchanging_) return;
+    Take();
+    view_.SetText(ctl::kGapLabel, Text(kALReqLabel));
+    view_.SetText(ctl::kGapUnit, Text());
+    in_.zazor = view_.GetText(ctl::kResAL);
+    Show();
+    Calculate();
+}
+
+void CKelvaraDlg::OnExit() {
+    Take();
+    const fs::path ini = settingsFolder_ / fs::path(Text(kSettingsFileName));
+    if (!WriteDesignFile(ini, in_)) WriteFailed(ini);
+}
+
+}  // namespace kelvara

@@ -1,0 +1,117 @@
+// The main window's behaviour without any toolkit: it owns every record of a
+// run and works on the controls only through a View.
+#pragma once
+
+#include <filesystem>
+#include <vector>
+
+#include "calc/calculate.h"
+#include "calc/design_inputs.h"
+#include "calc/design_results.h"
+#include "refdata/records.h"
+#include "window/view.h"
+
+namespace kelvara {
+
+inline constexpr std::u16string_view kDefaultMaterial = u"N87 Epcos";
+inline constexpr std::u16string_view kSettingsFileName = u"Kelvara.ini";
+
+// The twelve core-data edits, disabled outside the adding modes.
+extern const std::array<int, 12> kCoreDataEdits;
+
+class CKelvaraDlg : private CalcHost {
+public:
+    explicit CKelvaraDlg(View& view);
+
+    // --- Exchanges between the record and the controls -------------------
+    void Show();  // record → controls
+    void Take();  // controls → record
+    // True while an exchange runs: change notifications are then ignored.
+    bool Exchanging() const { return exchanging_; }
+
+    // --- Opening the window ----------------------------------------------
+    // Runs the opening steps with `currentDir` as the current folder. Returns
+    // false when the window must close at once (no "Wire.txt", no material);
+    // "Kelvara.ini" is then not rewritten.
+    bool Open(const std::filesystem::path& currentDir);
+
+    // Pieces of the opening road, shared with kelvara-calc.
+    void SetFolders(const std::filesystem::path& currentDir);
+    void SetDataRoot(const std::filesystem::path& dataRoot);
+    bool LoadWireTable();           // message on failure
+    bool BuildMaterialList();       // message when the folder holds no material
+    void SelectMaterialByName();    // first entry beginning with `mater`, else the first
+    bool ReadSelectedMaterial();    // reads `mater`'s file; message on failure
+    void LoadCoreDatabase();
+    void SelectCoreByName(Text name);
+    void ShowGapLabels();           // result label 1012 and unit 1017 by yes_al
+    void EnableTransistorEdits();   // edits 1000/1128 by rds
+
+    // --- Operations --------------------------------------------------------
+    void FillCoreList();
+    void ShowSelectedCore();
+    // Runs the design calculation; returns true when it went to its end.
+    bool Calculate();
+
+    // --- Control handlers ----------------------------------------------------
+    void OnCalculate() { Calculate(); }
+    void OnKoChanged();
+    void OnRadioUnas();
+    void OnRadioRds();
+    void OnRadioDC();
+    void OnRadioAC();
+    void OnShapeChanged();
+    void OnUseDiametersClicked();
+    void OnCoreTextEdited();
+    void OnCoreSelected();
+    void OnMaterialSelected();
+    void OnGapRadio();
+    void OnALRadio();
+    // Remembers the inputs; the window then closes (also when the write failed).
+    void OnExit();
+
+    // --- State -----------------------------------------------------------
+    DesignInputs& inputs() { return in_; }
+    const DesignInputs& inputs() const { return in_; }
+    const DesignResults& results() const { return res_; }
+    const CoreRecord& coreRecord() const { return coreRec_; }
+    const MaterialLossData& material() const { return material_; }
+    const WireTable& wires() const { return wires_; }
+    const Text& coreText() const { return coreText_; }
+    const std::filesystem::path& settingsFolder() const { return settingsFolder_; }
+    const std::filesystem::path& dataRoot() const { return dataRoot_; }
+    // True when the last calculation started by any road went to its end.
+    bool lastRunCompleted() const { return lastRunCompleted_; }
+    int calculationsRun() const { return calculationsRun_; }
+
+    View& view() { return view_; }
+
+    // Messages through the view.
+    void Warning(TextView text);
+    void ErrorMessage(TextView text);
+    void WriteFailed(const std::filesystem::path& file);
+
+protected:
+    View& view_;
+    DesignInputs in_;
+    DesignResults res_;
+    CoreRecord coreRec_;
+    MaterialLossData material_;
+    Text materialText_;
+    Text loadedMaterial_;  // the material whose data are loaded (empty: none yet)
+    WireTable wires_;
+    Text coreText_;
+    std::filesystem::path settingsFolder_;
+    std::filesystem::path dataRoot_;
+    bool exchanging_ = false;
+    bool lastRunCompleted_ = false;
+    int calculationsRun_ = 0;
+
+private:
+    void Refresh() override { Show(); }
+    void Message(std::u16string_view caption, std::u16string_view text) override;
+    int FindListPrefix(int listId, TextView prefix, int start) const;
+    std::filesystem::path MaterialFile(TextView name) const;
+};
+
+}  // namespace kelvara
