@@ -1,0 +1,237 @@
+// End-to-end tests of the built kelvara-calc on a temporary data root.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sys/wait.h>
+
+#include "cli/mini_json.h"
+#include "designs/design_file.h"
+#include "support/data_root.h"
+
+namespace kelvara {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::DataRoot;
+using testing::Json;
+using testing::JsonParser;
+
+struct CalcRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Quote(const std::string& s) {
+    std::string q = "'";
+    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+CalcRun RunCalc(const fs::path& cwd, const std::vector<std::string>& args) {
+    const fs::path errFile = cwd / ".stderr";
+    std::string cmd = "cd " + Quote(cwd.string()) + " && " + Quote(KELVARA_CALC_PATH);
+    for (const auto& a : args) cmd += " " + Quote(a);
+    cmd += " 2>" + Quote(errFile.string());
+    CalcRun r;
+    FILE* p = popen(cmd.c_str(), "r");
+    if (!p) return r;
+    char buf[4096];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
+    const int status = pclose(p);
+    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    r.err = testing::ReadBytes(errFile);
+    fs::remove(errFile);
+    return r;
+}
+
+void ExpectNoSanitizerReport(const CalcRun& r) {
+    EXPECT_EQ(r.err.find("runtime error"), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find("Sanitizer"), std::string::npos) << r.err;
+}
+
+class Calc : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(WriteDesignFile(data.program() / "design.sav", DesignInputs{}));
+    }
+    Json RunJson(std::vector<std::string> args, int expectedStatus = 0) {
+        args.insert(args.begin(), "--json");
+        const CalcRun r = RunCalc(data.program(), args);
+        ExpectNoSanitizerReport(r);
+        EXPECT_EQ(r.status, expectedStatus) << r.err;
+        return JsonParser(r.out).Parse();
+    }
+    DataRoot data;
+};
+
+TEST_F(Calc, DefaultDesignAsJson) {
+    const Json j = RunJson({"design.sav"});
+    EXPECT_EQ(j.keys(), (std::vector<std::string>{"calculated", "inputs", "core", "material",
+                                                  "results", "messages"}));
+    EXPECT_TRUE(j["calculated"].boolean);
+    const Json& in = j["inputs"];
+    std::vector<std::string> keys;
+    for (const FieldDef& f : kDesignFileFields) keys.push_back(ToUtf8(f.key));
+    EXPECT_EQ(in.keys(), keys);
+    EXPECT_EQ(in["core"].string, "E 40/16/12");
+    EXPECT_EQ(in["Bm"].string, "0.12");
+    EXPECT_EQ(in["Q"].string, "0.4");
+    EXPECT_EQ(in["Unas"].string, "1.464");
+    EXPECT_EQ(in["rds"].type, Json::Type::Number);
+    EXPECT_EQ(in["rds"].number, 1);
+    EXPECT_EQ(in["yes_d"].number, 0);
+    EXPECT_EQ(j["core"].keys(), (std::vector<std::string>{"name", "Ae", "An", "le", "mu", "Ve"}));
+    EXPECT_EQ(j["core"]["name"].string, "E 40/16/12");
+    EXPECT_EQ(j["core"]["Ae"].string, "149");
+    EXPECT_EQ(j["core"]["Ve"].string, "11.473");  // 77 × 149 / 1000
+    EXPECT_EQ(j["material"]["name"].string, "N87 Epcos");
+    const Json& res = j["results"];
+    EXPECT_EQ(res.keys(),
+              (std::vector<std::string>{"gapLabel", "gapReq", "gapUnit", "AL", "BmAct", "lossW",
+                                        "Pgab", "Pload", "N1", "wire1", "N2", "wire2", "fill", "Lm",
+                                        "LmUnit", "Lr", "LrUnit", "Ltot", "LtotUnit", "kLact", "Cr",
+                                        "fCtl", "fMin", "fMax", "Qmax", "skinDiameter"}));
+    EXPECT_EQ(res["gapLabel"].string, "Требуемый немагнитный зазор, не менее");
+    EXPECT_EQ(res["gapUnit"].string, "мм");
+    EXPECT_EQ(res["Pload"].string, "216.0");
+    EXPECT_EQ(res["Lr"].string, "61.83");
+    EXPECT_EQ(res["LrUnit"].string, "мкГн");
+    EXPECT_EQ(res["skinDiameter"].string, "0.417");
+    for (const auto& [key, value] : res.object) {
+        EXPECT_EQ(value.type, Json::Type::String) << key;
+        EXPECT_EQ(value.string.find("nan"), std::string::npos) << key;
+        EXPECT_EQ(value.string.find("inf"), std::string::npos) << key;
+    }
+    EXPECT_EQ(j["messages"].type, Json::Type::Array);
+    // Nothing is written besides the user core file.
+    EXPECT_FALSE(fs::exists(data.program() / "Kelvara.ini"));
+}
+
+TEST_F(Calc, OverridesApplyAfterTheFileIsRead) {
+    const Json j = RunJson({"--set", "vypr=1", "--set", "Fr=120", "--set", "core=ETD 34", "design.sav"});
+    EXPECT_EQ(j["inputs"]["vypr"].number, 1);
+    EXPECT_EQ(j["inputs"]["Fr"].string, "120");
+    EXPECT_EQ(j["results"]["Pload"].string, "432.0");
+    EXPECT_EQ(j["core"]["name"].string, "ETD 34/17/11");
+    // A choice that names no button takes its default.
+    const Json k = RunJson({"--set", "vypr=7", "--set", "rds=5", "design.sav"});
+    EXPECT_EQ(k["inputs"]["vypr"].number, 0);
+    EXPECT_EQ(k["inputs"]["rds"].number, 1);
+}
+
+TEST_F(Calc, MaterialIsSelectedByItsBeginning) {
+    const Json j = RunJson({"--set", "mater=3c9", "design.sav"});
+    EXPECT_EQ(j["inputs"]["mater"].string, "3C90 Ferroxcube");
+    EXPECT_EQ(j["material"]["name"].string, "3C90 Ferroxcube");
+    const Json k = RunJson({"--set", "mater=", "design.sav"});
+    EXPECT_EQ(k["inputs"]["mater"].string, "N87 Epcos");
+}
+
+TEST_F(Calc, StoppedRunsExitWithOneAndKeepTheirMessages) {
+    const Json j = RunJson({"--set", "Fr=0", "design.sav"}, 1);
+    EXPECT_FALSE(j["calculated"].boolean);
+    ASSERT_EQ(j["messages"].array.size(), 1u);
+    EXPECT_EQ(j["messages"].array[0]["caption"].string, "Внимание!");
+    EXPECT_EQ(j["messages"].array[0]["text"].string, "Недопустимое значение: Резонансная частота, кГц.");
+    EXPECT_EQ(j["results"]["N1"].string, "");
+
+    const Json d = RunJson({"--set", "Rds=50", "design.sav"}, 1);
+    ASSERT_EQ(d["messages"].array.size(), 1u);
+    EXPECT_EQ(d["messages"].array[0]["text"].string,
+              "Падение на транзисторах слишком велико.\nНеправильно выбраны транзисторы.\n"
+              "Велико сопротивление канала\nили напряжение насыщения.");
+}
+
+TEST_F(Calc, NoCoreOfTheFamilyExitsWithOne) {
+    testing::WriteUtf16(data.root() / "Bases_Cores" / "FerritesCores.txt",
+                        u"[E 40/16/12]\r\nAe = 149\r\nAn = 185\r\nle = 77\r\nmu = 1970\r\n");
+    const Json j = RunJson({"--set", "core=ETD 29", "design.sav"}, 1);
+    EXPECT_FALSE(j["calculated"].boolean);
+    EXPECT_EQ(j["core"]["name"].string, "");
+    EXPECT_EQ(j["core"]["Ae"].string, "");
+}
+
+TEST_F(Calc, UsageErrorsAndUnreadableFilesExitWithTwo) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{}, {"--set", "nokey=1", "design.sav"}, {"--bogus", "design.sav"},
+          {"--set"}, {"--data-root"}, {"missing.sav"}, {"design.sav", "other.sav"}}) {
+        const CalcRun r = RunCalc(data.program(), args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_TRUE(r.out.empty());
+        EXPECT_FALSE(r.err.empty());
+        ExpectNoSanitizerReport(r);
+    }
+}
+
+TEST_F(Calc, MissingWireTableAndMaterialsExitWithTwo) {
+    fs::rename(data.root() / "Wire.txt", data.root() / "Wire.bak");
+    CalcRun r = RunCalc(data.program(), {"design.sav"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("отсутствует файл \"Wire.txt\""), std::string::npos) << r.err;
+    fs::rename(data.root() / "Wire.bak", data.root() / "Wire.txt");
+
+    fs::remove_all(data.root() / "Ferrites_Materials");
+    r = RunCalc(data.program(), {"design.sav"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("Ferrites_Materials"), std::string::npos) << r.err;
+}
+
+TEST_F(Calc, DataRootCanBeGiven) {
+    const fs::path elsewhere = data.root() / "other" / "place";
+    fs::create_directories(elsewhere);
+    ASSERT_TRUE(WriteDesignFile(elsewhere / "d.sav", DesignInputs{}));
+    const CalcRun r = RunCalc(elsewhere, {"--json", "--data-root", data.root().string(), "d.sav"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(JsonParser(r.out).Parse()["calculated"].boolean);
+    // Without it the parent of the current folder holds no data.
+    EXPECT_EQ(RunCalc(elsewhere, {"d.sav"}).status, 2);
+}
+
+TEST_F(Calc, ReadableTableShowsTheWindowsLabels) {
+    const CalcRun r = RunCalc(data.program(), {"design.sav"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("Число витков первичной обмотки"), std::string::npos);
+    EXPECT_NE(r.out.find("Требуемый немагнитный зазор, не менее"), std::string::npos);
+    EXPECT_NE(r.out.find("мкГн"), std::string::npos);
+    EXPECT_NE(r.out.find("216.0 Вт"), std::string::npos);
+    const CalcRun h = RunCalc(data.program(), {"--help"});
+    EXPECT_EQ(h.status, 0);
+    EXPECT_NE(h.out.find("--set KEY=VALUE"), std::string::npos);
+    EXPECT_EQ(RunCalc(data.program(), {"--version"}).status, 0);
+}
+
+TEST_F(Calc, BadDesignFilesNeverCrash) {
+    const fs::path dir = data.program();
+    testing::WriteBytes(dir / "empty.sav", "");
+    std::string garbage;
+    uint32_t x = 99;
+    for (int i = 0; i < 100000; ++i) {
+        x = x * 1103515245u + 12345u;
+        garbage.push_back(static_cast<char>(x >> 16));
+    }
+    testing::WriteBytes(dir / "garbage.sav", garbage);
+    testing::WriteBytes(dir / "utf8.sav", "core = E 40/16/12\nFr = 90\n");
+    testing::WriteUtf16(dir / "nul.sav", Text(u"Fr\t= 1") + u'\0' + u"00\r\n");
+    testing::WriteUtf16(dir / "long.sav", u"zazor\t= " + Text(10000, u'9') + u"\r\n");
+    fs::create_directories(dir / "folder.sav");
+    testing::WriteBytes(dir / "huge.sav", std::string(20u << 20, 'a'));
+    for (const char* name : {"empty.sav", "garbage.sav", "utf8.sav", "nul.sav", "long.sav"}) {
+        const CalcRun r = RunCalc(dir, {"--json", name});
+        EXPECT_TRUE(r.status == 0 || r.status == 1) << name << ": " << r.err;
+        ExpectNoSanitizerReport(r);
+        EXPECT_NO_THROW(JsonParser(r.out).Parse()) << name;
+    }
+    const CalcRun u = RunCalc(dir, {"--json", "utf8.sav"});
+    EXPECT_EQ(JsonParser(u.out).Parse()["inputs"]["Fr"].string, "90");
+    for (const char* name : {"folder.sav", "huge.sav"}) {
+        const CalcRun r = RunCalc(dir, {name});
+        EXPECT_EQ(r.status, 2) << name;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+        ExpectNoSanitizerReport(r);
+    }
+}
+
+}  // namespace
+}  // namespace kelvara
