@@ -35,6 +35,14 @@ public:
     Answer MessageBox(TextView caption, TextView text, Buttons buttons) override;
     void InvalidatePicture() override { ++pictureInvalidations; }
     void FocusControl(int id) override { focus = id; }
+    std::optional<Text> PickFileToOpen(const std::filesystem::path& folder) override {
+        return openPicker ? openPicker(folder) : std::nullopt;
+    }
+    std::optional<Text> PickFileToSave(const std::filesystem::path& folder,
+                                       const Text& suggested) override {
+        lastSuggestedName = suggested;
+        return savePicker ? savePicker(folder, suggested) : std::nullopt;
+    }
 
     // What a user's click on a radio button does: checks it and clears the
     // other buttons of its group (given as the group's ids).
@@ -45,6 +53,10 @@ public:
     std::vector<ShownMessage> messages;
     // Called when a message box is shown; returns the answer (default OK).
     std::function<Answer(const ShownMessage&)> answer;
+    // The pickers' answers (default: cancelled).
+    std::function<std::optional<Text>(const std::filesystem::path&)> openPicker;
+    std::function<std::optional<Text>(const std::filesystem::path&, const Text&)> savePicker;
+    Text lastSuggestedName;
     int pictureInvalidations = 0;
     int focus = 0;
 

@@ -1,12 +1,14 @@
 #include "window/kelvara_dlg.h"
 
 #include <cmath>
+#include <fstream>
 
 #include "calc/gap_model.h"
 #include "designs/design_file.h"
 #include "refdata/core_database.h"
 #include "refdata/material.h"
 #include "refdata/wire_table.h"
+#include "window/file_picker.h"
 #include "window/messages.h"
 
 namespace kelvara {
@@ -117,9 +119,9 @@ void CKelvaraDlg::ErrorMessage(TextView text) {
     view_.MessageBox(kCaptionError, text, View::Buttons::Ok);
 }
 
-void CKelvaraDlg::WriteFailed(const fs::path& file) {
+void CKelvaraDlg::WriteFailed(TextView name) {
     Text text(msg::kWriteFailedBefore);
-    text += file.filename().u16string();
+    text += name;
     text += msg::kWriteFailedAfter;
     ErrorMessage(text);
 }
@@ -241,7 +243,7 @@ void CKelvaraDlg::EnableTransistorEdits() {
 bool CKelvaraDlg::Open(const fs::path& currentDir) {
     const fs::path ini = currentDir / fs::path(Text(kSettingsFileName));
     if (!ReadDesignFile(ini, in_)) {
-        if (!WriteDesignFile(ini, in_)) WriteFailed(ini);
+        if (!WriteDesignFile(ini, in_)) WriteFailed(kSettingsFileName);
     }
     SetFolders(currentDir);
     if (!LoadWireTable()) return false;
@@ -407,7 +409,230 @@ void CKelvaraDlg::OnALRadio() {
 void CKelvaraDlg::OnExit() {
     Take();
     const fs::path ini = settingsFolder_ / fs::path(Text(kSettingsFileName));
-    if (!WriteDesignFile(ini, in_)) WriteFailed(ini);
+    if (!WriteDesignFile(ini, in_)) WriteFailed(kSettingsFileName);
+}
+
+// --- Adding a core ------------------------------------------------------------
+
+void CKelvaraDlg::SetCoreDataEditsEnabled(std::initializer_list<int> ids, bool enabled) {
+    for (int id : ids) view_.SetEnabled(id, enabled);
+}
+
+void CKelvaraDlg::ClearCoreFields() {
+    for (Text* t : {&in_.mu, &in_.Ve, &in_.le, &in_.An, &in_.Ae, &in_.I, &in_.h, &in_.H, &in_.D,
+                    &in_.C, &in_.B, &in_.A}) {
+        t->clear();
+    }
+}
+
+void CKelvaraDlg::OnAddBySize() {
+    if (exchanging_) return;
+    Take();
+    if (in_.add_by_size == 0) {
+        // Leaving the mode shows the core selected before again.
+        SetCoreDataEditsEnabled({ctl::kMu, ctl::kDimA, ctl::kDimB, ctl::kDimC, ctl::kDimD,
+                                 ctl::kDimH, ctl::kDimh, ctl::kDimI},
+                                false);
+        view_.ListSelect(ctl::kCoreList, in_.coreIndex);
+        ShowSelectedCore();
+    } else if (in_.shape == kShapeOther) {
+        // No dimensions can be entered for "Другая".
+        in_.add_by_size = 0;
+    } else {
+        SetCoreDataEditsEnabled({ctl::kAe, ctl::kAn, ctl::kLe, ctl::kMu}, false);
+        SetCoreDataEditsEnabled({ctl::kMu, ctl::kDimA, ctl::kDimB, ctl::kDimC, ctl::kDimD,
+                                 ctl::kDimH, ctl::kDimh},
+                                true);
+        view_.SetEnabled(ctl::kDimI, in_.shape == 1);
+        in_.add_by_data = 0;
+        ClearCoreFields();
+        view_.ListSelect(ctl::kCoreList, -1);
+    }
+    Show();
+    view_.InvalidatePicture();
+}
+
+void CKelvaraDlg::OnAddByData() {
+    if (exchanging_) return;
+    Take();
+    if (in_.add_by_data == 1) {
+        SetCoreDataEditsEnabled({ctl::kMu, ctl::kDimA, ctl::kDimB, ctl::kDimC, ctl::kDimD,
+                                 ctl::kDimH, ctl::kDimh, ctl::kDimI},
+                                false);
+        SetCoreDataEditsEnabled({ctl::kAe, ctl::kAn, ctl::kLe, ctl::kMu}, true);
+        in_.add_by_size = 0;
+        ClearCoreFields();
+        view_.ListSelect(ctl::kCoreList, -1);
+    } else {
+        // Leaving the mode disables the data edits and shows the core
+        // selected before again, as leaving the dimension mode does.
+        SetCoreDataEditsEnabled({ctl::kAe, ctl::kAn, ctl::kLe, ctl::kMu}, false);
+        view_.ListSelect(ctl::kCoreList, in_.coreIndex);
+        ShowSelectedCore();
+    }
+    Show();
+    view_.InvalidatePicture();
+}
+
+bool CKelvaraDlg::AppendToUserCoreFile(TextView record) {
+    const fs::path file = dataRoot_ / "Bases_Cores" / "UserFerritesCores.txt";
+    std::error_code ec;
+    const bool existed = fs::exists(file, ec);
+    const auto oldSize = existed ? fs::file_size(file, ec) : 0;
+    std::string bytes;
+    bytes.reserve(record.size() * 2);
+    for (char16_t c : record) {
+        bytes.push_back(static_cast<char>(c & 0xFF));
+        bytes.push_back(static_cast<char>(c >> 8));
+    }
+    // Opening for appending creates the file when it is missing.
+    std::ofstream out(file, std::ios::binary | std::ios::app);
+    if (out) {
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+    }
+    const bool ok = out && out.good();
+    out.close();
+    if (ok && !out.fail()) return true;
+    // Leave the file as it was.
+    if (existed) {
+        fs::resize_file(file, oldSize, ec);
+    } else {
+        fs::remove(file, ec);
+    }
+    return false;
+}
+
+void CKelvaraDlg::OnAddCore() {
+    Take();
+    if (in_.add_by_size != 1 && in_.add_by_data != 1) return;
+    in_.core = view_.GetText(ctl::kCoreList);
+    if (in_.core.empty()) {
+        Warning(u"Вы забыли перед добавлением ввести название сердечника.");
+        return;
+    }
+    if (in_.mu.empty()) {
+        Warning(u"Вы забыли перед добавлением ввести магнитную проницаемость.");
+        return;
+    }
+    static constexpr std::u16string_view kPrefixes[] = {u"E ", u"EI ", u"ER ", u"ETD "};
+    if (in_.shape >= 0 && in_.shape <= 3) {
+        const std::u16string_view prefix = kPrefixes[in_.shape];
+        if (in_.core.find(prefix) == Text::npos) in_.core.insert(0, prefix);
+    }
+    if (in_.add_by_size == 1) {
+        if (in_.H.empty() || in_.h.empty() || in_.D.empty() || in_.C.empty() || in_.B.empty() ||
+            in_.A.empty()) {
+            Warning(u"Вы забыли перед добавлением ввести все размеры.");
+            return;
+        }
+        const double A = ToNumber(in_.A), B = ToNumber(in_.B), C = ToNumber(in_.C);
+        const double D = ToNumber(in_.D), h = ToNumber(in_.h), H = ToNumber(in_.H);
+        const double I = ToNumber(in_.I);
+        if (in_.shape == 1 && in_.I.empty()) {
+            Warning(u"Вы забыли перед добавлением ввести все размеры.");
+            return;
+        }
+        constexpr double pi = 3.141592653589793;
+        switch (in_.shape) {
+            case 0:
+                coreRec_.Ae = C * D;
+                coreRec_.An = (B - D) * h * 0.8;
+                coreRec_.le = (B - D) + (A - B) * 0.5 + D * 0.5 + 4 * h + (H - h);
+                break;
+            case 1:
+                coreRec_.Ae = C * D;
+                coreRec_.An = (B - D) * h * 0.5 * 0.8;
+                coreRec_.le = (B - D) + (A - B) * 0.5 + D * 0.5 + 2 * h + (H - h + I) * 0.5;
+                break;
+            case 2:
+            case 3:
+                coreRec_.Ae = D * D * 0.25 * pi;
+                coreRec_.An = (B - D) * h * 0.8;
+                coreRec_.le = (B - D) + (A - B) * 0.5 + D * 0.5 + 4 * h + (H - h);
+                break;
+            default:
+                // "Другая" chosen while the mode was on: no formula applies, and
+                // the numbers of the core shown last are written.
+                break;
+        }
+        in_.Ae = FormatFixed(coreRec_.Ae, 2);
+        in_.An = FormatFixed(coreRec_.An, 2);
+        in_.le = FormatFixed(coreRec_.le, 1);
+    } else if (in_.le.empty() || in_.An.empty() || in_.Ae.empty()) {
+        Warning(u"Вы забыли перед добавлением ввести все данные.");
+        return;
+    }
+    const Text record = CoreRecordText(in_.core, in_.Ae, in_.An, in_.le, in_.mu);
+    // The file first: when it cannot be written, nothing changes in memory.
+    if (!AppendToUserCoreFile(record)) {
+        Warning(u"Не удалось записать файл \"UserFerritesCores.txt\".");
+        return;
+    }
+    coreText_ += record;
+    in_.add_by_size = 0;
+    in_.add_by_data = 0;
+    for (Text* t : {&in_.A, &in_.B, &in_.C, &in_.D, &in_.H, &in_.h, &in_.I}) t->clear();
+    SetCoreDataEditsEnabled({ctl::kMu, ctl::kDimA, ctl::kDimB, ctl::kDimC, ctl::kDimD, ctl::kDimH,
+                             ctl::kDimh, ctl::kDimI, ctl::kAe, ctl::kAn, ctl::kLe},
+                            false);
+    Show();
+    FillCoreList();
+    // The new core: the first entry beginning with its name, searching from
+    // entry 1, round to entry 0.
+    const int count = view_.ListCount(ctl::kCoreList);
+    in_.coreIndex = -1;
+    for (int k = 0; k < count; ++k) {
+        const int i = (k + 1) % count;
+        if (StartsWithIgnoreCase(view_.ListItem(ctl::kCoreList, i), in_.core)) {
+            in_.coreIndex = i;
+            break;
+        }
+    }
+    view_.ListSelect(ctl::kCoreList, in_.coreIndex);
+    ReadSelectedMaterial();
+    ShowSelectedCore();
+    view_.InvalidatePicture();
+}
+
+// --- Load and save ------------------------------------------------------------
+
+void CKelvaraDlg::OnLoad() {
+    const auto name = view_.PickFileToOpen(settingsFolder_);
+    if (!name) {
+        view_.FocusControl(ctl::kCalculate);
+        return;
+    }
+    if (!ReadDesignFile(settingsFolder_ / fs::path(*name), in_)) return;
+    ShowGapLabels();
+    EnableTransistorEdits();
+    Show();
+    // The design's material is selected and read before its core is, so the
+    // calculation uses it.
+    SelectMaterialByName();
+    ReadSelectedMaterial();
+    SelectCoreByName(in_.core);
+    view_.InvalidatePicture();
+    view_.FocusControl(ctl::kCalculate);
+}
+
+Text CKelvaraDlg::SuggestedSaveName() const {
+    Text name = in_.core + u", " + in_.mater + u", ";
+    ReplaceAll(name, u'/', u'x');
+    name += in_.Fr + u"кГц, " + in_.Umax + u"В, " + in_.U2_1 + u"Вх" + in_.I2_1 + u"А" + u".sav";
+    return name;
+}
+
+void CKelvaraDlg::OnSave() {
+    Take();
+    auto name = view_.PickFileToSave(settingsFolder_, SuggestedSaveName());
+    if (!name) {
+        view_.FocusControl(ctl::kCalculate);
+        return;
+    }
+    if (name->find(u".sav") == Text::npos) *name += u".sav";
+    if (!WriteDesignFile(settingsFolder_ / fs::path(*name), in_)) WriteFailed(*name);
+    view_.FocusControl(ctl::kCalculate);
 }
 
 }  // namespace kelvara

@@ -70,6 +70,17 @@ public:
     // Remembers the inputs; the window then closes (also when the write failed).
     void OnExit();
 
+    // Adding a core to the user's database.
+    void OnAddBySize();
+    void OnAddByData();
+    void OnAddCore();
+
+    // "Загрузить" and "Сохранить".
+    void OnLoad();
+    void OnSave();
+    // The name "Сохранить" suggests for the record as it stands.
+    Text SuggestedSaveName() const;
+
     // --- State -----------------------------------------------------------
     DesignInputs& inputs() { return in_; }
     const DesignInputs& inputs() const { return in_; }
@@ -89,7 +100,7 @@ public:
     // Messages through the view.
     void Warning(TextView text);
     void ErrorMessage(TextView text);
-    void WriteFailed(const std::filesystem::path& file);
+    void WriteFailed(TextView name);
 
 protected:
     View& view_;
@@ -112,6 +123,9 @@ private:
     void Message(std::u16string_view caption, std::u16string_view text) override;
     int FindListPrefix(int listId, TextView prefix, int start) const;
     std::filesystem::path MaterialFile(TextView name) const;
+    bool AppendToUserCoreFile(TextView record);
+    void SetCoreDataEditsEnabled(std::initializer_list<int> ids, bool enabled);
+    void ClearCoreFields();
 };
 
 }  // namespace kelvara

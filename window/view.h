@@ -3,6 +3,9 @@
 // implement it without a display.
 #pragma once
 
+#include <filesystem>
+#include <optional>
+
 #include "refdata/text.h"
 
 namespace kelvara {
@@ -41,6 +44,12 @@ public:
     // Redraw the core-shape picture (its background erased).
     virtual void InvalidatePicture() = 0;
     virtual void FocusControl(int id) = 0;
+
+    // The program's own file pickers over the design files of `folder`.
+    // They return the chosen name, or nothing when cancelled.
+    virtual std::optional<Text> PickFileToOpen(const std::filesystem::path& folder) = 0;
+    virtual std::optional<Text> PickFileToSave(const std::filesystem::path& folder,
+                                               const Text& suggested) = 0;
 };
 
 }  // namespace kelvara

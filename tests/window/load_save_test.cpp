@@ -1,0 +1,210 @@
+// "Загрузить", "Сохранить" and the file pickers, through a headless view.
+#include <gtest/gtest.h>
+
+#include "designs/design_file.h"
+#include "support/data_root.h"
+#include "window/file_picker.h"
+#include "window/headless_view.h"
+#include "window/kelvara_dlg.h"
+
+namespace kelvara {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::DataRoot;
+
+class LoadSave : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dlg.Open(data.program())); }
+    void ChooseToOpen(const Text& name) {
+        view.openPicker = [name](const fs::path&) { return std::optional<Text>(name); };
+    }
+    void ChooseToSave(const Text& name) {
+        view.savePicker = [name](const fs::path&, const Text&) { return std::optional<Text>(name); };
+    }
+    DataRoot data;
+    HeadlessView view;
+    CKelvaraDlg dlg{view};
+};
+
+TEST_F(LoadSave, SuggestedNameOfTheDefaults) {
+    DesignInputs defaults;
+    dlg.inputs() = defaults;
+    EXPECT_EQ(dlg.SuggestedSaveName(), u"E 40x16x12, N87 Epcos, 100кГц, 330В, 24Вх9А.sav");
+}
+
+TEST_F(LoadSave, SaveWritesTheTakenRecordWithoutRecalculating) {
+    view.Type(ctl::kFr, u"120");
+    const int runs = dlg.calculationsRun();
+    ChooseToSave(u"mine");
+    dlg.OnSave();
+    EXPECT_EQ(view.lastSuggestedName, u"E 40x16x12, N87 Epcos, 120кГц, 330В, 24Вх9А.sav");
+    DesignInputs saved;
+    ASSERT_TRUE(ReadDesignFile(data.program() / "mine.sav", saved));
+    EXPECT_EQ(saved.Fr, u"120");
+    EXPECT_EQ(dlg.calculationsRun(), runs);
+    EXPECT_EQ(view.focus, ctl::kCalculate);
+    EXPECT_TRUE(view.messages.empty());
+}
+
+TEST_F(LoadSave, SaveNamesAndFolders) {
+    ChooseToSave(u"");
+    dlg.OnSave();
+    EXPECT_TRUE(fs::exists(data.program() / ".sav"));
+    ChooseToSave(u"a.sav.bak");  // holds ".sav": used as it is
+    dlg.OnSave();
+    EXPECT_TRUE(fs::exists(data.program() / "a.sav.bak"));
+    fs::create_directories(data.program() / "sub");
+    ChooseToSave(u"sub/x");
+    dlg.OnSave();
+    EXPECT_TRUE(fs::exists(data.program() / "sub" / "x.sav"));
+}
+
+TEST_F(LoadSave, FailedSaveIsReportedAndCancelChangesNothing) {
+    ChooseToSave(u"no/such/folder/x");
+    dlg.OnSave();
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].caption, u"Ошибка!");
+    EXPECT_EQ(view.messages[0].text, u"Не удалось записать файл \"no/such/folder/x.sav\".");
+    view.focus = 0;
+    view.savePicker = nullptr;  // cancelled
+    dlg.OnSave();
+    EXPECT_EQ(view.focus, ctl::kCalculate);
+    EXPECT_EQ(view.messages.size(), 1u);
+}
+
+#if defined(__unix__)
+TEST_F(LoadSave, SaveIntoAReadOnlyFolderLeavesTheOldFile) {
+    const fs::path folder = data.program() / "ro";
+    fs::create_directories(folder);
+    const std::string old = testing::Utf16Bytes(u"Fr\t= 42\r\n");
+    testing::WriteBytes(folder / "old.sav", old);
+    fs::permissions(folder / "old.sav", fs::perms::all, fs::perm_options::add);
+    for (const fs::path& p : {data.root(), data.program()}) {
+        fs::permissions(p, fs::perms::others_exec | fs::perms::others_read, fs::perm_options::add);
+    }
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
+                                fs::perms::others_exec | fs::perms::group_read | fs::perms::group_exec);
+    ChooseToSave(u"ro/old.sav");
+    const int status = testing::RunUnprivileged([&] {
+        dlg.OnSave();
+        return view.messages.size() == 1 && view.messages[0].caption == u"Ошибка!" ? 0 : 1;
+    });
+    fs::permissions(folder, fs::perms::owner_all);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(testing::ReadBytes(folder / "old.sav"), old);
+}
+#endif
+
+TEST_F(LoadSave, LoadAppliesTheDesignWithItsMaterial) {
+    DesignInputs design;
+    design.core = u"ETD 34/17/11";
+    design.mater = u"3C90 Ferroxcube";
+    design.yes_al = 1;
+    design.zazor = u"150";
+    design.rds = 0;
+    design.Unas = u"1.5";
+    ASSERT_TRUE(WriteDesignFile(data.program() / "d.sav", design));
+    const int runs = dlg.calculationsRun();
+    ChooseToOpen(u"d.sav");
+    dlg.OnLoad();
+    EXPECT_EQ(view.GetText(ctl::kGapLabel), u"Требуемая величина AL, не более");
+    EXPECT_EQ(view.GetText(ctl::kGapUnit), u"");
+    EXPECT_TRUE(view.IsEnabled(ctl::kUnas));
+    EXPECT_FALSE(view.IsEnabled(ctl::kRds));
+    EXPECT_EQ(view.GetText(ctl::kMaterialList), u"3C90 Ferroxcube");
+    EXPECT_EQ(dlg.inputs().mater, u"3C90 Ferroxcube");
+    EXPECT_TRUE(view.IsChecked(ctl::kShapeETD));
+    EXPECT_EQ(view.GetText(ctl::kCoreList), u"ETD 34/17/11");
+    EXPECT_EQ(dlg.calculationsRun(), runs + 1);
+    EXPECT_EQ(view.focus, ctl::kCalculate);
+    EXPECT_GT(view.pictureInvalidations, 0);
+}
+
+TEST_F(LoadSave, LoadingTheRememberedInputsWorksLikeADesign) {
+    view.Type(ctl::kFr, u"90");
+    dlg.OnExit();
+    view.Type(ctl::kFr, u"70");
+    ChooseToOpen(u"Kelvara.ini");
+    dlg.OnLoad();
+    EXPECT_EQ(view.GetText(ctl::kFr), u"90");
+}
+
+TEST_F(LoadSave, CoreNotInTheDatabaseKeepsTheIndexRule) {
+    DesignInputs design;
+    design.core = u"E 99/99/99";
+    ASSERT_TRUE(WriteDesignFile(data.program() / "d.sav", design));
+    const Text before = view.GetText(ctl::kCoreList);
+    ChooseToOpen(u"d.sav");
+    dlg.OnLoad();
+    // Not found: the entry at the kept index is selected again.
+    EXPECT_EQ(view.GetText(ctl::kCoreList), before);
+    EXPECT_EQ(dlg.inputs().core, before);
+}
+
+TEST_F(LoadSave, UnreadableOrCancelledLoadChangesNothing) {
+    view.Type(ctl::kFr, u"77");
+    view.focus = 0;
+    ChooseToOpen(u"missing.sav");
+    dlg.OnLoad();
+    EXPECT_EQ(view.GetText(ctl::kFr), u"77");
+    EXPECT_EQ(view.focus, 0);
+    view.openPicker = nullptr;
+    dlg.OnLoad();
+    EXPECT_EQ(view.focus, ctl::kCalculate);
+    EXPECT_EQ(view.GetText(ctl::kFr), u"77");
+}
+
+TEST(FilePickerTest, ListsDesignFilesInOneCaseInsensitiveOrder) {
+    testing::TempDir dir;
+    for (const char* name : {"b.sav", "A.ini", "c.SAV", "notes.txt", "a.sav"}) {
+        testing::WriteBytes(dir / name, "x");
+    }
+    fs::create_directories(dir / "folder.sav");
+    EXPECT_EQ(ListDesignFiles(dir.path()),
+              (std::vector<Text>{u"A.ini", u"a.sav", u"b.sav", u"c.SAV"}));
+}
+
+TEST(FilePickerTest, OpenNeedsASelectionAndRefillClearsIt) {
+    testing::TempDir dir;
+    testing::WriteBytes(dir / "one.sav", "x");
+    FilePicker picker(FilePicker::Kind::Open, dir.path());
+    EXPECT_FALSE(picker.Accept());
+    picker.Select(0);
+    EXPECT_EQ(picker.name(), u"one.sav");
+    testing::WriteBytes(dir / "two.sav", "x");
+    picker.Refill();  // activation changed
+    EXPECT_EQ(picker.entries().size(), 2u);
+    EXPECT_EQ(picker.selection(), -1);
+    EXPECT_FALSE(picker.Accept());
+    picker.Select(1);
+    EXPECT_TRUE(picker.Accept());
+    EXPECT_EQ(picker.name(), u"two.sav");
+}
+
+TEST(FilePickerTest, SaveAsksOnlyForAnExactlyListedName) {
+    testing::TempDir dir;
+    testing::WriteBytes(dir / "Design.sav", "x");
+    FilePicker picker(FilePicker::Kind::Save, dir.path(), u"design.sav");
+    int asked = 0;
+    Text question;
+    auto answer = [&](bool ok) {
+        return [&, ok](TextView caption, TextView text) {
+            ++asked;
+            EXPECT_EQ(caption, u"Внимание!");
+            question = Text(text);
+            return ok;
+        };
+    };
+    EXPECT_TRUE(picker.Save(answer(false)));  // case differs: no question
+    EXPECT_EQ(asked, 0);
+    picker.SetName(u"Design.sav");
+    EXPECT_FALSE(picker.Save(answer(false)));  // Cancel keeps the picker open
+    EXPECT_EQ(question, u"Заменить файл \"Design.sav\"?");
+    EXPECT_EQ(picker.name(), u"Design.sav");
+    EXPECT_TRUE(picker.Save(answer(true)));
+    EXPECT_EQ(asked, 2);
+}
+
+}  // namespace
+}  // namespace kelvara

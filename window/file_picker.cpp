@@ -1,0 +1,71 @@
+#include "window/file_picker.h"
+
+#include <algorithm>
+#include <system_error>
+
+namespace kelvara {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool EndsWithIgnoreCase(TextView name, TextView ending) {
+    return name.size() >= ending.size() && StartsWithIgnoreCase(name.substr(name.size() - ending.size()), ending);
+}
+
+}  // namespace
+
+std::vector<Text> ListDesignFiles(const fs::path& folder) {
+    std::vector<Text> names;
+    std::error_code ec;
+    fs::directory_iterator it(folder, ec);
+    if (ec) return names;
+    for (const auto& entry : it) {
+        std::error_code fe;
+        if (!entry.is_regular_file(fe)) continue;
+        const Text name = entry.path().filename().u16string();
+        if (EndsWithIgnoreCase(name, u".sav") || EndsWithIgnoreCase(name, u".ini")) names.push_back(name);
+    }
+    std::stable_sort(names.begin(), names.end(),
+                     [](const Text& a, const Text& b) { return LessIgnoreCase(a, b); });
+    return names;
+}
+
+FilePicker::FilePicker(Kind kind, fs::path folder, Text presetName)
+    : kind_(kind), folder_(std::move(folder)), name_(std::move(presetName)) {
+    Refill();
+}
+
+void FilePicker::Refill() {
+    entries_ = ListDesignFiles(folder_);
+    selection_ = -1;
+}
+
+void FilePicker::Select(int index) {
+    if (index < 0 || index >= static_cast<int>(entries_.size())) {
+        selection_ = -1;
+        return;
+    }
+    selection_ = index;
+    name_ = entries_[static_cast<size_t>(index)];
+}
+
+bool FilePicker::Accept() {
+    if (selection_ < 0) return false;
+    name_ = entries_[static_cast<size_t>(selection_)];
+    return true;
+}
+
+bool FilePicker::Save(const Question& ask) {
+    for (const Text& entry : entries_) {
+        if (entry == name_) {
+            Text text = u"Заменить файл \"";
+            text += name_;
+            text += u"\"?";
+            return ask(u"Внимание!", text);
+        }
+    }
+    return true;
+}
+
+}  // namespace kelvara
