@@ -1,0 +1,20 @@
+// The two lookups through which every reference and design file is read.
+#pragma once
+
+#include "refdata/text.h"
+
+namespace kelvara {
+
+// The value of `key` inside the section named `section`: the section is looked
+// for first as "[" + section + "]", then as a plain substring; within it, the
+// key first where it begins a line (after optional blanks or TABs) and is
+// followed by optional blanks or TABs and "=", then as a plain substring that
+// does not lie beyond the next "[". The value runs from after the "=" up to
+// the first control character, with blanks trimmed. Empty when not found.
+Text FindSectionValue(TextView text, TextView section, TextView key);
+
+// The value of `key` anywhere in `text`, with the same key rules and no
+// section limit.
+Text FindKeyValue(TextView text, TextView key);
+
+}  // namespace kelvara
