@@ -140,7 +140,8 @@ double ParseDecimal(TextView t) {
                 ++k;
             }
             if (expNegative) exponent = -exponent;
-            expPart = "e" + std::to_string(exponent);
+            expPart = "e";
+            expPart += std::to_string(exponent);
         }
     }
     ascii = intPart.empty() ? "0" : intPart;
@@ -207,7 +208,9 @@ Text FormatInt(int64_t value) {
 
 Text FormatWholePart(double value) {
     if (!std::isfinite(value)) return u"?";
-    return FormatFixed(std::trunc(value), 0);
+    double whole = std::trunc(value);
+    if (whole == 0) whole = 0;  // no "-0"
+    return FormatFixed(whole, 0);
 }
 
 char16_t FoldCase(char16_t c) {

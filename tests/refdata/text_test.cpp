@@ -94,6 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FixedCase{std::numeric_limits<double>::quiet_NaN(), 2, "?"}));
 
 TEST(FormatWholePart, TruncatesTowardZero) {
+    EXPECT_EQ(FormatWholePart(-0.4), u"0");
     EXPECT_EQ(FormatWholePart(12.99), u"12");
     EXPECT_EQ(FormatWholePart(-12.99), u"-12");
     EXPECT_EQ(FormatWholePart(kInf), u"?");

@@ -1,0 +1,72 @@
+// Timing of the calculation's hot parts: the gain sweep, the core-loss
+// estimate and one whole run of the default design.
+#include <benchmark/benchmark.h>
+
+#include "calc/calculate.h"
+#include "calc/core_loss.h"
+#include "calc/gain.h"
+#include "tests/calc/calc_test_support.h"
+
+namespace kelvara {
+namespace {
+
+// The default design's circuit with its whole turns.
+void BM_SweepGain(benchmark::State& state) {
+    double Q = 0.411677081712133, kL = 4.327047342264267;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(Q);
+        benchmark::DoNotOptimize(kL);
+        GainSweep s = SweepGain(Q, kL, 1.2547, 0.9869);
+        benchmark::DoNotOptimize(s);
+    }
+}
+BENCHMARK(BM_SweepGain);
+
+// A sweep that finds nothing and so runs through all 17 001 points.
+void BM_SweepGainFull(benchmark::State& state) {
+    double Q = 0.1, kL = 15;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(Q);
+        GainSweep s = SweepGain(Q, kL, 100, 100);
+        benchmark::DoNotOptimize(s);
+    }
+}
+BENCHMARK(BM_SweepGainFull);
+
+void BM_EstimateCoreLoss(benchmark::State& state) {
+    const MaterialLossData m = test::TestMaterial();
+    double f = 100, B = 0.106;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(f);
+        benchmark::DoNotOptimize(B);
+        CoreLossEstimate r = EstimateCoreLoss(f, B, m, 11.473);
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(BM_EstimateCoreLoss);
+
+class SilentHost : public CalcHost {
+  public:
+    void Refresh() override {}
+    void Message(std::u16string_view, std::u16string_view) override {}
+};
+
+// One whole calculation of the default design, inputs taken afresh each time.
+void BM_Calculate(benchmark::State& state) {
+    const CoreRecord core = test::TestCore();
+    const MaterialLossData m = test::TestMaterial();
+    const WireTable wires = test::TestWires();
+    const DesignInputs defaults;
+    SilentHost host;
+    DesignResults res;
+    for (auto _ : state) {
+        DesignInputs in = defaults;
+        bool ok = RunCalculation(in, res, core, m, wires, host);
+        benchmark::DoNotOptimize(ok);
+        benchmark::DoNotOptimize(res);
+    }
+}
+BENCHMARK(BM_Calculate);
+
+}  // namespace
+}  // namespace kelvara
