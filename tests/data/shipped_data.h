@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "refdata/text.h"
+#include "support/temp_dir.h"
 
 namespace kelvara::testing {
 
@@ -71,13 +72,6 @@ inline CsvTable ReadCsv(const std::filesystem::path& path) {
         table.rows.push_back(std::move(row));
     }
     return table;
-}
-
-inline std::string ReadBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
 }
 
 inline double Number(const std::string& text) {

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <random>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 #include "refdata/text.h"
@@ -46,8 +47,9 @@ inline std::string Utf16Bytes(TextView text, bool mark = true) {
     return out;
 }
 
-inline void WriteBytes(const std::filesystem::path& file, const std::string& bytes) {
-    std::filesystem::create_directories(file.parent_path());
+inline void WriteBytes(const std::filesystem::path& file, std::string_view bytes) {
+    std::error_code ec;
+    std::filesystem::create_directories(file.parent_path(), ec);
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
