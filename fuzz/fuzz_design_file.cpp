@@ -1,0 +1,77 @@
+// Fuzzes the reading of design files, and calculates what was read.
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "calc/calculate.h"
+#include "designs/design_file.h"
+#include "refdata/text_file.h"
+
+namespace {
+
+void Check(bool condition) {
+    if (!condition) __builtin_trap();
+}
+
+bool HasNonFiniteText(kelvara::TextView t) {
+    return t.find(u"inf") != kelvara::TextView::npos || t.find(u"nan") != kelvara::TextView::npos;
+}
+
+class QuietHost : public kelvara::CalcHost {
+public:
+    void Refresh() override {}
+    void Message(std::u16string_view, std::u16string_view) override {}
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    using namespace kelvara;
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    DesignInputs in;
+    ParseDesignText(DecodeFileBytes(bytes), in);
+    // Every choice names one of its buttons.
+    Check(in.yes_al == 0 || in.yes_al == 1);
+    Check(in.rds == 0 || in.rds == 1);
+    Check(in.setevoe == 0 || in.setevoe == 1);
+    Check(in.vypr >= 0 && in.vypr <= 2);
+    Check(in.yes_d == 0 || in.yes_d == 1);
+
+    // What was read is written and read back unchanged.
+    DesignInputs back;
+    ParseDesignText(DecodeFileBytes(DesignFileBytes(in)), back);
+    for (const FieldDef& f : kDesignFileFields) {
+        if (f.kind == FieldKind::Text) {
+            Check(back.*(f.text) == in.*(f.text));
+        } else {
+            Check(back.*(f.number) == in.*(f.number));
+        }
+    }
+
+    // And it calculates without a non-finite number in any text.
+    CoreRecord core;
+    core.Ae = 149;
+    core.An = 185;
+    core.le = 77;
+    core.Ve = 77 * 149 / 1000.0;
+    core.mu = 1970;
+    MaterialLossData material;
+    material.mu = 2200;
+    material.nB = 2;
+    material.nF = 2;
+    material.lossTable[0][1] = 0.1;
+    material.lossTable[0][2] = 0.2;
+    material.lossTable[1][0] = 25;
+    material.lossTable[2][0] = 100;
+    material.lossTable[1][1] = 15;
+    material.lossTable[1][2] = 80;
+    material.lossTable[2][1] = 70;
+    material.lossTable[2][2] = 400;
+    WireTable wires;
+    for (double d : {0.2, 0.4, 0.63, 1.0}) wires.entries.push_back({d, d * 1.1, 3.141592653589793 / 4 * (d * d)});
+    DesignResults res;
+    QuietHost host;
+    RunCalculation(in, res, core, material, wires, host);
+    for (const Text& t : res.text) Check(!HasNonFiniteText(t));
+    return 0;
+}
