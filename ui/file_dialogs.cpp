@@ -1,0 +1,143 @@
+#include "ui/file_dialogs.h"
+
+#include <QEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "ui/qt_text.h"
+
+namespace kelvara::ui {
+
+namespace {
+
+using K = ControlKind;
+
+inline constexpr int kFileListId = 1009;
+inline constexpr int kOpenNameId = 1037;
+inline constexpr int kSaveNameId = 1042;
+inline constexpr int kOkId = 1;
+inline constexpr int kCancelId = 2;
+
+constexpr ControlDef kOpenControls[] = {
+    {kFileListId, K::ListBox, u"", 7, 7, 385, 145},
+    {kNoId, K::Label, u"Открыть файл:", 20, 160, 54, 8},
+    {kOpenNameId, K::NameEdit, u"", 7, 170, 386, 12, kReadOnly},
+    {kOkId, K::Button, u"Открыть", 100, 187, 50, 16, kDefault},
+    {kCancelId, K::Button, u"Отмена", 250, 187, 50, 16},
+};
+
+constexpr ControlDef kSaveControls[] = {
+    {kFileListId, K::ListBox, u"", 7, 7, 385, 145},
+    {kNoId, K::Label, u"Имя файла для сохранения:", 20, 160, 100, 8},
+    {kSaveNameId, K::NameEdit, u"", 7, 170, 386, 12},
+    {kOkId, K::Button, u"Сохранить", 100, 187, 50, 16, kDefault},
+    {kCancelId, K::Button, u"Отмена", 250, 187, 50, 16},
+};
+
+bool AskReplace(QWidget* parent, TextView caption, TextView text) {
+    QMessageBox box(QMessageBox::NoIcon, ToQ(caption), ToQ(text),
+                    QMessageBox::Ok | QMessageBox::Cancel, parent);
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
+    box.setDefaultButton(QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok;
+}
+
+}  // namespace
+
+std::span<const ControlDef> OpenFileControls() {
+    return kOpenControls;
+}
+std::span<const ControlDef> SaveFileControls() {
+    return kSaveControls;
+}
+
+FileDialogBase::FileDialogBase(FilePicker::Kind kind, std::filesystem::path folder, Text presetName,
+                               std::span<const ControlDef> controls, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
+      picker_(kind, std::move(folder), std::move(presetName)) {
+    setModal(true);
+    const DialogUnits units = DialogUnits::ForFont(font());
+    setFixedSize(units.ToSize(kPickerWidth, kPickerHeight));
+    controls_ = BuildControls(this, controls, units);
+    for (const PlacedControl& c : controls_) {
+        switch (c.def->id) {
+            case kFileListId:
+                list_ = static_cast<QListWidget*>(c.widget);
+                break;
+            case kOpenNameId:
+            case kSaveNameId:
+                edit_ = static_cast<QLineEdit*>(c.widget);
+                break;
+            case kOkId:
+                ok_ = static_cast<QPushButton*>(c.widget);
+                break;
+            case kCancelId:
+                cancel_ = static_cast<QPushButton*>(c.widget);
+                break;
+            default:
+                break;
+        }
+    }
+    edit_->setText(ToQ(picker_.name()));
+    Refill();
+    connect(list_, &QListWidget::itemSelectionChanged, this, [this] { OnSelectionChanged(); });
+    connect(list_, &QListWidget::itemDoubleClicked, this, [this] { AcceptSelected(); });
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+Text FileDialogBase::chosenName() const {
+    return FromQ(edit_->text());
+}
+
+void FileDialogBase::Refill() {
+    picker_.Refill();
+    const QSignalBlocker blocker(list_);
+    list_->clear();
+    for (const Text& name : picker_.entries()) list_->addItem(ToQ(name));
+}
+
+void FileDialogBase::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    // The list always shows the folder as it is now; the selection clears
+    // whenever the picker is activated or deactivated.
+    if (event->type() == QEvent::ActivationChange) Refill();
+}
+
+void FileDialogBase::OnSelectionChanged() {
+    const QModelIndexList rows = list_->selectionModel()->selectedRows();
+    picker_.Select(rows.isEmpty() ? -1 : rows.first().row());
+    if (picker_.selection() >= 0) edit_->setText(ToQ(picker_.name()));
+}
+
+void FileDialogBase::AcceptSelected() {
+    if (!picker_.Accept()) return;
+    edit_->setText(ToQ(picker_.name()));
+    accept();
+}
+
+COpenFileDlg::COpenFileDlg(std::filesystem::path folder, QWidget* parent)
+    : FileDialogBase(FilePicker::Kind::Open, std::move(folder), {}, kOpenControls, parent) {
+    setWindowTitle(QStringLiteral("Открыть файл..."));
+    connect(ok_, &QPushButton::clicked, this, [this] { AcceptSelected(); });
+}
+
+CSaveFileDlg::CSaveFileDlg(std::filesystem::path folder, Text suggestedName, QWidget* parent)
+    : FileDialogBase(FilePicker::Kind::Save, std::move(folder), std::move(suggestedName),
+                     kSaveControls, parent) {
+    setWindowTitle(QStringLiteral("Сохранить как..."));
+    connect(ok_, &QPushButton::clicked, this, [this] { OnSave(); });
+}
+
+void CSaveFileDlg::OnSave() {
+    picker_.SetName(chosenName());
+    const FilePicker::Question ask =
+        question_ ? question_ : [this](TextView caption, TextView text) {
+            return AskReplace(this, caption, text);
+        };
+    if (picker_.Save(ask)) accept();
+}
+
+}  // namespace kelvara::ui

@@ -1,0 +1,344 @@
+#include "ui/main_window.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+#include "ui/file_dialogs.h"
+#include "ui/main_window_layout.h"
+#include "ui/qt_text.h"
+#include "ui/secondary_windows.h"
+#include "ui/shape_picture.h"
+#include "ui/tooltips.h"
+
+namespace kelvara::ui {
+
+namespace {
+
+constexpr std::u16string_view kCaption =
+    u"Kelvara - Расчет резонансных цепей резонансного полумостового преобразователя (Версия 4.4)";
+
+struct MenuCommand {
+    int id;
+    std::u16string_view text;
+};
+
+constexpr MenuCommand kMenu[] = {
+    {ctl::kCmdTransfer, u"Передаточная характеристика"},
+    {ctl::kCmdHelp, u"Помощь"},
+    {ctl::kCmdCircuit, u"Типовая схема резонансного полумостового преобразователя"},
+    {ctl::kCmdAbout, u"О программе..."},
+};
+
+// Buttons whose click goes straight to a handler.
+struct ClickHandler {
+    int id;
+    void (CKelvaraDlg::*handler)();
+};
+
+const ClickHandler kClickHandlers[] = {
+    {ctl::kRadioUnas, &CKelvaraDlg::OnRadioUnas},
+    {ctl::kRadioRds, &CKelvaraDlg::OnRadioRds},
+    {ctl::kRadioDC, &CKelvaraDlg::OnRadioDC},
+    {ctl::kRadioAC, &CKelvaraDlg::OnRadioAC},
+    {ctl::kShapeE, &CKelvaraDlg::OnShapeChanged},
+    {ctl::kShapeEI, &CKelvaraDlg::OnShapeChanged},
+    {ctl::kShapeER, &CKelvaraDlg::OnShapeChanged},
+    {ctl::kShapeETD, &CKelvaraDlg::OnShapeChanged},
+    {ctl::kShapeOther, &CKelvaraDlg::OnShapeChanged},
+    {ctl::kRadioGap, &CKelvaraDlg::OnGapRadio},
+    {ctl::kRadioAL, &CKelvaraDlg::OnALRadio},
+    {ctl::kYesD, &CKelvaraDlg::OnUseDiametersClicked},
+    {ctl::kAddBySize, &CKelvaraDlg::OnAddBySize},
+    {ctl::kAddByData, &CKelvaraDlg::OnAddByData},
+    {ctl::kAddCore, &CKelvaraDlg::OnAddCore},
+    {ctl::kCalculate, &CKelvaraDlg::OnCalculate},
+    {ctl::kSave, &CKelvaraDlg::OnSave},
+    {ctl::kLoad, &CKelvaraDlg::OnLoad},
+};
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      dlg_(*this) {
+    setWindowTitle(ToQ(kCaption));
+    setWindowIcon(ProgramIcon());
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    menuBar_ = new QMenuBar(this);
+    menuBar_->setNativeMenuBar(false);
+    layout->setMenuBar(menuBar_);
+
+    auto* content = new QWidget(this);
+    const DialogUnits units = DialogUnits::ForFont(font());
+    content->setFixedSize(units.ToSize(kMainWindowWidth, kMainWindowHeight));
+    layout->addWidget(content);
+
+    controls_ = BuildControls(content, MainWindowControls(), units);
+    for (const PlacedControl& c : controls_) {
+        if (c.def->id != kNoId) byId_[c.def->id] = c.widget;
+    }
+    picture_ = new ShapePicture(
+        [this] { return ShapePictureFile(dlg_.inputs().shape, dlg_.inputs().add_by_size); },
+        content);
+    picture_->setGeometry(units.ToRect(kPictureX, kPictureY, kPictureW, kPictureH));
+    picture_->raise();
+
+    BuildMenu();
+    AttachTooltips();
+    ConnectNotifications();
+    qApp->installEventFilter(this);
+}
+
+MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
+}
+
+bool MainWindow::Open(const std::filesystem::path& currentDir) {
+    const bool ok = dlg_.Open(currentDir);
+    picture_->update();
+    return ok;
+}
+
+QWidget* MainWindow::control(int id) const {
+    const auto it = byId_.find(id);
+    return it == byId_.end() ? nullptr : it->second;
+}
+
+QAction* MainWindow::menuCommand(int id) const {
+    const auto it = commands_.find(id);
+    return it == commands_.end() ? nullptr : it->second;
+}
+
+bool MainWindow::SecondaryWindowsAvailable() {
+#ifdef KELVARA_HAVE_SECONDARY_WINDOWS
+    return true;
+#else
+    return false;
+#endif
+}
+
+void MainWindow::BuildMenu() {
+    for (const MenuCommand& m : kMenu) {
+        QAction* action = menuBar_->addAction(ToQ(m.text));
+        commands_[m.id] = action;
+        action->setEnabled(SecondaryWindowsAvailable());
+    }
+#ifdef KELVARA_HAVE_SECONDARY_WINDOWS
+    connect(commands_[ctl::kCmdTransfer], &QAction::triggered, this, [this] {
+        const DesignResults& r = dlg_.results();
+        ShowTransferCharacteristic(this, r.kLact, r.Qact, r.xMinFound ? r.xMin : 0,
+                                   r.xMaxFound ? r.xMax : 0, r.Fr);
+    });
+    connect(commands_[ctl::kCmdHelp], &QAction::triggered, this, [this] {
+        ShowHelp(this, dlg_.settingsFolder(), [this](TextView caption, TextView text) {
+            MessageBox(caption, text, Buttons::Ok);
+        });
+    });
+    connect(commands_[ctl::kCmdCircuit], &QAction::triggered, this, [this] { ShowCircuit(this); });
+    connect(commands_[ctl::kCmdAbout], &QAction::triggered, this, [this] { ShowAbout(this); });
+#endif
+}
+
+void MainWindow::AttachTooltips() {
+    for (const TooltipDef& t : MainWindowTooltips()) {
+        QWidget* w = control(t.id);
+        if (!w) continue;
+        w->setToolTip(TooltipMarkup(t.text, QToolTip::font()));
+        w->setToolTipDuration(kTooltipDurationMs);
+    }
+}
+
+void MainWindow::ConnectNotifications() {
+    for (const ClickHandler& c : kClickHandlers) {
+        auto* button = static_cast<QAbstractButton*>(control(c.id));
+        connect(button, &QAbstractButton::clicked, this, [this, h = c.handler] { (dlg_.*h)(); });
+    }
+    connect(static_cast<QAbstractButton*>(control(ctl::kExit)), &QAbstractButton::clicked, this,
+            &MainWindow::reject);
+    // Every change of the window-fill text, typing included; changes made by
+    // an exchange are ignored by the handler.
+    connect(static_cast<QLineEdit*>(control(ctl::kKo)), &QLineEdit::textChanged, this,
+            [this] { dlg_.OnKoChanged(); });
+    auto* cores = static_cast<QComboBox*>(control(ctl::kCoreList));
+    connect(cores->lineEdit(), &QLineEdit::textEdited, this, [this] { dlg_.OnCoreTextEdited(); });
+    connect(cores, &QComboBox::activated, this, [this] { dlg_.OnCoreSelected(); });
+    auto* materials = static_cast<QComboBox*>(control(ctl::kMaterialList));
+    connect(materials, &QComboBox::activated, this, [this] { dlg_.OnMaterialSelected(); });
+}
+
+void MainWindow::reject() {
+    dlg_.OnExit();
+    QDialog::reject();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // F1 without Shift, Ctrl or Alt, in any of the program's windows, is the
+    // "Помощь" command.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const auto mods = key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier |
+                                              Qt::AltModifier | Qt::MetaModifier);
+        QAction* help = menuCommand(ctl::kCmdHelp);
+        if (key->key() == Qt::Key_F1 && mods == Qt::NoModifier && help && help->isEnabled()) {
+            help->trigger();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// --- View ----------------------------------------------------------------------
+
+Text MainWindow::GetText(int id) const {
+    QWidget* w = control(id);
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) return FromQ(edit->text());
+    if (auto* label = qobject_cast<QLabel*>(w)) return FromQ(label->text());
+    if (auto* combo = qobject_cast<QComboBox*>(w)) return FromQ(combo->currentText());
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) return FromQ(button->text());
+    return {};
+}
+
+void MainWindow::SetText(int id, const Text& text) {
+    QWidget* w = control(id);
+    const QString q = ToQ(text);
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        if (edit->text() != q) edit->setText(q);
+    } else if (auto* label = qobject_cast<QLabel*>(w)) {
+        label->setText(q);
+    } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        const QSignalBlocker blocker(combo);
+        combo->setEditText(q);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        button->setText(q);
+    }
+}
+
+bool MainWindow::IsChecked(int id) const {
+    auto* button = qobject_cast<QAbstractButton*>(control(id));
+    return button && button->isChecked();
+}
+
+void MainWindow::SetChecked(int id, bool checked) {
+    auto* button = qobject_cast<QAbstractButton*>(control(id));
+    if (!button || button->isChecked() == checked) return;
+    QButtonGroup* group = button->group();
+    if (!checked && group && group->exclusive()) {
+        // An exclusive group does not let its checked button be cleared.
+        group->setExclusive(false);
+        button->setChecked(false);
+        group->setExclusive(true);
+        return;
+    }
+    button->setChecked(checked);
+}
+
+void MainWindow::SetEnabled(int id, bool enabled) {
+    if (QWidget* w = control(id)) w->setEnabled(enabled);
+}
+
+bool MainWindow::IsEnabled(int id) const {
+    QWidget* w = control(id);
+    return w && w->isEnabled();
+}
+
+void MainWindow::ListClear(int id) {
+    auto* combo = qobject_cast<QComboBox*>(control(id));
+    if (!combo) return;
+    const QSignalBlocker blocker(combo);
+    combo->clear();
+    combo->setEditText(QString());
+}
+
+void MainWindow::ListAdd(int id, const Text& entry) {
+    auto* combo = qobject_cast<QComboBox*>(control(id));
+    if (!combo) return;
+    const QSignalBlocker blocker(combo);
+    const int selected = combo->currentIndex();
+    combo->addItem(ToQ(entry));
+    // Adding to an empty list does not select the new entry.
+    if (selected < 0 && combo->currentIndex() != selected) {
+        combo->setCurrentIndex(-1);
+        combo->setEditText(QString());
+    }
+}
+
+int MainWindow::ListCount(int id) const {
+    auto* combo = qobject_cast<QComboBox*>(control(id));
+    return combo ? combo->count() : 0;
+}
+
+Text MainWindow::ListItem(int id, int index) const {
+    auto* combo = qobject_cast<QComboBox*>(control(id));
+    if (!combo || index < 0 || index >= combo->count()) return {};
+    return FromQ(combo->itemText(index));
+}
+
+int MainWindow::ListSelection(int id) const {
+    auto* combo = qobject_cast<QComboBox*>(control(id));
+    return combo ? combo->currentIndex() : -1;
+}
+
+void MainWindow::ListSelect(int id, int index) {
+    auto* combo = qobject_cast<QComboBox*>(control(id));
+    if (!combo) return;
+    const QSignalBlocker blocker(combo);
+    if (index < 0 || index >= combo->count()) {
+        combo->setCurrentIndex(-1);
+        combo->setEditText(QString());
+        return;
+    }
+    combo->setCurrentIndex(index);
+    combo->setEditText(combo->itemText(index));
+}
+
+View::Answer MainWindow::MessageBox(TextView caption, TextView text, Buttons buttons) {
+    if (messageHook_) return messageHook_(caption, text, buttons);
+    const bool okCancel = buttons == Buttons::OkCancel;
+    QMessageBox box(QMessageBox::NoIcon, ToQ(caption), ToQ(text),
+                    okCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok, this);
+    if (okCancel) box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
+    box.setDefaultButton(QMessageBox::Ok);
+    const int result = box.exec();
+    return !okCancel || result == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
+}
+
+void MainWindow::InvalidatePicture() {
+    picture_->update();
+}
+
+void MainWindow::FocusControl(int id) {
+    if (QWidget* w = control(id)) w->setFocus(Qt::OtherFocusReason);
+}
+
+std::optional<Text> MainWindow::PickFileToOpen(const std::filesystem::path& folder) {
+    COpenFileDlg picker(folder, this);
+    if (picker.exec() != QDialog::Accepted) return std::nullopt;
+    return picker.chosenName();
+}
+
+std::optional<Text> MainWindow::PickFileToSave(const std::filesystem::path& folder,
+                                               const Text& suggested) {
+    CSaveFileDlg picker(folder, suggested, this);
+    if (picker.exec() != QDialog::Accepted) return std::nullopt;
+    return picker.chosenName();
+}
+
+}  // namespace kelvara::ui

@@ -1,0 +1,92 @@
+// The main window: the controls of the design calculator, laid out from its
+// table, shown through the View that the window's behaviour (CKelvaraDlg)
+// works on. It maps control ids to widgets, forwards every notification to
+// the matching handler and paints the core-shape picture.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <map>
+#include <vector>
+
+#include "ui/dialog_layout.h"
+#include "window/kelvara_dlg.h"
+#include "window/view.h"
+
+class QAction;
+class QMenuBar;
+
+namespace kelvara::ui {
+
+class ShapePicture;
+
+class MainWindow : public QDialog, public View {
+    Q_OBJECT
+
+  public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The opening steps with `currentDir` as the current folder; false when
+    // the window must not be shown (the message was shown already).
+    bool Open(const std::filesystem::path& currentDir);
+
+    CKelvaraDlg& dialog() { return dlg_; }
+    const CKelvaraDlg& dialog() const { return dlg_; }
+
+    // The widget of a control id (nullptr when there is none).
+    QWidget* control(int id) const;
+    const std::vector<PlacedControl>& controls() const { return controls_; }
+    QAction* menuCommand(int id) const;
+    QMenuBar* menuBar() const { return menuBar_; }
+    ShapePicture* picture() const { return picture_; }
+    // True when the menu's secondary windows are built into the program.
+    static bool SecondaryWindowsAvailable();
+
+    // Answers message boxes instead of showing them (for tests).
+    using MessageHook = std::function<Answer(TextView caption, TextView text, Buttons buttons)>;
+    void setMessageHook(MessageHook hook) { messageHook_ = std::move(hook); }
+
+    // --- View ------------------------------------------------------------------
+    Text GetText(int id) const override;
+    void SetText(int id, const Text& text) override;
+    bool IsChecked(int id) const override;
+    void SetChecked(int id, bool checked) override;
+    void SetEnabled(int id, bool enabled) override;
+    bool IsEnabled(int id) const override;
+    void ListClear(int id) override;
+    void ListAdd(int id, const Text& entry) override;
+    int ListCount(int id) const override;
+    Text ListItem(int id, int index) const override;
+    int ListSelection(int id) const override;
+    void ListSelect(int id, int index) override;
+    Answer MessageBox(TextView caption, TextView text, Buttons buttons) override;
+    void InvalidatePicture() override;
+    void FocusControl(int id) override;
+    std::optional<Text> PickFileToOpen(const std::filesystem::path& folder) override;
+    std::optional<Text> PickFileToSave(const std::filesystem::path& folder,
+                                       const Text& suggested) override;
+
+  public:
+    // "Выход", Esc and the close box: the inputs are remembered, then the
+    // window closes.
+    void reject() override;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void ConnectNotifications();
+    void BuildMenu();
+    void AttachTooltips();
+
+    CKelvaraDlg dlg_;
+    std::vector<PlacedControl> controls_;
+    std::map<int, QWidget*> byId_;
+    std::map<int, QAction*> commands_;
+    QMenuBar* menuBar_ = nullptr;
+    ShapePicture* picture_ = nullptr;
+    MessageHook messageHook_;
+};
+
+}  // namespace kelvara::ui

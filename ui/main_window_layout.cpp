@@ -1,0 +1,217 @@
+#include "ui/main_window_layout.h"
+
+#include "calc/design_inputs.h"
+
+namespace kelvara::ui {
+
+namespace {
+
+using K = ControlKind;
+
+// Input rows: a label one unit below its edit (at x 18), the edit at x 140.
+constexpr ControlDef InputLabel(std::u16string_view text, int editY, int drop = 1) {
+    return {kNoId, K::Label, text, 18, editY + drop, 122, 8};
+}
+constexpr ControlDef InputEdit(int id, int y, int x = 140) {
+    return {id, K::Edit, u"", x, y, 26, 12};
+}
+
+// Results rows: label at x 236, value ending at x 446, unit at x 448.
+constexpr ControlDef ResultLabel(std::u16string_view text, int y) {
+    return {kNoId, K::Label, text, 236, y, 160, 8};
+}
+constexpr ControlDef ResultValue(int id, int y) {
+    return {id, K::Value, u"", 396, y, 50, 8};
+}
+constexpr ControlDef ResultUnit(int id, std::u16string_view text, int y) {
+    return {id, K::Label, text, 448, y, 16, 8};
+}
+
+// Core data rows: label at x 488, edit at x 618, unit at x 650.
+constexpr ControlDef CoreDataLabel(std::u16string_view text, int y) {
+    return {kNoId, K::Label, text, 488, y + 2, 128, 8};
+}
+constexpr ControlDef CoreDataEdit(int id, int y) {
+    return {id, K::Edit, u"", 618, y, 30, 12};
+}
+constexpr ControlDef CoreDataUnit(std::u16string_view text, int y) {
+    return {kNoId, K::Label, text, 650, y + 2, 20, 8};
+}
+
+// Dimension columns: head at y 136, edit at y 144.
+constexpr ControlDef DimHead(std::u16string_view text, int x) {
+    return {kNoId, K::LabelCentre, text, x, 136, 24, 8};
+}
+constexpr ControlDef DimEdit(int id, int x) {
+    return {id, K::Edit, u"", x, 144, 24, 12};
+}
+
+constexpr ControlDef kControls[] = {
+    // Group boxes first, so that every other control lies above them.
+    {kNoId, K::GroupBox, u"Входные данные", 8, 3, 212, 295},
+    {kNoId, K::GroupBox, u"Результаты расчета", 226, 45, 246, 253},
+    {kNoId, K::GroupBox, u"Сердечник", 478, 3, 194, 313},
+
+    // Inputs column.
+    InputLabel(u"Амплитуда индукции, Т", 14),
+    InputEdit(ctl::kBm, 14),
+    InputLabel(u"Резонансная частота, кГц", 27),
+    InputEdit(ctl::kFr, 27),
+    InputLabel(u"Отношение индуктивностей Lm/Lr", 40),
+    InputEdit(ctl::kKL, 40),
+    InputLabel(u"Добротность", 53),
+    InputEdit(ctl::kQ, 53),
+    InputLabel(u"Сопротивление канала Rds(on), Ом", 66),
+    InputEdit(ctl::kRds, 66),
+    InputLabel(u"Напряжение насыщения Uнас., В", 79),
+    InputEdit(ctl::kUnas, 79),
+    {ctl::kRadioUnas, K::Radio, u"Uнас.", 172, 79, 35, 10, kGroupStart},
+    {ctl::kRadioRds, K::Radio, u"Rds(on)", 172, 66, 41, 10},
+    InputLabel(u"Коэффициент заполнения окна", 92),
+    InputEdit(ctl::kKo, 92),
+    InputLabel(u"Плотность тока, А/мм2", 105),
+    InputEdit(ctl::kJ, 105),
+    InputLabel(u"Питание (мин., ном., макс.), В", 118),
+    InputEdit(ctl::kUmin, 118),
+    InputEdit(ctl::kUmax, 118, 166),
+    {ctl::kRadioDC, K::Radio, u"Постоянное (DC)", 52, 136, 70, 10, kGroupStart},
+    {ctl::kRadioAC, K::Radio, u"Сетевое (AC)", 132, 136, 58, 10},
+    {kNoId, K::LabelCentre, u"Выходные характеристики преобразователя", 34, 160, 160, 8},
+    InputLabel(u"Номинальное напряжение, В", 176),
+    InputEdit(ctl::kU2_1, 176),
+    InputLabel(u"Номинальный ток, А", 189),
+    InputEdit(ctl::kI2_1, 189),
+    InputLabel(u"Прямое падение на диодах, В", 202),
+    InputEdit(ctl::kUd, 202),
+    {kNoId, K::Label, u"Выпрямление:", 18, 236, 60, 8},
+    {kNoId, K::Label, u"Однополярн. со средней точкой", 82, 217, 60, 16},
+    {kNoId, K::Label, u"Двухполярн. со средней точкой", 82, 233, 60, 16},
+    {kNoId, K::Label, u"Мостовое", 82, 253, 50, 10},
+    {ctl::kVypr0, K::Radio, u"", 148, 220, 10, 10, kGroupStart},
+    {ctl::kVypr1, K::Radio, u"", 148, 236, 10, 10},
+    {ctl::kVypr2, K::Radio, u"", 148, 252, 10, 10},
+    InputLabel(u"Диаметр провода (желаемый)", 267, 2),
+    InputEdit(ctl::kD11, 267),
+    InputEdit(ctl::kD21, 267, 166),
+    {ctl::kYesD, K::CheckBox, u"Использовать диаметры проводов", 64, 284, 140, 10},
+
+    // Gap or AL, above the results group.
+    {ctl::kRadioGap, K::Radio, kGapRadioLabel, 236, 8, 180, 8, kGroupStart},
+    {ctl::kRadioAL, K::Radio, kALRadioLabel, 236, 19, 180, 8},
+    {ctl::kZazor, K::Edit, u"", 422, 11, 30, 12},
+    {ctl::kGapLabel, K::Label, kGapReqLabel, 236, 32, 180, 8},
+    {ctl::kResGapReq, K::Value, u"", 422, 32, 24, 8},
+    {ctl::kGapUnit, K::Label, u"мм", 448, 32, 16, 8},
+
+    // Results group.
+    ResultLabel(u"Индуктивность сердечника (AL), нГн/виток^2", 56),
+    ResultValue(ctl::kResAL, 56),
+    ResultLabel(u"Амплитуда индукции", 64),
+    ResultValue(ctl::kResBmAct, 64),
+    ResultUnit(kNoId, u"T", 64),
+    ResultLabel(u"Мощность потерь в магнитопроводе", 72),
+    ResultValue(ctl::kResLossW, 72),
+    ResultUnit(kNoId, u"Вт", 72),
+    ResultLabel(u"Габаритная мощность трансформатора", 88),
+    ResultValue(ctl::kResPgab, 88),
+    ResultUnit(kNoId, u"Вт", 88),
+    ResultLabel(u"Потребляемая нагрузкой мощность", 96),
+    ResultValue(ctl::kResPload, 96),
+    ResultUnit(kNoId, u"Вт", 96),
+    ResultLabel(u"Число витков первичной обмотки", 112),
+    ResultValue(ctl::kResN1, 112),
+    ResultLabel(u"Диаметр провода х число жил", 120),
+    ResultValue(ctl::kResWire1, 120),
+    ResultLabel(u"Число витков вторичной обмотки", 136),
+    ResultValue(ctl::kResN2, 136),
+    ResultLabel(u"Диаметр провода х число жил", 144),
+    ResultValue(ctl::kResWire2, 144),
+    ResultLabel(u"Коэффициент заполнения окна", 160),
+    ResultValue(ctl::kResFill, 160),
+    ResultLabel(u"Индуктив. намагнич. первич. обмотки Lm", 176),
+    ResultValue(ctl::kResLm, 176),
+    ResultUnit(ctl::kResLmUnit, u"", 176),
+    ResultLabel(u"Резонансная индуктивность Lr", 184),
+    ResultValue(ctl::kResLr, 184),
+    ResultUnit(ctl::kResLrUnit, u"", 184),
+    ResultLabel(u"Полная индуктивность первичной обмотки  Lm+Lr", 192),
+    ResultValue(ctl::kResLtot, 192),
+    ResultUnit(ctl::kResLtotUnit, u"", 192),
+    ResultLabel(u"Отношение индуктивностей Lm/Lr", 200),
+    ResultValue(ctl::kResKLact, 200),
+    ResultLabel(u"Емкость резонансного конденсатора", 216),
+    ResultValue(ctl::kResCr, 216),
+    ResultUnit(kNoId, u"нФ", 216),
+    ResultLabel(u"Частота контроллера не менее", 232),
+    ResultValue(ctl::kResFCtl, 232),
+    ResultUnit(kNoId, u"кГц", 232),
+    ResultLabel(u"Минимальная рабочая частота", 240),
+    ResultValue(ctl::kResFMin, 240),
+    ResultUnit(kNoId, u"кГц", 240),
+    ResultLabel(u"Максимальная рабочая частота", 248),
+    ResultValue(ctl::kResFMax, 248),
+    ResultUnit(kNoId, u"кГц", 248),
+    ResultLabel(u"Добротность максимальная", 264),
+    ResultValue(ctl::kResQmax, 264),
+    ResultLabel(u"Диаметр провода по скин-эффекту", 280),
+    ResultValue(ctl::kResSkin, 280),
+    ResultUnit(kNoId, u"мм", 280),
+
+    // Core group.
+    {ctl::kCoreList, K::ComboBox, u"", 504, 15, 142, 14},
+    {kNoId, K::LabelRight, u"Материал:", 500, 33, 40, 8},
+    {ctl::kMaterialList, K::ComboBox, u"", 546, 32, 100, 12},
+    {kNoId, K::LabelCentre, u"Форма", 622, 51, 25, 8},
+    {ctl::kShapeE, K::Radio, u"E", 626, 61, 41, 10, kGroupStart},
+    {ctl::kShapeEI, K::Radio, u"ЕI", 626, 72, 41, 10},
+    {ctl::kShapeER, K::Radio, u"ER", 626, 83, 41, 10},
+    {ctl::kShapeETD, K::Radio, u"ETD", 626, 94, 41, 10},
+    {ctl::kShapeOther, K::Radio, u"Другая", 626, 105, 41, 10},
+    {kNoId, K::LabelCentre, u"Размеры сердечника:", 537, 128, 80, 8},
+    DimHead(u"A, мм", 490),
+    DimHead(u"B, мм", 514),
+    DimHead(u"C, мм", 538),
+    DimHead(u"D, мм", 562),
+    DimHead(u"H, мм", 586),
+    DimHead(u"h, мм", 610),
+    DimHead(u"I, мм", 634),
+    DimEdit(ctl::kDimA, 490),
+    DimEdit(ctl::kDimB, 514),
+    DimEdit(ctl::kDimC, 538),
+    DimEdit(ctl::kDimD, 562),
+    DimEdit(ctl::kDimH, 586),
+    DimEdit(ctl::kDimh, 610),
+    DimEdit(ctl::kDimI, 634),
+    {kNoId, K::LabelCentre, u"Данные сердечника:", 509, 163, 140, 8},
+    CoreDataLabel(u"Эффективная проницаемость", 176),
+    CoreDataEdit(ctl::kMu, 176),
+    CoreDataLabel(u"Длина средней линии сердечника, le", 192),
+    CoreDataEdit(ctl::kLe, 192),
+    CoreDataUnit(u"мм", 192),
+    CoreDataLabel(u"Площадь сечения сердечника, Ae", 208),
+    CoreDataEdit(ctl::kAe, 208),
+    CoreDataUnit(u"мм2", 208),
+    CoreDataLabel(u"Площадь окна сердечника, An", 224),
+    CoreDataEdit(ctl::kAn, 224),
+    CoreDataUnit(u"мм2", 224),
+    CoreDataLabel(u"Объем сердечника, Ve", 240),
+    CoreDataEdit(ctl::kVe, 240),
+    CoreDataUnit(u"см3", 240),
+    {ctl::kAddBySize, K::CheckBox, u"Добавление в базу (ввод размеров)", 500, 264, 160, 8},
+    {ctl::kAddByData, K::CheckBox, u"Добавление в базу (ввод данных)", 500, 280, 160, 8},
+    {ctl::kAddCore, K::Button, u"Добавить сердечник в базу", 516, 296, 118, 16},
+
+    // Bottom row.
+    {ctl::kLoad, K::Button, u"Загрузить", 57, 300, 50, 16},
+    {ctl::kSave, K::Button, u"Сохранить", 164, 300, 50, 16},
+    {ctl::kCalculate, K::Button, u"Рассчитать", 271, 300, 50, 16, kDefault},
+    {ctl::kExit, K::Button, u"Выход", 378, 300, 50, 16},
+};
+
+}  // namespace
+
+std::span<const ControlDef> MainWindowControls() {
+    return kControls;
+}
+
+}  // namespace kelvara::ui

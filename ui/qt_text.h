@@ -1,0 +1,18 @@
+// Conversions between the program's UTF-16 texts and Qt strings.
+#pragma once
+
+#include <QString>
+
+#include "refdata/text.h"
+
+namespace kelvara::ui {
+
+inline QString ToQ(TextView text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+inline Text FromQ(const QString& text) {
+    return text.toStdU16String();
+}
+
+}  // namespace kelvara::ui
