@@ -1,6 +1,7 @@
 #include "designs/design_file.h"
 
 #include "designs/safe_write.h"
+#include "refdata/lookup.h"
 #include "refdata/text_file.h"
 
 namespace kelvara {
@@ -13,8 +14,6 @@ void AppendUtf16(std::string& out, TextView text) {
         out.push_back(static_cast<char>(c >> 8));
     }
 }
-
-bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
 
 }  // namespace
 
@@ -35,29 +34,6 @@ std::string DesignFileBytes(const DesignInputs& in) {
 
 bool WriteDesignFile(const std::filesystem::path& file, const DesignInputs& in) {
     return WriteFileSafely(file, DesignFileBytes(in));
-}
-
-Text FindDesignKeyValue(TextView text, TextView key) {
-    if (key.empty()) return {};
-    size_t lineStart = 0;
-    while (lineStart <= text.size()) {
-        if (text.compare(lineStart, key.size(), key) == 0) {
-            size_t k = lineStart + key.size();
-            while (k < text.size() && IsBlank(text[k])) ++k;
-            if (k < text.size() && text[k] == u'=') {
-                size_t begin = k + 1;
-                size_t end = begin;
-                while (end < text.size() && text[end] >= 0x20) ++end;
-                while (begin < end && text[begin] == u' ') ++begin;
-                while (end > begin && text[end - 1] == u' ') --end;
-                return Text(text.substr(begin, end - begin));
-            }
-        }
-        const size_t next = text.find_first_of(u"\r\n", lineStart);
-        if (next == TextView::npos) break;
-        lineStart = next + 1;
-    }
-    return {};
 }
 
 void ParseDesignText(TextView text, DesignInputs& in) {

@@ -27,7 +27,4 @@ void ParseDesignText(TextView text, DesignInputs& in);
 // file cannot be read.
 bool ReadDesignFile(const std::filesystem::path& file, DesignInputs& in);
 
-// The value of a key that begins a line of a design file's text.
-Text FindDesignKeyValue(TextView text, TextView key);
-
 }  // namespace kelvara

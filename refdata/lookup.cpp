@@ -107,4 +107,18 @@ Text FindKeyValue(TextView text, TextView key) {
     return FindKeyFrom(text, key, 0, kNone);
 }
 
+Text FindDesignKeyValue(TextView text, TextView key) {
+    if (key.empty()) return Text();
+    size_t line = 0;
+    while (line < text.size()) {
+        if (text.substr(line).starts_with(key)) {
+            const size_t equals = EqualsRightAfter(text, line, key.size());
+            if (equals != kNone) return ValueAfter(text, equals);
+        }
+        while (line < text.size() && !IsLineBreak(text[line])) ++line;
+        ++line;
+    }
+    return Text();
+}
+
 }  // namespace kelvara

@@ -17,4 +17,9 @@ Text FindSectionValue(TextView text, TextView section, TextView key);
 // section limit.
 Text FindKeyValue(TextView text, TextView key);
 
+// The value of `key` in a design file: the key only counts where it is the
+// first thing on a line (no blanks before it) and is followed by optional
+// blanks or TABs and "="; there is no other place to find it.
+Text FindDesignKeyValue(TextView text, TextView key);
+
 }  // namespace kelvara

@@ -7,7 +7,7 @@ kelvara_packages=(
     cmake ninja-build g++ clang pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    locales xvfb xauth fonts-dejavu-core fonts-liberation2
+    locales xvfb xauth fonts-dejavu-core fonts-liberation2 python3
 )
 
 kelvara_sudo() {

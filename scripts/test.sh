@@ -8,6 +8,11 @@ source scripts/deps.sh
 kelvara_install_deps
 
 jobs=$(nproc)
+
+echo "== shipped data and help text match their sources =="
+python3 tools/generate_data.py --check
+python3 tools/make_help.py --check
+
 fuzz_seconds=${KELVARA_FUZZ_SECONDS:-20}
 
 echo "== normal build =="
