@@ -13,7 +13,7 @@ inline constexpr std::u16string_view kCaptionError = u"Ошибка!";
 
 // What the calculation needs from the window it runs in.
 class CalcHost {
-public:
+  public:
     virtual ~CalcHost() = default;
     // Show the record and the result texts in the window.
     virtual void Refresh() = 0;

@@ -6,7 +6,8 @@ namespace {
 using K = FieldKind;
 using D = DesignInputs;
 
-constexpr FieldDef TextField(std::u16string_view key, Text D::*m, int id, std::u16string_view label) {
+constexpr FieldDef TextField(std::u16string_view key, Text D::*m, int id,
+                             std::u16string_view label) {
     return FieldDef{key, K::Text, m, nullptr, {id, 0, 0, 0, 0}, 1, 0, label};
 }
 }  // namespace
@@ -38,8 +39,14 @@ const std::array<FieldDef, 23> kDesignFileFields = {{
 }};
 
 const std::array<FieldDef, 15> kCoreGroupFields = {{
-    {u"shape", K::Choice, nullptr, &D::shape,
-     {ctl::kShapeE, ctl::kShapeEI, ctl::kShapeER, ctl::kShapeETD, ctl::kShapeOther}, 5, 3, u"Форма"},
+    {u"shape",
+     K::Choice,
+     nullptr,
+     &D::shape,
+     {ctl::kShapeE, ctl::kShapeEI, ctl::kShapeER, ctl::kShapeETD, ctl::kShapeOther},
+     5,
+     3,
+     u"Форма"},
     TextField(u"A", &D::A, ctl::kDimA, u"A, мм"),
     TextField(u"B", &D::B, ctl::kDimB, u"B, мм"),
     TextField(u"C", &D::C, ctl::kDimC, u"C, мм"),
@@ -52,13 +59,27 @@ const std::array<FieldDef, 15> kCoreGroupFields = {{
     TextField(u"Ae", &D::Ae, ctl::kAe, u"Площадь сечения сердечника, Ae"),
     TextField(u"An", &D::An, ctl::kAn, u"Площадь окна сердечника, An"),
     TextField(u"Ve", &D::Ve, ctl::kVe, u"Объем сердечника, Ve"),
-    {u"add_by_size", K::Flag, nullptr, &D::add_by_size, {ctl::kAddBySize}, 1, 0,
+    {u"add_by_size",
+     K::Flag,
+     nullptr,
+     &D::add_by_size,
+     {ctl::kAddBySize},
+     1,
+     0,
      u"Добавление в базу (ввод размеров)"},
-    {u"add_by_data", K::Flag, nullptr, &D::add_by_data, {ctl::kAddByData}, 1, 0,
+    {u"add_by_data",
+     K::Flag,
+     nullptr,
+     &D::add_by_data,
+     {ctl::kAddByData},
+     1,
+     0,
      u"Добавление в базу (ввод данных)"},
 }};
 
-int32_t ChoiceCount(const FieldDef& f) { return f.kind == FieldKind::Flag ? 2 : f.controlCount; }
+int32_t ChoiceCount(const FieldDef& f) {
+    return f.kind == FieldKind::Flag ? 2 : f.controlCount;
+}
 
 void NormaliseChoices(DesignInputs& in) {
     for (const FieldDef& f : kDesignFileFields) {

@@ -37,8 +37,7 @@ inline constexpr int kResGapReq = 1073, kResAL = 1104, kResBmAct = 1078, kResLos
                      kResFMin = 1086, kResFMax = 1088, kResQmax = 1112, kResSkin = 1087;
 // Buttons and menu commands.
 inline constexpr int kCalculate = 1, kExit = 2, kSave = 5, kLoad = 6, kAddCore = 8;
-inline constexpr int kCmdTransfer = 32773, kCmdHelp = 57670, kCmdCircuit = 32771,
-                     kCmdAbout = 57664;
+inline constexpr int kCmdTransfer = 32773, kCmdHelp = 57670, kCmdCircuit = 32771, kCmdAbout = 57664;
 }  // namespace ctl
 
 struct DesignInputs {
@@ -83,9 +82,9 @@ struct FieldDef {
     FieldKind kind;
     Text DesignInputs::*text = nullptr;       // text fields
     int32_t DesignInputs::*number = nullptr;  // choice and flag fields
-    std::array<int, 5> controls{};           // the edit, the checkbox, or the group's buttons
+    std::array<int, 5> controls{};            // the edit, the checkbox, or the group's buttons
     int controlCount = 0;
-    int32_t fallback = 0;  // default of a choice or flag (taken for invalid values)
+    int32_t fallback = 0;       // default of a choice or flag (taken for invalid values)
     std::u16string_view label;  // label shown beside the field
 };
 

@@ -12,19 +12,41 @@ namespace kelvara {
 
 // One winding's wire.
 struct WireChoice {
-    double d = 0;       // chosen standard diameter, mm
-    double Awire = 0;   // its copper cross-section, mm²
-    double Aeff = 0;    // cross-section that conducts at Fr, mm²
-    double strands = 0; // whole number, at least 1
-    Text text;          // diameter text ("0.63")
+    double d = 0;         // chosen standard diameter, mm
+    double Awire = 0;     // its copper cross-section, mm²
+    double Aeff = 0;      // cross-section that conducts at Fr, mm²
+    double strands = 0;   // whole number, at least 1
+    Text text;            // diameter text ("0.63")
     bool chosen = false;  // false when the wire table is empty
 };
 
 // The result texts, in the order of the results group.
 enum ResultField : int {
-    kRGapReq, kRAL, kRBmAct, kRLossW, kRPgab, kRPload, kRN1, kRWire1, kRN2, kRWire2, kRFill,
-    kRLm, kRLmUnit, kRLr, kRLrUnit, kRLtot, kRLtotUnit, kRKLact, kRCr, kRFCtl, kRFMin, kRFMax,
-    kRQmax, kRSkin, kResultFieldCount
+    kRGapReq,
+    kRAL,
+    kRBmAct,
+    kRLossW,
+    kRPgab,
+    kRPload,
+    kRN1,
+    kRWire1,
+    kRN2,
+    kRWire2,
+    kRFill,
+    kRLm,
+    kRLmUnit,
+    kRLr,
+    kRLrUnit,
+    kRLtot,
+    kRLtotUnit,
+    kRKLact,
+    kRCr,
+    kRFCtl,
+    kRFMin,
+    kRFMax,
+    kRQmax,
+    kRSkin,
+    kResultFieldCount
 };
 
 struct ResultFieldDef {
@@ -37,12 +59,12 @@ struct ResultFieldDef {
 extern const std::array<ResultFieldDef, kResultFieldCount> kResultFields;
 
 struct DesignResults {
-    double delta = 0, Adelta = 0, Pload = 0, U2d = 0, Itr = 0, UnasEff = 0, UhbMin = 0,
-           UhbMax = 0, gapRes = 0, fring = 1, AL = 0, muEff = 0, Rload = 0, n = 0, Rac = 0,
-           MreqMin = 0, MreqMax = 0, Qmax = 0, Cr = 0, Lr = 0, Lm = 0, Ltot = 0, N1min = 0,
-           ALreq = 0, gapReq = 0, N1 = 0, N2 = 0, Qact = 0, kLact = 0, xMin = 0, xMax = 0,
-           xPeak = 0, fMin = 0, fMax = 0, fCtl = 0, BmAct = 0, lossDensity = 0, lossW = 0, Im = 0,
-           Ip = 0, I1 = 0, I2w = 0, kSec = 1, Acu1 = 0, Acu2 = 0, fill = 0, Pgab = 0;
+    double delta = 0, Adelta = 0, Pload = 0, U2d = 0, Itr = 0, UnasEff = 0, UhbMin = 0, UhbMax = 0,
+           gapRes = 0, fring = 1, AL = 0, muEff = 0, Rload = 0, n = 0, Rac = 0, MreqMin = 0,
+           MreqMax = 0, Qmax = 0, Cr = 0, Lr = 0, Lm = 0, Ltot = 0, N1min = 0, ALreq = 0,
+           gapReq = 0, N1 = 0, N2 = 0, Qact = 0, kLact = 0, xMin = 0, xMax = 0, xPeak = 0, fMin = 0,
+           fMax = 0, fCtl = 0, BmAct = 0, lossDensity = 0, lossW = 0, Im = 0, Ip = 0, I1 = 0,
+           I2w = 0, kSec = 1, Acu1 = 0, Acu2 = 0, fill = 0, Pgab = 0;
     double Fr = 0;  // the resonant frequency of the run, kHz
     bool xMinFound = false, xMaxFound = false, xPeakFound = false;
     bool adjusted = false;

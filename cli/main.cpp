@@ -100,11 +100,21 @@ std::string JsonString(TextView text) {
     std::string out = "\"";
     for (unsigned char c : ToUtf8(text)) {
         switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
             default:
                 if (c < 0x20) {
                     static const char* hex = "0123456789abcdef";
@@ -142,7 +152,8 @@ void PrintJson(const CKelvaraDlg& dlg, const HeadlessView& view, bool coreSelect
         out += first ? "" : ", ";
         first = false;
         out += JsonString(f.key) + ": ";
-        out += f.kind == FieldKind::Text ? JsonString(in.*(f.text)) : std::to_string(in.*(f.number));
+        out +=
+            f.kind == FieldKind::Text ? JsonString(in.*(f.text)) : std::to_string(in.*(f.number));
     }
     out += "},\n  \"core\": {";
     const Text empty;
@@ -176,8 +187,8 @@ void PrintTable(const CKelvaraDlg& dlg, const HeadlessView& view, bool coreSelec
     std::string out;
     out += "Сердечник: " + ToUtf8(coreSelected ? in.core : Text(u"(не выбран)"));
     if (coreSelected) {
-        out += "  (Ae " + ToUtf8(in.Ae) + " мм2, An " + ToUtf8(in.An) + " мм2, le " + ToUtf8(in.le) +
-               " мм, mu " + ToUtf8(in.mu) + ", Ve " + ToUtf8(in.Ve) + " см3)";
+        out += "  (Ae " + ToUtf8(in.Ae) + " мм2, An " + ToUtf8(in.An) + " мм2, le " +
+               ToUtf8(in.le) + " мм, mu " + ToUtf8(in.mu) + ", Ve " + ToUtf8(in.Ve) + " см3)";
     }
     out += "\nМатериал: " + ToUtf8(in.mater) + "\n\nРезультаты расчета\n";
     for (const Row& row : kRows) {
@@ -195,7 +206,8 @@ void PrintTable(const CKelvaraDlg& dlg, const HeadlessView& view, bool coreSelec
         size_t pos = 0;
         while (true) {
             const size_t nl = text.find('\n', pos);
-            out += "  " + text.substr(pos, nl == std::string::npos ? std::string::npos : nl - pos) + "\n";
+            out += "  " + text.substr(pos, nl == std::string::npos ? std::string::npos : nl - pos) +
+                   "\n";
             if (nl == std::string::npos) break;
             pos = nl + 1;
         }
@@ -237,7 +249,8 @@ int main(int argc, char** argv) {
                 value = a.substr(6);
             }
             const size_t eq = value.find('=');
-            if (eq == std::string::npos) return UsageError("--set needs KEY=VALUE, got '" + value + "'");
+            if (eq == std::string::npos)
+                return UsageError("--set needs KEY=VALUE, got '" + value + "'");
             const std::string key = value.substr(0, eq);
             if (!FindField(key)) return UsageError("unknown design key '" + key + "'");
             opt.sets.emplace_back(key, value.substr(eq + 1));

@@ -18,7 +18,7 @@ bool HasNonFiniteText(kelvara::TextView t) {
 }
 
 class QuietHost : public kelvara::CalcHost {
-public:
+  public:
     void Refresh() override {}
     void Message(std::u16string_view, std::u16string_view) override {}
 };
@@ -68,7 +68,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     material.lossTable[2][1] = 70;
     material.lossTable[2][2] = 400;
     WireTable wires;
-    for (double d : {0.2, 0.4, 0.63, 1.0}) wires.entries.push_back({d, d * 1.1, 3.141592653589793 / 4 * (d * d)});
+    for (double d : {0.2, 0.4, 0.63, 1.0})
+        wires.entries.push_back({d, d * 1.1, 3.141592653589793 / 4 * (d * d)});
     DesignResults res;
     QuietHost host;
     RunCalculation(in, res, core, material, wires, host);

@@ -12,7 +12,13 @@
 namespace kelvara {
 
 // Shape families of the "Форма" radios.
-enum CoreShape : int32_t { kShapeE = 0, kShapeEI = 1, kShapeER = 2, kShapeETD = 3, kShapeOther = 4 };
+enum CoreShape : int32_t {
+    kShapeE = 0,
+    kShapeEI = 1,
+    kShapeER = 2,
+    kShapeETD = 3,
+    kShapeOther = 4
+};
 
 // The family that a core name implies: contains "E " → E; else "EI" → EI;
 // else "ER" → ER; else "ETD" → ETD; else "Другая". Case-sensitive.

@@ -18,7 +18,8 @@ void ParseMaterialText(TextView text, MaterialLossData& data);
 
 // Reads the file and parses it. When the file cannot be read, returns false
 // and leaves `data` and `materialText` unchanged.
-bool ReadMaterialFile(const std::filesystem::path& file, MaterialLossData& data, Text& materialText);
+bool ReadMaterialFile(const std::filesystem::path& file, MaterialLossData& data,
+                      Text& materialText);
 
 // The material names of a folder: every ordinary "*.txt" file without its
 // ending, sorted ignoring letter case.

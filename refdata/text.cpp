@@ -93,7 +93,9 @@ namespace {
 bool IsSpace(char16_t c) {
     return c == u' ' || c == u'\t' || c == u'\n' || c == u'\v' || c == u'\f' || c == u'\r';
 }
-bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+bool IsDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
 
 }  // namespace
 
@@ -148,8 +150,8 @@ double ParseDecimal(TextView t) {
     if (!fracPart.empty()) ascii += "." + fracPart;
     ascii += expPart;
     double value = 0.0;
-    const auto [ptr, ec] =
-        std::from_chars(ascii.data(), ascii.data() + ascii.size(), value, std::chars_format::general);
+    const auto [ptr, ec] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value,
+                                           std::chars_format::general);
     (void)ptr;
     if (ec == std::errc::result_out_of_range) {
         // Decide between overflow and underflow from the decimal magnitude.
@@ -158,9 +160,8 @@ double ParseDecimal(TextView t) {
         if (firstNonZero == std::string::npos) {
             value = 0.0;
         } else {
-            const long long magnitude =
-                static_cast<long long>(intPart.size()) - static_cast<long long>(firstNonZero) +
-                exponent;
+            const long long magnitude = static_cast<long long>(intPart.size()) -
+                                        static_cast<long long>(firstNonZero) + exponent;
             value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
         }
     } else if (ec != std::errc()) {

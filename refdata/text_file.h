@@ -1,8 +1,8 @@
 // Reading a whole reference or design file as text.
 #pragma once
 
-#include <optional>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "refdata/text.h"

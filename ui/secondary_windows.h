@@ -18,7 +18,8 @@ void ShowTransferCharacteristic(QWidget* parent, double kL, double Q, double xMi
                                 double Fr);
 // "Помощь": the text of "ReadMe.txt" in `currentFolder`; when it is missing
 // only the message is shown.
-void ShowHelp(QWidget* parent, const std::filesystem::path& currentFolder, const MessageFn& message);
+void ShowHelp(QWidget* parent, const std::filesystem::path& currentFolder,
+              const MessageFn& message);
 // "Типовая схема резонансного полумостового преобразователя".
 void ShowCircuit(QWidget* parent);
 // "О программе...".

@@ -10,7 +10,8 @@ namespace fs = std::filesystem;
 namespace {
 
 bool EndsWithIgnoreCase(TextView name, TextView ending) {
-    return name.size() >= ending.size() && StartsWithIgnoreCase(name.substr(name.size() - ending.size()), ending);
+    return name.size() >= ending.size() &&
+           StartsWithIgnoreCase(name.substr(name.size() - ending.size()), ending);
 }
 
 }  // namespace
@@ -24,7 +25,8 @@ std::vector<Text> ListDesignFiles(const fs::path& folder) {
         std::error_code fe;
         if (!entry.is_regular_file(fe)) continue;
         const Text name = entry.path().filename().u16string();
-        if (EndsWithIgnoreCase(name, u".sav") || EndsWithIgnoreCase(name, u".ini")) names.push_back(name);
+        if (EndsWithIgnoreCase(name, u".sav") || EndsWithIgnoreCase(name, u".ini"))
+            names.push_back(name);
     }
     std::stable_sort(names.begin(), names.end(),
                      [](const Text& a, const Text& b) { return LessIgnoreCase(a, b); });

@@ -16,7 +16,7 @@ namespace kelvara {
 std::vector<Text> ListDesignFiles(const std::filesystem::path& folder);
 
 class FilePicker {
-public:
+  public:
     enum class Kind { Open, Save };
     // Answers the replace question (text, caption); true for OK.
     using Question = std::function<bool(TextView caption, TextView text)>;
@@ -42,7 +42,7 @@ public:
     void SetName(const Text& name) { name_ = name; }  // typing into the name edit
     Kind kind() const { return kind_; }
 
-private:
+  private:
     Kind kind_;
     std::filesystem::path folder_;
     Text name_;

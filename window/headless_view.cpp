@@ -7,9 +7,13 @@ Text HeadlessView::GetText(int id) const {
     return it == texts_.end() ? Text() : it->second;
 }
 
-void HeadlessView::SetText(int id, const Text& text) { texts_[id] = text; }
+void HeadlessView::SetText(int id, const Text& text) {
+    texts_[id] = text;
+}
 
-bool HeadlessView::IsChecked(int id) const { return checked_.count(id) != 0; }
+bool HeadlessView::IsChecked(int id) const {
+    return checked_.count(id) != 0;
+}
 
 void HeadlessView::SetChecked(int id, bool checked) {
     if (checked) {
@@ -27,14 +31,18 @@ void HeadlessView::SetEnabled(int id, bool enabled) {
     }
 }
 
-bool HeadlessView::IsEnabled(int id) const { return disabled_.count(id) == 0; }
+bool HeadlessView::IsEnabled(int id) const {
+    return disabled_.count(id) == 0;
+}
 
 void HeadlessView::ListClear(int id) {
     lists_[id] = List{};
     texts_[id].clear();
 }
 
-void HeadlessView::ListAdd(int id, const Text& entry) { lists_[id].entries.push_back(entry); }
+void HeadlessView::ListAdd(int id, const Text& entry) {
+    lists_[id].entries.push_back(entry);
+}
 
 int HeadlessView::ListCount(int id) const {
     const auto it = lists_.find(id);

@@ -13,7 +13,7 @@
 namespace kelvara {
 
 class HeadlessView : public View {
-public:
+  public:
     struct ShownMessage {
         Text caption;
         Text text;
@@ -60,7 +60,7 @@ public:
     int pictureInvalidations = 0;
     int focus = 0;
 
-private:
+  private:
     struct List {
         std::vector<Text> entries;
         int selection = -1;

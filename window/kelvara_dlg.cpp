@@ -23,20 +23,23 @@ namespace {
 
 // Sets a flag for the duration of an exchange.
 class ExchangeGuard {
-public:
+  public:
     explicit ExchangeGuard(bool& flag) : flag_(flag), old_(flag) { flag_ = true; }
     ~ExchangeGuard() { flag_ = old_; }
 
-private:
+  private:
     bool& flag_;
     bool old_;
 };
 
-bool IsSeparator(char16_t c) { return c == u'/' || c == static_cast<char16_t>(fs::path::preferred_separator); }
+bool IsSeparator(char16_t c) {
+    return c == u'/' || c == static_cast<char16_t>(fs::path::preferred_separator);
+}
 
 Text WithTrailingSeparator(const fs::path& p) {
     Text t = p.u16string();
-    if (!t.empty() && !IsSeparator(t.back())) t.push_back(static_cast<char16_t>(fs::path::preferred_separator));
+    if (!t.empty() && !IsSeparator(t.back()))
+        t.push_back(static_cast<char16_t>(fs::path::preferred_separator));
     return t;
 }
 
@@ -46,10 +49,12 @@ void ShowFields(View& view, const DesignInputs& in, const Fields& fields) {
         switch (f.kind) {
             case FieldKind::Text:
                 if (f.controls[0] == ctl::kCoreList || f.controls[0] == ctl::kMaterialList) break;
-                if (view.GetText(f.controls[0]) != in.*(f.text)) view.SetText(f.controls[0], in.*(f.text));
+                if (view.GetText(f.controls[0]) != in.*(f.text))
+                    view.SetText(f.controls[0], in.*(f.text));
                 break;
             case FieldKind::Choice:
-                for (int b = 0; b < f.controlCount; ++b) view.SetChecked(f.controls[b], in.*(f.number) == b);
+                for (int b = 0; b < f.controlCount; ++b)
+                    view.SetChecked(f.controls[b], in.*(f.number) == b);
                 break;
             case FieldKind::Flag:
                 // A flag outside 0..2 is shown as 0; only 1 shows a check mark.
@@ -113,7 +118,9 @@ void CKelvaraDlg::Message(std::u16string_view caption, std::u16string_view text)
     view_.MessageBox(caption, text, View::Buttons::Ok);
 }
 
-void CKelvaraDlg::Warning(TextView text) { view_.MessageBox(kCaptionWarning, text, View::Buttons::Ok); }
+void CKelvaraDlg::Warning(TextView text) {
+    view_.MessageBox(kCaptionWarning, text, View::Buttons::Ok);
+}
 
 void CKelvaraDlg::ErrorMessage(TextView text) {
     view_.MessageBox(kCaptionError, text, View::Buttons::Ok);
@@ -149,7 +156,9 @@ void CKelvaraDlg::SetFolders(const fs::path& currentDir) {
     dataRoot_ = cut == Text::npos ? fs::path() : fs::path(s.substr(0, cut + 1));
 }
 
-void CKelvaraDlg::SetDataRoot(const fs::path& dataRoot) { dataRoot_ = dataRoot; }
+void CKelvaraDlg::SetDataRoot(const fs::path& dataRoot) {
+    dataRoot_ = dataRoot;
+}
 
 bool CKelvaraDlg::LoadWireTable() {
     auto table = ReadWireTable(dataRoot_ / "Wire.txt");
@@ -265,7 +274,8 @@ bool CKelvaraDlg::Open(const fs::path& currentDir) {
 void CKelvaraDlg::FillCoreList() {
     Take();
     view_.ListClear(ctl::kCoreList);
-    for (const Text& name : CoreNamesOfFamily(coreText_, in_.shape)) view_.ListAdd(ctl::kCoreList, name);
+    for (const Text& name : CoreNamesOfFamily(coreText_, in_.shape))
+        view_.ListAdd(ctl::kCoreList, name);
 }
 
 void CKelvaraDlg::SelectCoreByName(Text name) {
@@ -440,9 +450,9 @@ void CKelvaraDlg::OnAddBySize() {
         in_.add_by_size = 0;
     } else {
         SetCoreDataEditsEnabled({ctl::kAe, ctl::kAn, ctl::kLe, ctl::kMu}, false);
-        SetCoreDataEditsEnabled({ctl::kMu, ctl::kDimA, ctl::kDimB, ctl::kDimC, ctl::kDimD,
-                                 ctl::kDimH, ctl::kDimh},
-                                true);
+        SetCoreDataEditsEnabled(
+            {ctl::kMu, ctl::kDimA, ctl::kDimB, ctl::kDimC, ctl::kDimD, ctl::kDimH, ctl::kDimh},
+            true);
         view_.SetEnabled(ctl::kDimI, in_.shape == 1);
         in_.add_by_data = 0;
         ClearCoreFields();

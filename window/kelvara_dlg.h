@@ -20,7 +20,7 @@ inline constexpr std::u16string_view kSettingsFileName = u"Kelvara.ini";
 extern const std::array<int, 12> kCoreDataEdits;
 
 class CKelvaraDlg : private CalcHost {
-public:
+  public:
     explicit CKelvaraDlg(View& view);
 
     // --- Exchanges between the record and the controls -------------------
@@ -38,14 +38,14 @@ public:
     // Pieces of the opening road, shared with kelvara-calc.
     void SetFolders(const std::filesystem::path& currentDir);
     void SetDataRoot(const std::filesystem::path& dataRoot);
-    bool LoadWireTable();           // message on failure
-    bool BuildMaterialList();       // message when the folder holds no material
-    void SelectMaterialByName();    // first entry beginning with `mater`, else the first
-    bool ReadSelectedMaterial();    // reads `mater`'s file; message on failure
+    bool LoadWireTable();         // message on failure
+    bool BuildMaterialList();     // message when the folder holds no material
+    void SelectMaterialByName();  // first entry beginning with `mater`, else the first
+    bool ReadSelectedMaterial();  // reads `mater`'s file; message on failure
     void LoadCoreDatabase();
     void SelectCoreByName(Text name);
-    void ShowGapLabels();           // result label 1012 and unit 1017 by yes_al
-    void EnableTransistorEdits();   // edits 1000/1128 by rds
+    void ShowGapLabels();          // result label 1012 and unit 1017 by yes_al
+    void EnableTransistorEdits();  // edits 1000/1128 by rds
 
     // --- Operations --------------------------------------------------------
     void FillCoreList();
@@ -102,7 +102,7 @@ public:
     void ErrorMessage(TextView text);
     void WriteFailed(TextView name);
 
-protected:
+  protected:
     View& view_;
     DesignInputs in_;
     DesignResults res_;
@@ -118,7 +118,7 @@ protected:
     bool lastRunCompleted_ = false;
     int calculationsRun_ = 0;
 
-private:
+  private:
     void Refresh() override { Show(); }
     void Message(std::u16string_view caption, std::u16string_view text) override;
     int FindListPrefix(int listId, TextView prefix, int start) const;

@@ -6,13 +6,15 @@
 namespace kelvara::msg {
 
 inline constexpr std::u16string_view kWireMissingBefore = u"В папке ";
-inline constexpr std::u16string_view kWireMissingAfter = u" отсутствует файл \"Wire.txt\".\nДо свидания!";
+inline constexpr std::u16string_view kWireMissingAfter =
+    u" отсутствует файл \"Wire.txt\".\nДо свидания!";
 inline constexpr std::u16string_view kNoMaterials =
     u"В папке \"Ferrites_Materials\" отсутствуют все файлы материалов.\nДо свидания!";
 inline constexpr std::u16string_view kNoCoreFile =
     u"В папке \"Bases_Cores\" отсутствует файл \"FerritesCores.txt\"";
 // "Не удалось прочитать файл материала "<name>.txt"."
-inline constexpr std::u16string_view kMaterialUnreadableBefore = u"Не удалось прочитать файл материала \"";
+inline constexpr std::u16string_view kMaterialUnreadableBefore =
+    u"Не удалось прочитать файл материала \"";
 inline constexpr std::u16string_view kMaterialUnreadableAfter = u".txt\".";
 // "Не удалось записать файл "<name>"."
 inline constexpr std::u16string_view kWriteFailedBefore = u"Не удалось записать файл \"";

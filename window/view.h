@@ -11,7 +11,7 @@
 namespace kelvara {
 
 class View {
-public:
+  public:
     virtual ~View() = default;
 
     // Text of an edit, static text, or the edit part of a combo box.

@@ -1,8 +1,8 @@
 // End-to-end tests of the built kelvara-calc on a temporary data root.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <cstdio>
-#include <sys/wait.h>
 
 #include "cli/mini_json.h"
 #include "designs/design_file.h"
@@ -52,7 +52,7 @@ void ExpectNoSanitizerReport(const CalcRun& r) {
 }
 
 class Calc : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(WriteDesignFile(data.program() / "design.sav", DesignInputs{}));
     }
@@ -89,10 +89,11 @@ TEST_F(Calc, DefaultDesignAsJson) {
     EXPECT_EQ(j["material"]["name"].string, "N87 Epcos");
     const Json& res = j["results"];
     EXPECT_EQ(res.keys(),
-              (std::vector<std::string>{"gapLabel", "gapReq", "gapUnit", "AL", "BmAct", "lossW",
-                                        "Pgab", "Pload", "N1", "wire1", "N2", "wire2", "fill", "Lm",
-                                        "LmUnit", "Lr", "LrUnit", "Ltot", "LtotUnit", "kLact", "Cr",
-                                        "fCtl", "fMin", "fMax", "Qmax", "skinDiameter"}));
+              (std::vector<std::string>{
+                  "gapLabel", "gapReq", "gapUnit", "AL",   "BmAct",       "lossW", "Pgab",
+                  "Pload",    "N1",     "wire1",   "N2",   "wire2",       "fill",  "Lm",
+                  "LmUnit",   "Lr",     "LrUnit",  "Ltot", "LtotUnit",    "kLact", "Cr",
+                  "fCtl",     "fMin",   "fMax",    "Qmax", "skinDiameter"}));
     EXPECT_EQ(res["gapLabel"].string, "Требуемый немагнитный зазор, не менее");
     EXPECT_EQ(res["gapUnit"].string, "мм");
     EXPECT_EQ(res["Pload"].string, "216.0");
@@ -110,7 +111,8 @@ TEST_F(Calc, DefaultDesignAsJson) {
 }
 
 TEST_F(Calc, OverridesApplyAfterTheFileIsRead) {
-    const Json j = RunJson({"--set", "vypr=1", "--set", "Fr=120", "--set", "core=ETD 34", "design.sav"});
+    const Json j =
+        RunJson({"--set", "vypr=1", "--set", "Fr=120", "--set", "core=ETD 34", "design.sav"});
     EXPECT_EQ(j["inputs"]["vypr"].number, 1);
     EXPECT_EQ(j["inputs"]["Fr"].string, "120");
     EXPECT_EQ(j["results"]["Pload"].string, "432.0");
@@ -134,7 +136,8 @@ TEST_F(Calc, StoppedRunsExitWithOneAndKeepTheirMessages) {
     EXPECT_FALSE(j["calculated"].boolean);
     ASSERT_EQ(j["messages"].array.size(), 1u);
     EXPECT_EQ(j["messages"].array[0]["caption"].string, "Внимание!");
-    EXPECT_EQ(j["messages"].array[0]["text"].string, "Недопустимое значение: Резонансная частота, кГц.");
+    EXPECT_EQ(j["messages"].array[0]["text"].string,
+              "Недопустимое значение: Резонансная частота, кГц.");
     EXPECT_EQ(j["results"]["N1"].string, "");
 
     const Json d = RunJson({"--set", "Rds=50", "design.sav"}, 1);
@@ -154,9 +157,13 @@ TEST_F(Calc, NoCoreOfTheFamilyExitsWithOne) {
 }
 
 TEST_F(Calc, UsageErrorsAndUnreadableFilesExitWithTwo) {
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{}, {"--set", "nokey=1", "design.sav"}, {"--bogus", "design.sav"},
-          {"--set"}, {"--data-root"}, {"missing.sav"}, {"design.sav", "other.sav"}}) {
+    for (const std::vector<std::string>& args : {std::vector<std::string>{},
+                                                 {"--set", "nokey=1", "design.sav"},
+                                                 {"--bogus", "design.sav"},
+                                                 {"--set"},
+                                                 {"--data-root"},
+                                                 {"missing.sav"},
+                                                 {"design.sav", "other.sav"}}) {
         const CalcRun r = RunCalc(data.program(), args);
         EXPECT_EQ(r.status, 2);
         EXPECT_TRUE(r.out.empty());

@@ -37,7 +37,7 @@ struct Json {
 };
 
 class JsonParser {
-public:
+  public:
     explicit JsonParser(const std::string& text) : s_(text) {}
 
     Json Parse() {
@@ -47,12 +47,14 @@ public:
         return v;
     }
 
-private:
+  private:
     [[noreturn]] void Fail(const std::string& what) {
         throw std::runtime_error("JSON: " + what + " at " + std::to_string(i_));
     }
     void Skip() {
-        while (i_ < s_.size() && (s_[i_] == ' ' || s_[i_] == '\n' || s_[i_] == '\r' || s_[i_] == '\t')) ++i_;
+        while (i_ < s_.size() &&
+               (s_[i_] == ' ' || s_[i_] == '\n' || s_[i_] == '\r' || s_[i_] == '\t'))
+            ++i_;
     }
     void Expect(char c) {
         Skip();
@@ -121,7 +123,8 @@ private:
             return v;
         }
         size_t end = i_;
-        while (end < s_.size() && std::string("+-0123456789.eE").find(s_[end]) != std::string::npos) ++end;
+        while (end < s_.size() && std::string("+-0123456789.eE").find(s_[end]) != std::string::npos)
+            ++end;
         if (end == i_) Fail("unexpected character");
         v.type = Json::Type::Number;
         v.number = std::stod(s_.substr(i_, end - i_));
@@ -141,14 +144,27 @@ private:
             }
             const char e = s_[i_++];
             switch (e) {
-                case 'n': out.push_back('\n'); break;
-                case 'r': out.push_back('\r'); break;
-                case 't': out.push_back('\t'); break;
-                case '"': out.push_back('"'); break;
-                case '\\': out.push_back('\\'); break;
-                case '/': out.push_back('/'); break;
+                case 'n':
+                    out.push_back('\n');
+                    break;
+                case 'r':
+                    out.push_back('\r');
+                    break;
+                case 't':
+                    out.push_back('\t');
+                    break;
+                case '"':
+                    out.push_back('"');
+                    break;
+                case '\\':
+                    out.push_back('\\');
+                    break;
+                case '/':
+                    out.push_back('/');
+                    break;
                 case 'u': {
-                    const unsigned cp = static_cast<unsigned>(std::stoul(s_.substr(i_, 4), nullptr, 16));
+                    const unsigned cp =
+                        static_cast<unsigned>(std::stoul(s_.substr(i_, 4), nullptr, 16));
                     i_ += 4;
                     if (cp < 0x80) {
                         out.push_back(static_cast<char>(cp));
@@ -162,7 +178,8 @@ private:
                     }
                     break;
                 }
-                default: Fail("bad escape");
+                default:
+                    Fail("bad escape");
             }
         }
         if (i_ >= s_.size()) Fail("unterminated string");

@@ -20,7 +20,8 @@ TEST(ShippedData, DefaultDesignComputesWithoutACheckOrDropMessage) {
     HeadlessView view;
     CKelvaraDlg dlg(view);
     ASSERT_TRUE(dlg.Open(dir / "Kelvara"));
-    for (const auto& m : view.messages) ADD_FAILURE() << ToUtf8(m.caption) << ": " << ToUtf8(m.text);
+    for (const auto& m : view.messages)
+        ADD_FAILURE() << ToUtf8(m.caption) << ": " << ToUtf8(m.text);
     EXPECT_TRUE(dlg.lastRunCompleted());
     EXPECT_EQ(dlg.inputs().core, u"E 40/16/12");
     EXPECT_EQ(dlg.inputs().mater, u"N87 Epcos");

@@ -15,9 +15,9 @@ using testing::WriteUtf16;
 
 TEST(DesignFileWrite, DefaultRecordHasTheExactBytes) {
     const std::string bytes = DesignFileBytes(DesignInputs{});
-    const unsigned char start[] = {0xFF, 0xFE, 0x63, 0x00, 0x6F, 0x00, 0x72, 0x00, 0x65, 0x00,
-                                   0x09, 0x00, 0x3D, 0x00, 0x20, 0x00, 0x45, 0x00, 0x20, 0x00,
-                                   0x34, 0x00, 0x30, 0x00, 0x2F, 0x00};
+    const unsigned char start[] = {0xFF, 0xFE, 0x63, 0x00, 0x6F, 0x00, 0x72, 0x00, 0x65,
+                                   0x00, 0x09, 0x00, 0x3D, 0x00, 0x20, 0x00, 0x45, 0x00,
+                                   0x20, 0x00, 0x34, 0x00, 0x30, 0x00, 0x2F, 0x00};
     ASSERT_GE(bytes.size(), sizeof start);
     for (size_t i = 0; i < sizeof start; ++i) {
         EXPECT_EQ(static_cast<unsigned char>(bytes[i]), start[i]) << "byte " << i;
@@ -158,13 +158,12 @@ TEST_P(DesignFileIntegers, ChoicesAndFlagsTakeTheirIntegerReading) {
     EXPECT_EQ(in.vypr, c.vypr);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, DesignFileIntegers,
-    ::testing::Values(IntegerCase{u"1x", 1, 1}, IntegerCase{u"x1", 0, 0},
-                      IntegerCase{u"  +1", 1, 1}, IntegerCase{u"2", 0, 2},
-                      // 7 names no button: the defaults are taken.
-                      IntegerCase{u"7", 0, 0}, IntegerCase{u"-1", 0, 0},
-                      IntegerCase{u"99999999999999", 0, 0}));
+INSTANTIATE_TEST_SUITE_P(Values, DesignFileIntegers,
+                         ::testing::Values(IntegerCase{u"1x", 1, 1}, IntegerCase{u"x1", 0, 0},
+                                           IntegerCase{u"  +1", 1, 1}, IntegerCase{u"2", 0, 2},
+                                           // 7 names no button: the defaults are taken.
+                                           IntegerCase{u"7", 0, 0}, IntegerCase{u"-1", 0, 0},
+                                           IntegerCase{u"99999999999999", 0, 0}));
 
 TEST(DesignFileRead, RdsAndrdsAreDifferentKeys) {
     DesignInputs in;
@@ -275,15 +274,14 @@ TEST(DesignFileWrite, ReadOnlyFolderLeavesTheOldFileIntact) {
     WriteBytes(folder / "old.sav", old);
     std::filesystem::permissions(dir.path(), std::filesystem::perms::all,
                                  std::filesystem::perm_options::add);
-    std::filesystem::permissions(folder,
-                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec |
-                                     std::filesystem::perms::group_read | std::filesystem::perms::group_exec |
-                                     std::filesystem::perms::others_read | std::filesystem::perms::others_exec);
+    std::filesystem::permissions(
+        folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec |
+                    std::filesystem::perms::group_read | std::filesystem::perms::group_exec |
+                    std::filesystem::perms::others_read | std::filesystem::perms::others_exec);
     std::filesystem::permissions(folder / "old.sav", std::filesystem::perms::all,
                                  std::filesystem::perm_options::add);
-    const int status = testing::RunUnprivileged([&] {
-        return WriteDesignFile(folder / "old.sav", DesignInputs{}) ? 1 : 0;
-    });
+    const int status = testing::RunUnprivileged(
+        [&] { return WriteDesignFile(folder / "old.sav", DesignInputs{}) ? 1 : 0; });
     std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
     ASSERT_EQ(status, 0) << "the write into a read-only folder was not reported";
     EXPECT_EQ(ReadBytes(folder / "old.sav"), old);

@@ -33,7 +33,7 @@ inline constexpr char16_t kTestCores[] =
 // Lays out <root>/Wire.txt, <root>/Ferrites_Materials/*.txt,
 // <root>/Bases_Cores/FerritesCores.txt and the program folder <root>/Kelvara.
 class DataRoot {
-public:
+  public:
     DataRoot() {
         WriteUtf16(root() / "Wire.txt", kTestWires);
         WriteUtf16(root() / "Ferrites_Materials" / "N87 Epcos.txt", kTestMaterial);
@@ -44,7 +44,7 @@ public:
     const std::filesystem::path& root() const { return dir_.path(); }
     std::filesystem::path program() const { return dir_.path() / "Kelvara"; }
 
-private:
+  private:
     TempDir dir_;
 };
 

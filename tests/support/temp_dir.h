@@ -14,7 +14,7 @@
 namespace kelvara::testing {
 
 class TempDir {
-public:
+  public:
     TempDir() {
         static std::atomic<int> counter{0};
         std::random_device rd;
@@ -34,7 +34,7 @@ public:
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path operator/(const std::filesystem::path& p) const { return path_ / p; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
@@ -69,7 +69,8 @@ inline bool IgnoresPermissions(const std::filesystem::path& dir) {
     std::error_code ec;
     const auto probeDir = dir / "ro_probe";
     std::filesystem::create_directories(probeDir, ec);
-    std::filesystem::permissions(probeDir, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec, ec);
+    std::filesystem::permissions(
+        probeDir, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec, ec);
     std::ofstream probe(probeDir / "x");
     const bool writable = static_cast<bool>(probe);
     probe.close();

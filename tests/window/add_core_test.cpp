@@ -12,12 +12,12 @@ namespace fs = std::filesystem;
 using testing::DataRoot;
 
 class AddCore : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_TRUE(dlg.Open(data.program())); }
 
     void ClickShape(int id) {
-        view.ClickRadio(id, {ctl::kShapeE, ctl::kShapeEI, ctl::kShapeER, ctl::kShapeETD,
-                             ctl::kShapeOther});
+        view.ClickRadio(
+            id, {ctl::kShapeE, ctl::kShapeEI, ctl::kShapeER, ctl::kShapeETD, ctl::kShapeOther});
         dlg.OnShapeChanged();
     }
     void EnterSizeMode() {
@@ -56,10 +56,12 @@ protected:
 
 TEST_F(AddCore, SizeModeEnablesTheDimensionEditsAndEmptiesTheFields) {
     EnterSizeMode();
-    for (int id : {ctl::kMu, ctl::kDimA, ctl::kDimB, ctl::kDimC, ctl::kDimD, ctl::kDimH, ctl::kDimh}) {
+    for (int id :
+         {ctl::kMu, ctl::kDimA, ctl::kDimB, ctl::kDimC, ctl::kDimD, ctl::kDimH, ctl::kDimh}) {
         EXPECT_TRUE(view.IsEnabled(id)) << id;
     }
-    for (int id : {ctl::kDimI, ctl::kAe, ctl::kAn, ctl::kLe, ctl::kVe}) EXPECT_FALSE(view.IsEnabled(id)) << id;
+    for (int id : {ctl::kDimI, ctl::kAe, ctl::kAn, ctl::kLe, ctl::kVe})
+        EXPECT_FALSE(view.IsEnabled(id)) << id;
     EXPECT_EQ(view.GetText(ctl::kAe), u"");
     EXPECT_EQ(view.GetText(ctl::kCoreList), u"");
     EXPECT_EQ(view.ListSelection(ctl::kCoreList), -1);
@@ -79,7 +81,8 @@ TEST_F(AddCore, ECoreByItsDimensions) {
     dlg.OnAddCore();
     ExpectNoAddingMessage();
     // The exact record, UTF-16 little-endian without a mark.
-    const Text record = u"[E 25/13/7x]\r\nAe = 56.25\r\nAn = 69.60\r\nle = 56.1\r\nmu = 1800\r\n\r\n";
+    const Text record =
+        u"[E 25/13/7x]\r\nAe = 56.25\r\nAn = 69.60\r\nle = 56.1\r\nmu = 1800\r\n\r\n";
     EXPECT_EQ(UserFile(), before + testing::Utf16Bytes(record, false));
     // Listed and selected, its data read back, the calculation run.
     EXPECT_EQ(view.GetText(ctl::kCoreList), u"E 25/13/7x");
@@ -184,10 +187,12 @@ TEST_P(AddCoreValidation, ReportsAndChangesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Messages, AddCoreValidation,
-    ::testing::Values(
-        MissingCase{u"", u"1800", u"25", u"Вы забыли перед добавлением ввести название сердечника."},
-        MissingCase{u"25/13/7", u"", u"25", u"Вы забыли перед добавлением ввести магнитную проницаемость."},
-        MissingCase{u"25/13/7", u"1800", u"", u"Вы забыли перед добавлением ввести все размеры."}));
+    ::testing::Values(MissingCase{u"", u"1800", u"25",
+                                  u"Вы забыли перед добавлением ввести название сердечника."},
+                      MissingCase{u"25/13/7", u"", u"25",
+                                  u"Вы забыли перед добавлением ввести магнитную проницаемость."},
+                      MissingCase{u"25/13/7", u"1800", u"",
+                                  u"Вы забыли перед добавлением ввести все размеры."}));
 
 TEST_F(AddCore, ShapeSwitchedAfterEnteringTheModeKeepsIDisabled) {
     EnterSizeMode();
@@ -266,7 +271,9 @@ TEST_F(AddCore, MissingUserFileIsCreated) {
     view.Type(ctl::kLe, u"50");
     dlg.OnAddCore();
     ExpectNoAddingMessage();
-    EXPECT_EQ(UserFile(), testing::Utf16Bytes(u"[E 50/1]\r\nAe = 50\r\nAn = 50\r\nle = 50\r\nmu = 1800\r\n\r\n", false));
+    EXPECT_EQ(UserFile(),
+              testing::Utf16Bytes(u"[E 50/1]\r\nAe = 50\r\nAn = 50\r\nle = 50\r\nmu = 1800\r\n\r\n",
+                                  false));
     EXPECT_EQ(view.GetText(ctl::kCoreList), u"E 50/1");
 }
 

@@ -13,12 +13,12 @@ namespace fs = std::filesystem;
 using testing::DataRoot;
 
 class Handlers : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_TRUE(dlg.Open(data.program())); }
 
     void ClickShape(int id) {
-        view.ClickRadio(id, {ctl::kShapeE, ctl::kShapeEI, ctl::kShapeER, ctl::kShapeETD,
-                             ctl::kShapeOther});
+        view.ClickRadio(
+            id, {ctl::kShapeE, ctl::kShapeEI, ctl::kShapeER, ctl::kShapeETD, ctl::kShapeOther});
         dlg.OnShapeChanged();
     }
 

@@ -14,13 +14,15 @@ namespace fs = std::filesystem;
 using testing::DataRoot;
 
 class LoadSave : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_TRUE(dlg.Open(data.program())); }
     void ChooseToOpen(const Text& name) {
         view.openPicker = [name](const fs::path&) { return std::optional<Text>(name); };
     }
     void ChooseToSave(const Text& name) {
-        view.savePicker = [name](const fs::path&, const Text&) { return std::optional<Text>(name); };
+        view.savePicker = [name](const fs::path&, const Text&) {
+            return std::optional<Text>(name);
+        };
     }
     DataRoot data;
     HeadlessView view;
@@ -84,7 +86,8 @@ TEST_F(LoadSave, SaveIntoAReadOnlyFolderLeavesTheOldFile) {
         fs::permissions(p, fs::perms::others_exec | fs::perms::others_read, fs::perm_options::add);
     }
     fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
-                                fs::perms::others_exec | fs::perms::group_read | fs::perms::group_exec);
+                                fs::perms::others_exec | fs::perms::group_read |
+                                fs::perms::group_exec);
     ChooseToSave(u"ro/old.sav");
     const int status = testing::RunUnprivileged([&] {
         dlg.OnSave();

@@ -149,7 +149,8 @@ TEST(OpeningRoad, MissingCoreFileIsReportedAndNothingIsCalculated) {
     Window w;
     ASSERT_TRUE(w.dlg.Open(data.program()));
     ASSERT_EQ(w.view.messages.size(), 1u);
-    EXPECT_EQ(w.view.messages[0].text, u"В папке \"Bases_Cores\" отсутствует файл \"FerritesCores.txt\"");
+    EXPECT_EQ(w.view.messages[0].text,
+              u"В папке \"Bases_Cores\" отсутствует файл \"FerritesCores.txt\"");
     EXPECT_EQ(w.view.ListCount(ctl::kCoreList), 0);
     EXPECT_EQ(w.dlg.calculationsRun(), 0);
     EXPECT_EQ(w.view.GetText(ctl::kResN1), u"");
@@ -168,7 +169,8 @@ TEST(OpeningRoad, UnreadableMaterialAtStartIsReportedAndTheInputCheckStops) {
     // No material is loaded yet: the selection stays and the calculation
     // reports the missing permeability.
     EXPECT_EQ(w.dlg.inputs().mater, u"N87 Epcos");
-    EXPECT_EQ(w.view.messages[1].text, u"Недопустимое значение: Магнитная проницаемость материала.");
+    EXPECT_EQ(w.view.messages[1].text,
+              u"Недопустимое значение: Магнитная проницаемость материала.");
     EXPECT_FALSE(w.dlg.lastRunCompleted());
 }
 
