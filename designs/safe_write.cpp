@@ -12,12 +12,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// A short name beside the target, so even a target name at the file
+// system's length limit can be written.
 fs::path TemporaryNameFor(const fs::path& target) {
     static std::atomic<unsigned> counter{0};
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    fs::path tmp = target;
-    tmp += ".tmp" + std::to_string(stamp % 1000000007) + "_" + std::to_string(counter++);
-    return tmp;
+    const std::string name =
+        ".kelvara-" + std::to_string(static_cast<unsigned long long>(stamp) % 1000000007ULL) + "-" +
+        std::to_string(counter++) + ".tmp";
+    return target.parent_path() / name;
 }
 
 }  // namespace

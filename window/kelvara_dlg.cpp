@@ -208,6 +208,16 @@ fs::path CKelvaraDlg::MaterialFile(TextView name) const {
     return dataRoot_ / "Ferrites_Materials" / fs::path(file);
 }
 
+void CKelvaraDlg::SelectMaterialEntry(TextView name) {
+    const int count = view_.ListCount(ctl::kMaterialList);
+    for (int i = 0; i < count; ++i) {
+        if (view_.ListItem(ctl::kMaterialList, i) == name) {
+            view_.ListSelect(ctl::kMaterialList, i);
+            return;
+        }
+    }
+}
+
 bool CKelvaraDlg::ReadSelectedMaterial() {
     if (ReadMaterialFile(MaterialFile(in_.mater), material_, materialText_)) {
         loadedMaterial_ = in_.mater;
@@ -221,13 +231,7 @@ bool CKelvaraDlg::ReadSelectedMaterial() {
         // Back to the material whose data are loaded, so the list never shows
         // one material while the calculation uses another.
         in_.mater = loadedMaterial_;
-        const int count = view_.ListCount(ctl::kMaterialList);
-        for (int i = 0; i < count; ++i) {
-            if (view_.ListItem(ctl::kMaterialList, i) == loadedMaterial_) {
-                view_.ListSelect(ctl::kMaterialList, i);
-                break;
-            }
-        }
+        SelectMaterialEntry(loadedMaterial_);
     }
     return false;
 }
@@ -381,7 +385,12 @@ void CKelvaraDlg::OnCoreSelected() {
 void CKelvaraDlg::OnMaterialSelected() {
     if (exchanging_) return;
     Take();
-    if (in_.add_by_size == 1 || in_.add_by_data == 1) return;
+    if (in_.add_by_size == 1 || in_.add_by_data == 1) {
+        // The choice does not count while a core is being added; the list
+        // goes back to the material in use, so it never shows another one.
+        SelectMaterialEntry(in_.mater);
+        return;
+    }
     const int sel = view_.ListSelection(ctl::kMaterialList);
     if (sel < 0) return;
     in_.mater = view_.ListItem(ctl::kMaterialList, sel);
@@ -488,7 +497,8 @@ bool CKelvaraDlg::AppendToUserCoreFile(TextView record) {
     const fs::path file = dataRoot_ / "Bases_Cores" / "UserFerritesCores.txt";
     std::error_code ec;
     const bool existed = fs::exists(file, ec);
-    const auto oldSize = existed ? fs::file_size(file, ec) : 0;
+    std::error_code sizeError;
+    const auto oldSize = existed ? fs::file_size(file, sizeError) : 0;
     std::string bytes;
     bytes.reserve(record.size() * 2);
     for (char16_t c : record) {
@@ -506,7 +516,7 @@ bool CKelvaraDlg::AppendToUserCoreFile(TextView record) {
     if (ok && !out.fail()) return true;
     // Leave the file as it was.
     if (existed) {
-        fs::resize_file(file, oldSize, ec);
+        if (!sizeError) fs::resize_file(file, oldSize, ec);
     } else {
         fs::remove(file, ec);
     }
@@ -641,7 +651,11 @@ void CKelvaraDlg::OnSave() {
         return;
     }
     if (name->find(u".sav") == Text::npos) *name += u".sav";
-    if (!WriteDesignFile(settingsFolder_ / fs::path(*name), in_)) WriteFailed(*name);
+    if (!WriteDesignFile(settingsFolder_ / fs::path(*name), in_)) {
+        // Reported; the focus stays where it was.
+        WriteFailed(*name);
+        return;
+    }
     view_.FocusControl(ctl::kCalculate);
 }
 

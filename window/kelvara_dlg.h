@@ -123,6 +123,7 @@ class CKelvaraDlg : private CalcHost {
     void Message(std::u16string_view caption, std::u16string_view text) override;
     int FindListPrefix(int listId, TextView prefix, int start) const;
     std::filesystem::path MaterialFile(TextView name) const;
+    void SelectMaterialEntry(TextView name);
     bool AppendToUserCoreFile(TextView record);
     void SetCoreDataEditsEnabled(std::initializer_list<int> ids, bool enabled);
     void ClearCoreFields();

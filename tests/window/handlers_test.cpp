@@ -170,6 +170,8 @@ TEST_F(Handlers, MaterialSelectionIsIgnoredWhileAddingACore) {
     dlg.OnMaterialSelected();
     EXPECT_EQ(dlg.inputs().mater, u"N87 Epcos");
     EXPECT_EQ(dlg.calculationsRun(), runs);
+    // The list shows the material in use again.
+    EXPECT_EQ(view.GetText(ctl::kMaterialList), u"N87 Epcos");
 }
 
 TEST_F(Handlers, NotificationsDuringAnExchangeAreIgnored) {
