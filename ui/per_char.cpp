@@ -56,8 +56,8 @@ void DrawLine(QPainter& painter, const Mapping& map, const PlotLine& line) {
 
 void DrawLabel(QPainter& painter, const Mapping& map, const PlotLabel& label) {
     const QRectF rect = map.Rect(label.rect);
-    // Texts are drawn without a background box, so a label that lies across
-    // the curve never hides part of it.
+    // Texts are black on a white box, so grid lines never cross them.
+    painter.fillRect(rect, Qt::white);
     int flags = Qt::AlignVCenter | Qt::TextDontClip | Qt::TextSingleLine;
     switch (label.align) {
         case LabelAlign::Left:
@@ -85,6 +85,9 @@ void PaintTransferPlot(QPainter& painter, const TransferPlot& plot, double pixel
     painter.setFont(font);
     for (const PlotLine& line : plot.grid) DrawLine(painter, map, line);
     for (const PlotLabel& label : plot.gridLabels) DrawLabel(painter, map, label);
+    // Every label goes down before the curve and the red marks, so a label
+    // that lies across the curve never hides part of it.
+    for (const PlotMark& mark : plot.marks) DrawLabel(painter, map, mark.label);
     if (!plot.curve.empty()) {
         QPolygonF curve;
         curve.reserve(static_cast<qsizetype>(plot.curve.size()));
@@ -94,7 +97,6 @@ void PaintTransferPlot(QPainter& painter, const TransferPlot& plot, double pixel
     }
     for (const PlotMark& mark : plot.marks) {
         for (const PlotLine& line : mark.lines) DrawLine(painter, map, line);
-        DrawLabel(painter, map, mark.label);
     }
     painter.restore();
 }
