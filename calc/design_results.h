@@ -58,6 +58,47 @@ struct ResultFieldDef {
 // Result texts with their control ids and their keys in kelvara-calc's JSON.
 extern const std::array<ResultFieldDef, kResultFieldCount> kResultFields;
 
+// One row of the "Результаты расчета" group below the required gap or AL:
+// its label, its value control and its unit, a fixed text or (unitId not 0)
+// the unit control that the calculation fills.
+struct ResultRowDef {
+    std::u16string_view label;
+    int valueId;
+    std::u16string_view unit;
+    int unitId;
+};
+
+inline constexpr std::array<ResultRowDef, 20> kResultRows = {{
+    {u"Индуктивность сердечника (AL), нГн/виток^2", ctl::kResAL, u"", 0},
+    {u"Амплитуда индукции", ctl::kResBmAct, u"T", 0},
+    {u"Мощность потерь в магнитопроводе", ctl::kResLossW, u"Вт", 0},
+    {u"Габаритная мощность трансформатора", ctl::kResPgab, u"Вт", 0},
+    {u"Потребляемая нагрузкой мощность", ctl::kResPload, u"Вт", 0},
+    {u"Число витков первичной обмотки", ctl::kResN1, u"", 0},
+    {u"Диаметр провода х число жил", ctl::kResWire1, u"", 0},
+    {u"Число витков вторичной обмотки", ctl::kResN2, u"", 0},
+    {u"Диаметр провода х число жил", ctl::kResWire2, u"", 0},
+    {u"Коэффициент заполнения окна", ctl::kResFill, u"", 0},
+    {u"Индуктив. намагнич. первич. обмотки Lm", ctl::kResLm, u"", ctl::kResLmUnit},
+    {u"Резонансная индуктивность Lr", ctl::kResLr, u"", ctl::kResLrUnit},
+    {u"Полная индуктивность первичной обмотки  Lm+Lr", ctl::kResLtot, u"", ctl::kResLtotUnit},
+    {u"Отношение индуктивностей Lm/Lr", ctl::kResKLact, u"", 0},
+    {u"Емкость резонансного конденсатора", ctl::kResCr, u"нФ", 0},
+    {u"Частота контроллера не менее", ctl::kResFCtl, u"кГц", 0},
+    {u"Минимальная рабочая частота", ctl::kResFMin, u"кГц", 0},
+    {u"Максимальная рабочая частота", ctl::kResFMax, u"кГц", 0},
+    {u"Добротность максимальная", ctl::kResQmax, u"", 0},
+    {u"Диаметр провода по скин-эффекту", ctl::kResSkin, u"мм", 0},
+}};
+
+// The row of a value control.
+constexpr const ResultRowDef& ResultRowOf(int valueId) {
+    for (const ResultRowDef& row : kResultRows) {
+        if (row.valueId == valueId) return row;
+    }
+    return kResultRows[0];  // every value control has a row; never reached
+}
+
 struct DesignResults {
     double delta = 0, Adelta = 0, Pload = 0, U2d = 0, Itr = 0, UnasEff = 0, UhbMin = 0, UhbMax = 0,
            gapRes = 0, fring = 1, AL = 0, muEff = 0, Rload = 0, n = 0, Rac = 0, MreqMin = 0,

@@ -63,39 +63,6 @@ int UsageError(const std::string& what) {
     return 2;
 }
 
-// One row of the readable table: label, value control, unit (fixed text or a
-// unit control).
-struct Row {
-    const char16_t* label;
-    int value;
-    const char16_t* unit;
-    int unitControl;
-};
-
-const Row kRows[] = {
-    {nullptr, ctl::kResGapReq, nullptr, ctl::kGapUnit},
-    {u"Индуктивность сердечника (AL), нГн/виток^2", ctl::kResAL, u"", 0},
-    {u"Амплитуда индукции", ctl::kResBmAct, u"T", 0},
-    {u"Мощность потерь в магнитопроводе", ctl::kResLossW, u"Вт", 0},
-    {u"Габаритная мощность трансформатора", ctl::kResPgab, u"Вт", 0},
-    {u"Потребляемая нагрузкой мощность", ctl::kResPload, u"Вт", 0},
-    {u"Число витков первичной обмотки", ctl::kResN1, u"", 0},
-    {u"Диаметр провода х число жил", ctl::kResWire1, u"", 0},
-    {u"Число витков вторичной обмотки", ctl::kResN2, u"", 0},
-    {u"Диаметр провода х число жил", ctl::kResWire2, u"", 0},
-    {u"Коэффициент заполнения окна", ctl::kResFill, u"", 0},
-    {u"Индуктив. намагнич. первич. обмотки Lm", ctl::kResLm, nullptr, ctl::kResLmUnit},
-    {u"Резонансная индуктивность Lr", ctl::kResLr, nullptr, ctl::kResLrUnit},
-    {u"Полная индуктивность первичной обмотки  Lm+Lr", ctl::kResLtot, nullptr, ctl::kResLtotUnit},
-    {u"Отношение индуктивностей Lm/Lr", ctl::kResKLact, u"", 0},
-    {u"Емкость резонансного конденсатора", ctl::kResCr, u"нФ", 0},
-    {u"Частота контроллера не менее", ctl::kResFCtl, u"кГц", 0},
-    {u"Минимальная рабочая частота", ctl::kResFMin, u"кГц", 0},
-    {u"Максимальная рабочая частота", ctl::kResFMax, u"кГц", 0},
-    {u"Добротность максимальная", ctl::kResQmax, u"", 0},
-    {u"Диаметр провода по скин-эффекту", ctl::kResSkin, u"мм", 0},
-};
-
 std::string JsonString(TextView text) {
     std::string out = "\"";
     for (unsigned char c : ToUtf8(text)) {
@@ -191,13 +158,16 @@ void PrintTable(const CKelvaraDlg& dlg, const HeadlessView& view, bool coreSelec
                ToUtf8(in.le) + " мм, mu " + ToUtf8(in.mu) + ", Ve " + ToUtf8(in.Ve) + " см3)";
     }
     out += "\nМатериал: " + ToUtf8(in.mater) + "\n\nРезультаты расчета\n";
-    for (const Row& row : kRows) {
-        const std::string label =
-            ToUtf8(row.label ? Text(row.label) : view.GetText(ctl::kGapLabel));
-        const std::string unit = ToUtf8(row.unit ? Text(row.unit) : view.GetText(row.unitControl));
-        out += "  " + Pad(label, 48, false) + " " + Pad(ToUtf8(view.GetText(row.value)), 12, true);
-        if (!unit.empty()) out += " " + unit;
+    const auto printRow = [&](const Text& label, int valueId, const Text& unit) {
+        out += "  " + Pad(ToUtf8(label), 48, false) + " " +
+               Pad(ToUtf8(view.GetText(valueId)), 12, true);
+        if (!unit.empty()) out += " " + ToUtf8(unit);
         out += "\n";
+    };
+    printRow(view.GetText(ctl::kGapLabel), ctl::kResGapReq, view.GetText(ctl::kGapUnit));
+    for (const ResultRowDef& row : kResultRows) {
+        printRow(Text(row.label), row.valueId,
+                 row.unitId != 0 ? view.GetText(row.unitId) : Text(row.unit));
     }
     if (!dlg.lastRunCompleted()) out += "\nРасчет не выполнен до конца.\n";
     for (const auto& m : view.messages) {

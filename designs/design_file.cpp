@@ -6,28 +6,17 @@
 
 namespace kelvara {
 
-namespace {
-
-void AppendUtf16(std::string& out, TextView text) {
-    for (char16_t c : text) {
-        out.push_back(static_cast<char>(c & 0xFF));
-        out.push_back(static_cast<char>(c >> 8));
-    }
-}
-
-}  // namespace
-
 std::string DesignFileBytes(const DesignInputs& in) {
     std::string out = "\xFF\xFE";
     for (const FieldDef& f : kDesignFileFields) {
-        AppendUtf16(out, f.key);
-        AppendUtf16(out, u"\t= ");
+        out += EncodeUtf16LE(f.key);
+        out += EncodeUtf16LE(u"\t= ");
         if (f.kind == FieldKind::Text) {
-            AppendUtf16(out, in.*(f.text));
+            out += EncodeUtf16LE(in.*(f.text));
         } else {
-            AppendUtf16(out, FormatInt(in.*(f.number)));
+            out += EncodeUtf16LE(FormatInt(in.*(f.number)));
         }
-        AppendUtf16(out, u"\r\n");
+        out += EncodeUtf16LE(u"\r\n");
     }
     return out;
 }

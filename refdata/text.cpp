@@ -78,6 +78,16 @@ std::string ToUtf8(TextView t) {
     return out;
 }
 
+std::string EncodeUtf16LE(TextView text) {
+    std::string bytes;
+    bytes.reserve(text.size() * 2);
+    for (char16_t c : text) {
+        bytes.push_back(static_cast<char>(c & 0xFF));
+        bytes.push_back(static_cast<char>(c >> 8));
+    }
+    return bytes;
+}
+
 void ReplaceAll(Text& text, char16_t from, char16_t to) {
     std::replace(text.begin(), text.end(), from, to);
 }

@@ -16,6 +16,9 @@ using TextView = std::u16string_view;
 Text FromUtf8(std::string_view utf8);
 std::string ToUtf8(TextView text);
 
+// The code units of a text as UTF-16 little-endian bytes (no mark).
+std::string EncodeUtf16LE(TextView text);
+
 // Replaces every `from` by `to`.
 void ReplaceAll(Text& text, char16_t from, char16_t to);
 Text Replaced(TextView text, char16_t from, char16_t to);

@@ -1,6 +1,7 @@
 #include "ui/main_window_layout.h"
 
 #include "calc/design_inputs.h"
+#include "calc/design_results.h"
 
 namespace kelvara::ui {
 
@@ -17,14 +18,16 @@ constexpr ControlDef InputEdit(int id, int y, int x = 140) {
 }
 
 // Results rows: label at x 236, value ending at x 446, unit at x 448.
-constexpr ControlDef ResultLabel(std::u16string_view text, int y) {
-    return {kNoId, K::Label, text, 236, y, 160, 8};
+constexpr ControlDef ResultLabel(int valueId, int y) {
+    return {kNoId, K::Label, ResultRowOf(valueId).label, 236, y, 160, 8};
 }
 constexpr ControlDef ResultValue(int id, int y) {
     return {id, K::Value, u"", 396, y, 50, 8};
 }
-constexpr ControlDef ResultUnit(int id, std::u16string_view text, int y) {
-    return {id, K::Label, text, 448, y, 16, 8};
+// The unit of a value: a fixed text, or the unit control the calculation fills.
+constexpr ControlDef ResultUnit(int valueId, int y) {
+    const ResultRowDef& row = ResultRowOf(valueId);
+    return {row.unitId != 0 ? row.unitId : kNoId, K::Label, row.unit, 448, y, 16, 8};
 }
 
 // Core data rows: label at x 488, edit at x 618, unit at x 650.
@@ -104,58 +107,58 @@ constexpr ControlDef kControls[] = {
     {ctl::kGapUnit, K::Label, u"мм", 448, 32, 16, 8},
 
     // Results group.
-    ResultLabel(u"Индуктивность сердечника (AL), нГн/виток^2", 56),
+    ResultLabel(ctl::kResAL, 56),
     ResultValue(ctl::kResAL, 56),
-    ResultLabel(u"Амплитуда индукции", 64),
+    ResultLabel(ctl::kResBmAct, 64),
     ResultValue(ctl::kResBmAct, 64),
-    ResultUnit(kNoId, u"T", 64),
-    ResultLabel(u"Мощность потерь в магнитопроводе", 72),
+    ResultUnit(ctl::kResBmAct, 64),
+    ResultLabel(ctl::kResLossW, 72),
     ResultValue(ctl::kResLossW, 72),
-    ResultUnit(kNoId, u"Вт", 72),
-    ResultLabel(u"Габаритная мощность трансформатора", 88),
+    ResultUnit(ctl::kResLossW, 72),
+    ResultLabel(ctl::kResPgab, 88),
     ResultValue(ctl::kResPgab, 88),
-    ResultUnit(kNoId, u"Вт", 88),
-    ResultLabel(u"Потребляемая нагрузкой мощность", 96),
+    ResultUnit(ctl::kResPgab, 88),
+    ResultLabel(ctl::kResPload, 96),
     ResultValue(ctl::kResPload, 96),
-    ResultUnit(kNoId, u"Вт", 96),
-    ResultLabel(u"Число витков первичной обмотки", 112),
+    ResultUnit(ctl::kResPload, 96),
+    ResultLabel(ctl::kResN1, 112),
     ResultValue(ctl::kResN1, 112),
-    ResultLabel(u"Диаметр провода х число жил", 120),
+    ResultLabel(ctl::kResWire1, 120),
     ResultValue(ctl::kResWire1, 120),
-    ResultLabel(u"Число витков вторичной обмотки", 136),
+    ResultLabel(ctl::kResN2, 136),
     ResultValue(ctl::kResN2, 136),
-    ResultLabel(u"Диаметр провода х число жил", 144),
+    ResultLabel(ctl::kResWire2, 144),
     ResultValue(ctl::kResWire2, 144),
-    ResultLabel(u"Коэффициент заполнения окна", 160),
+    ResultLabel(ctl::kResFill, 160),
     ResultValue(ctl::kResFill, 160),
-    ResultLabel(u"Индуктив. намагнич. первич. обмотки Lm", 176),
+    ResultLabel(ctl::kResLm, 176),
     ResultValue(ctl::kResLm, 176),
-    ResultUnit(ctl::kResLmUnit, u"", 176),
-    ResultLabel(u"Резонансная индуктивность Lr", 184),
+    ResultUnit(ctl::kResLm, 176),
+    ResultLabel(ctl::kResLr, 184),
     ResultValue(ctl::kResLr, 184),
-    ResultUnit(ctl::kResLrUnit, u"", 184),
-    ResultLabel(u"Полная индуктивность первичной обмотки  Lm+Lr", 192),
+    ResultUnit(ctl::kResLr, 184),
+    ResultLabel(ctl::kResLtot, 192),
     ResultValue(ctl::kResLtot, 192),
-    ResultUnit(ctl::kResLtotUnit, u"", 192),
-    ResultLabel(u"Отношение индуктивностей Lm/Lr", 200),
+    ResultUnit(ctl::kResLtot, 192),
+    ResultLabel(ctl::kResKLact, 200),
     ResultValue(ctl::kResKLact, 200),
-    ResultLabel(u"Емкость резонансного конденсатора", 216),
+    ResultLabel(ctl::kResCr, 216),
     ResultValue(ctl::kResCr, 216),
-    ResultUnit(kNoId, u"нФ", 216),
-    ResultLabel(u"Частота контроллера не менее", 232),
+    ResultUnit(ctl::kResCr, 216),
+    ResultLabel(ctl::kResFCtl, 232),
     ResultValue(ctl::kResFCtl, 232),
-    ResultUnit(kNoId, u"кГц", 232),
-    ResultLabel(u"Минимальная рабочая частота", 240),
+    ResultUnit(ctl::kResFCtl, 232),
+    ResultLabel(ctl::kResFMin, 240),
     ResultValue(ctl::kResFMin, 240),
-    ResultUnit(kNoId, u"кГц", 240),
-    ResultLabel(u"Максимальная рабочая частота", 248),
+    ResultUnit(ctl::kResFMin, 240),
+    ResultLabel(ctl::kResFMax, 248),
     ResultValue(ctl::kResFMax, 248),
-    ResultUnit(kNoId, u"кГц", 248),
-    ResultLabel(u"Добротность максимальная", 264),
+    ResultUnit(ctl::kResFMax, 248),
+    ResultLabel(ctl::kResQmax, 264),
     ResultValue(ctl::kResQmax, 264),
-    ResultLabel(u"Диаметр провода по скин-эффекту", 280),
+    ResultLabel(ctl::kResSkin, 280),
     ResultValue(ctl::kResSkin, 280),
-    ResultUnit(kNoId, u"мм", 280),
+    ResultUnit(ctl::kResSkin, 280),
 
     // Core group.
     {ctl::kCoreList, K::ComboBox, u"", 504, 15, 142, 14},

@@ -21,6 +21,16 @@ const std::array<int, 12> kCoreDataEdits = {ctl::kMu,   ctl::kDimA, ctl::kDimB, 
 
 namespace {
 
+// The permeability and dimension edits, and the data edits, of the core group.
+constexpr std::array<int, 8> kMuAndDimensionEdits = {
+    ctl::kMu, ctl::kDimA, ctl::kDimB, ctl::kDimC, ctl::kDimD, ctl::kDimH, ctl::kDimh, ctl::kDimI};
+constexpr std::array<int, 4> kDataEdits = {ctl::kAe, ctl::kAn, ctl::kLe, ctl::kMu};
+
+template <typename Ids>
+void SetEnabled(View& view, const Ids& ids, bool enabled) {
+    for (int id : ids) view.SetEnabled(id, enabled);
+}
+
 // Sets a flag for the duration of an exchange.
 class ExchangeGuard {
   public:
@@ -433,10 +443,6 @@ void CKelvaraDlg::OnExit() {
 
 // --- Adding a core ------------------------------------------------------------
 
-void CKelvaraDlg::SetCoreDataEditsEnabled(std::initializer_list<int> ids, bool enabled) {
-    for (int id : ids) view_.SetEnabled(id, enabled);
-}
-
 void CKelvaraDlg::ClearCoreFields() {
     for (Text* t : {&in_.mu, &in_.Ve, &in_.le, &in_.An, &in_.Ae, &in_.I, &in_.h, &in_.H, &in_.D,
                     &in_.C, &in_.B, &in_.A}) {
@@ -449,19 +455,15 @@ void CKelvaraDlg::OnAddBySize() {
     Take();
     if (in_.add_by_size == 0) {
         // Leaving the mode shows the core selected before again.
-        SetCoreDataEditsEnabled({ctl::kMu, ctl::kDimA, ctl::kDimB, ctl::kDimC, ctl::kDimD,
-                                 ctl::kDimH, ctl::kDimh, ctl::kDimI},
-                                false);
+        SetEnabled(view_, kMuAndDimensionEdits, false);
         view_.ListSelect(ctl::kCoreList, in_.coreIndex);
         ShowSelectedCore();
     } else if (in_.shape == kShapeOther) {
         // No dimensions can be entered for "Другая".
         in_.add_by_size = 0;
     } else {
-        SetCoreDataEditsEnabled({ctl::kAe, ctl::kAn, ctl::kLe, ctl::kMu}, false);
-        SetCoreDataEditsEnabled(
-            {ctl::kMu, ctl::kDimA, ctl::kDimB, ctl::kDimC, ctl::kDimD, ctl::kDimH, ctl::kDimh},
-            true);
+        SetEnabled(view_, kDataEdits, false);
+        SetEnabled(view_, kMuAndDimensionEdits, true);
         view_.SetEnabled(ctl::kDimI, in_.shape == 1);
         in_.add_by_data = 0;
         ClearCoreFields();
@@ -475,17 +477,15 @@ void CKelvaraDlg::OnAddByData() {
     if (exchanging_) return;
     Take();
     if (in_.add_by_data == 1) {
-        SetCoreDataEditsEnabled({ctl::kMu, ctl::kDimA, ctl::kDimB, ctl::kDimC, ctl::kDimD,
-                                 ctl::kDimH, ctl::kDimh, ctl::kDimI},
-                                false);
-        SetCoreDataEditsEnabled({ctl::kAe, ctl::kAn, ctl::kLe, ctl::kMu}, true);
+        SetEnabled(view_, kMuAndDimensionEdits, false);
+        SetEnabled(view_, kDataEdits, true);
         in_.add_by_size = 0;
         ClearCoreFields();
         view_.ListSelect(ctl::kCoreList, -1);
     } else {
         // Leaving the mode disables the data edits and shows the core
         // selected before again, as leaving the dimension mode does.
-        SetCoreDataEditsEnabled({ctl::kAe, ctl::kAn, ctl::kLe, ctl::kMu}, false);
+        SetEnabled(view_, kDataEdits, false);
         view_.ListSelect(ctl::kCoreList, in_.coreIndex);
         ShowSelectedCore();
     }
@@ -499,12 +499,7 @@ bool CKelvaraDlg::AppendToUserCoreFile(TextView record) {
     const bool existed = fs::exists(file, ec);
     std::error_code sizeError;
     const auto oldSize = existed ? fs::file_size(file, sizeError) : 0;
-    std::string bytes;
-    bytes.reserve(record.size() * 2);
-    for (char16_t c : record) {
-        bytes.push_back(static_cast<char>(c & 0xFF));
-        bytes.push_back(static_cast<char>(c >> 8));
-    }
+    const std::string bytes = EncodeUtf16LE(record);
     // Opening for appending creates the file when it is missing.
     std::ofstream out(file, std::ios::binary | std::ios::app);
     if (out) {
@@ -593,9 +588,8 @@ void CKelvaraDlg::OnAddCore() {
     in_.add_by_size = 0;
     in_.add_by_data = 0;
     for (Text* t : {&in_.A, &in_.B, &in_.C, &in_.D, &in_.H, &in_.h, &in_.I}) t->clear();
-    SetCoreDataEditsEnabled({ctl::kMu, ctl::kDimA, ctl::kDimB, ctl::kDimC, ctl::kDimD, ctl::kDimH,
-                             ctl::kDimh, ctl::kDimI, ctl::kAe, ctl::kAn, ctl::kLe},
-                            false);
+    SetEnabled(view_, kMuAndDimensionEdits, false);
+    SetEnabled(view_, kDataEdits, false);
     Show();
     FillCoreList();
     // The new core: the first entry beginning with its name, searching from

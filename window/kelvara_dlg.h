@@ -125,7 +125,6 @@ class CKelvaraDlg : private CalcHost {
     std::filesystem::path MaterialFile(TextView name) const;
     void SelectMaterialEntry(TextView name);
     bool AppendToUserCoreFile(TextView record);
-    void SetCoreDataEditsEnabled(std::initializer_list<int> ids, bool enabled);
     void ClearCoreFields();
 };
 
