@@ -1,7 +1,7 @@
 // Adding a core to the user's database, through a headless view.
 #include <gtest/gtest.h>
 
-#include "support/data_root.h"
+#include "support/open_window.h"
 #include "window/headless_view.h"
 #include "window/kelvara_dlg.h"
 
@@ -11,15 +11,8 @@ namespace {
 namespace fs = std::filesystem;
 using testing::DataRoot;
 
-class AddCore : public ::testing::Test {
+class AddCore : public testing::OpenWindow {
   protected:
-    void SetUp() override { ASSERT_TRUE(dlg.Open(data.program())); }
-
-    void ClickShape(int id) {
-        view.ClickRadio(
-            id, {ctl::kShapeE, ctl::kShapeEI, ctl::kShapeER, ctl::kShapeETD, ctl::kShapeOther});
-        dlg.OnShapeChanged();
-    }
     void EnterSizeMode() {
         view.SetChecked(ctl::kAddBySize, true);
         dlg.OnAddBySize();
@@ -48,10 +41,6 @@ class AddCore : public ::testing::Test {
     std::string UserFile() const {
         return testing::ReadBytes(data.root() / "Bases_Cores" / "UserFerritesCores.txt");
     }
-
-    DataRoot data;
-    HeadlessView view;
-    CKelvaraDlg dlg{view};
 };
 
 TEST_F(AddCore, SizeModeEnablesTheDimensionEditsAndEmptiesTheFields) {

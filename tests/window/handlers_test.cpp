@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "calc/gap_model.h"
-#include "support/data_root.h"
+#include "support/open_window.h"
 #include "window/headless_view.h"
 #include "window/kelvara_dlg.h"
 
@@ -12,20 +12,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing::DataRoot;
 
-class Handlers : public ::testing::Test {
-  protected:
-    void SetUp() override { ASSERT_TRUE(dlg.Open(data.program())); }
-
-    void ClickShape(int id) {
-        view.ClickRadio(
-            id, {ctl::kShapeE, ctl::kShapeEI, ctl::kShapeER, ctl::kShapeETD, ctl::kShapeOther});
-        dlg.OnShapeChanged();
-    }
-
-    DataRoot data;
-    HeadlessView view;
-    CKelvaraDlg dlg{view};
-};
+using Handlers = testing::OpenWindow;
 
 struct KoCase {
     const char16_t* typed;

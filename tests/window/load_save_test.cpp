@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "designs/design_file.h"
-#include "support/data_root.h"
+#include "support/open_window.h"
 #include "window/file_picker.h"
 #include "window/headless_view.h"
 #include "window/kelvara_dlg.h"
@@ -13,9 +13,8 @@ namespace {
 namespace fs = std::filesystem;
 using testing::DataRoot;
 
-class LoadSave : public ::testing::Test {
+class LoadSave : public testing::OpenWindow {
   protected:
-    void SetUp() override { ASSERT_TRUE(dlg.Open(data.program())); }
     void ChooseToOpen(const Text& name) {
         view.openPicker = [name](const fs::path&) { return std::optional<Text>(name); };
     }
@@ -24,9 +23,6 @@ class LoadSave : public ::testing::Test {
             return std::optional<Text>(name);
         };
     }
-    DataRoot data;
-    HeadlessView view;
-    CKelvaraDlg dlg{view};
 };
 
 TEST_F(LoadSave, SuggestedNameOfTheDefaults) {
