@@ -1,22 +1,24 @@
 #include "calc/calculate.h"
 
 #include <cmath>
-#include <numbers>
 #include <optional>
 
 #include "calc/core_loss.h"
+#include "calc/design_rules.h"
 #include "calc/gain.h"
 #include "calc/gap_model.h"
 #include "calc/messages.h"
 #include "calc/result_texts.h"
 #include "calc/wire_choice.h"
+#include "refdata/physics.h"
 
 namespace kelvara {
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
-constexpr double kInvTwoPi = 0.15915494309189535;  // 1/(2π)
+using phys::kInvTwoPi;
+using phys::kMu0;
+using phys::kPi;
 
 // The gap/AL pass is repeated after each adjustment of zazor, at most this often.
 constexpr int kMaxGapPasses = 10;
@@ -97,11 +99,23 @@ std::optional<std::u16string_view> FirstInvalidInput(const DesignInputs& in, con
     return std::nullopt;
 }
 
+// The events of a run as it goes.
+class Events {
+  public:
+    explicit Events(std::vector<CalcEvent>& list) : list_(list) {}
+    void Refresh() { list_.push_back({CalcEvent::Kind::Refresh, {}, {}}); }
+    void Message(std::u16string_view caption, TextView text) {
+        list_.push_back({CalcEvent::Kind::Message, caption, Text(text)});
+    }
+
+  private:
+    std::vector<CalcEvent>& list_;
+};
+
 // Ends a run early: the window shows what the run has set so far, then the message.
-bool Stop(CalcHost& host, std::u16string_view caption, std::u16string_view text) {
-    host.Refresh();
-    host.Message(caption, text);
-    return false;
+void Stop(Events& events, std::u16string_view caption, TextView text) {
+    events.Refresh();
+    events.Message(caption, text);
 }
 
 void SetInductance(DesignResults& res, ResultField value, ResultField unit, double microHenry) {
@@ -112,35 +126,47 @@ void SetInductance(DesignResults& res, ResultField value, ResultField unit, doub
 
 }  // namespace
 
-bool RunCalculation(DesignInputs& in, DesignResults& res, const CoreRecord& core,
-                    const MaterialLossData& material, const WireTable& wires, CalcHost& host) {
+std::vector<const CalcEvent*> CalcReport::Messages() const {
+    std::vector<const CalcEvent*> out;
+    for (const CalcEvent& e : events)
+        if (e.kind == CalcEvent::Kind::Message) out.push_back(&e);
+    return out;
+}
+
+CalcReport RunCalculation(DesignInputs& in, const CoreRecord& core,
+                          const MaterialLossData& material, const WireTable& wires) {
+    CalcReport report;
+    Events host(report.events);
+    DesignResults& res = report.results;
     NormaliseChoices(in);
 
     // Read the inputs; commas become points in the fields, an empty Q becomes 0.4.
     const InputNumbers v = ReadInputs(in);
 
-    // Nothing of an earlier run is kept; every result text is empty.
-    res = DesignResults{};
+    // Every result text starts empty.
     res.Fr = v.Fr;
+    res.Q = v.Q;
+    res.kL = v.kL;
 
     if (const auto label = FirstInvalidInput(in, v, core, material)) {
         Text text(msg::kInvalidValuePrefix);
         text += *label;
         text += msg::kInvalidValueSuffix;
-        return Stop(host, kCaptionWarning, text);
+        Stop(host, kCaptionWarning, text);
+        return report;
     }
 
     // Skin depth at the resonant frequency.
     res.kSec = 1;
-    res.delta = 2.0871 / std::sqrt(v.Fr);
+    res.delta = phys::kSkinDepth / std::sqrt(v.Fr);
     res.Adelta = kPi * (res.delta * res.delta);
 
     // Supply: mains voltages become the rectified peak.
     double Umin = v.Umin;
     double Umax = v.Umax;
     if (in.setevoe == 1) {
-        Umin = Umin * 1.35;
-        Umax = Umax * 1.35;
+        Umin = Umin * rule::kMainsRectifiedFactor;
+        Umax = Umax * rule::kMainsRectifiedFactor;
     }
 
     // Load.
@@ -157,11 +183,15 @@ bool RunCalculation(DesignInputs& in, DesignResults& res, const CoreRecord& core
     res.UhbMax = Umax / 2 - res.UnasEff;
     if (in.rds == 1) {
         in.Unas = FormatFixed(res.UnasEff, 3);
-        if (res.UnasEff > 0.05 * Umin) return Stop(host, kCaptionWarning, msg::kTransistorDrop);
+        if (res.UnasEff > rule::kMaxTransistorDropShare * Umin) {
+            Stop(host, kCaptionWarning, msg::kTransistorDrop);
+            return report;
+        }
     }
     // The supply must stay above the drop (an undefined amplitude stops too).
     if (!(res.UhbMin > 0) || !(res.UhbMax > 0)) {
-        return Stop(host, kCaptionWarning, msg::kTransistorDrop);
+        Stop(host, kCaptionWarning, msg::kTransistorDrop);
+        return report;
     }
 
     res.gapRes = ResidualGap(core, material.mu);
@@ -188,7 +218,7 @@ bool RunCalculation(DesignInputs& in, DesignResults& res, const CoreRecord& core
 
         const double M = res.MreqMin;
         if (M == 1) {
-            res.Qmax = 5;
+            res.Qmax = rule::kQmaxAtUnityGain;
         } else {
             res.Qmax = std::sqrt((1 + v.kL * (1 - 1 / (M * M))) / (M * M - 1)) / v.kL;
         }
@@ -230,12 +260,14 @@ bool RunCalculation(DesignInputs& in, DesignResults& res, const CoreRecord& core
     }
 
     // Turns.
+    res.nDesign = res.n;
     double N1 = RoundUpWhole(std::sqrt(res.Lm / res.AL));
     double N2 = std::trunc(N1 / res.n);
     if (N2 == 0) N2 = 1;
     N1 = std::trunc(N2 * res.n);
     if (N1 < res.N1min) N1 = res.N1min;
-    for (int step = 0; step < kMaxSecondaryTurnSteps && N1 / N2 > 1.05 * res.n; ++step) {
+    for (int step = 0;
+         step < kMaxSecondaryTurnSteps && N1 / N2 > rule::kTurnsRatioTolerance * res.n; ++step) {
         N2 = N2 + 1;
         N1 = std::trunc(N2 * res.n);
     }
@@ -350,13 +382,14 @@ bool RunCalculation(DesignInputs& in, DesignResults& res, const CoreRecord& core
     SetInductance(res, kRLtot, kRLtotUnit, res.Ltot);
 
     res.calculated = true;
+    report.completed = true;
     host.Refresh();
 
     if (res.adjusted) {
         host.Message(kCaptionWarning, in.yes_al == 1 ? msg::kALAdjusted : msg::kGapAdjusted);
     }
-    if (res.fill > 0.3) host.Message(kCaptionWarning, msg::kFillTooHigh);
-    return true;
+    if (res.fill > rule::kFillLimit) host.Message(kCaptionWarning, msg::kFillTooHigh);
+    return report;
 }
 
 }  // namespace kelvara

@@ -2,6 +2,8 @@
 // table turned into every result number and text, with its messages.
 #pragma once
 
+#include <vector>
+
 #include "calc/design_inputs.h"
 #include "calc/design_results.h"
 #include "refdata/records.h"
@@ -11,21 +13,30 @@ namespace kelvara {
 inline constexpr std::u16string_view kCaptionWarning = u"Внимание!";
 inline constexpr std::u16string_view kCaptionError = u"Ошибка!";
 
-// What the calculation needs from the window it runs in.
-class CalcHost {
-  public:
-    virtual ~CalcHost() = default;
-    // Show the record and the result texts in the window.
-    virtual void Refresh() = 0;
-    // A modal message box with an OK button.
-    virtual void Message(std::u16string_view caption, std::u16string_view text) = 0;
+// One thing a run asks of whoever shows it, in order: show the record and the
+// result texts as they stand (Refresh), or a message box with an OK button.
+struct CalcEvent {
+    enum class Kind { Refresh, Message };
+    Kind kind = Kind::Refresh;
+    std::u16string_view caption;  // messages only
+    Text text;                    // messages only
 };
 
-// Runs the whole calculation on `in` (which it normalises: commas, Q, Unas,
-// zazor, d11, d21) and overwrites `res`. Messages go to `host` where the
-// steps show them; the window is refreshed through `host` before the closing
-// warnings. Returns true when the run went to its end.
-bool RunCalculation(DesignInputs& in, DesignResults& res, const CoreRecord& core,
-                    const MaterialLossData& material, const WireTable& wires, CalcHost& host);
+// What one run did.
+struct CalcReport {
+    bool completed = false;  // the run went to its end
+    DesignResults results;   // every number and result text
+    std::vector<CalcEvent> events;
+
+    // The messages, in order.
+    std::vector<const CalcEvent*> Messages() const;
+};
+
+// Runs the whole calculation on `in` (which it normalises: choices, commas,
+// Q, Unas, zazor, d11, d21). The report's events say when a window showing the
+// run is refreshed (before the closing warnings, and before the message of a
+// run that stops early) and which messages it shows.
+CalcReport RunCalculation(DesignInputs& in, const CoreRecord& core,
+                          const MaterialLossData& material, const WireTable& wires);
 
 }  // namespace kelvara

@@ -1,75 +1,48 @@
 // The record of everything the user states about one design, and the one
-// table of its fields (key, kind, control ids, default) that the window, the
-// design files and the tests share.
+// table of its fields (key, kind, default, label) that the design files, the
+// input check, the window and the tests share.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string_view>
 
+#include "refdata/core_database.h"
 #include "refdata/text.h"
 
 namespace kelvara {
 
-// Control ids of the main window.
-namespace ctl {
-// Inputs column.
-inline constexpr int kBm = 1001, kFr = 1003, kKL = 1006, kQ = 1024, kRds = 1128, kUnas = 1000,
-                     kRadioUnas = 1129, kRadioRds = 1130, kKo = 1047, kJ = 1038, kUmin = 1007,
-                     kUmax = 1009, kRadioDC = 1095, kRadioAC = 1096, kU2_1 = 1010, kI2_1 = 1015,
-                     kUd = 1016, kVypr0 = 1059, kVypr1 = 1060, kVypr2 = 1061, kD11 = 1014,
-                     kD21 = 1018, kYesD = 1011;
-// Gap or AL.
-inline constexpr int kRadioGap = 1076, kRadioAL = 1077, kZazor = 1004, kGapLabel = 1012,
-                     kGapUnit = 1017;
-// Core group.
-inline constexpr int kCoreList = 1137, kMaterialList = 1153, kShapeE = 1082, kShapeEI = 1062,
-                     kShapeER = 1099, kShapeETD = 1101, kShapeOther = 1148, kDimA = 1133,
-                     kDimB = 1097, kDimC = 1134, kDimD = 1140, kDimH = 1138, kDimh = 1008,
-                     kDimI = 1142, kMu = 1002, kLe = 1146, kAe = 1144, kAn = 1145, kVe = 1147,
-                     kAddBySize = 1149, kAddByData = 1151;
-// Results.
-inline constexpr int kResGapReq = 1073, kResAL = 1104, kResBmAct = 1078, kResLossW = 1109,
-                     kResPgab = 1110, kResPload = 1111, kResN1 = 1031, kResWire1 = 1033,
-                     kResN2 = 1034, kResWire2 = 1035, kResFill = 1079, kResLm = 1080,
-                     kResLmUnit = 1020, kResLr = 1081, kResLrUnit = 1021, kResLtot = 1083,
-                     kResLtotUnit = 1022, kResKLact = 1084, kResCr = 1085, kResFCtl = 1089,
-                     kResFMin = 1086, kResFMax = 1088, kResQmax = 1112, kResSkin = 1087;
-// Buttons and menu commands.
-inline constexpr int kCalculate = 1, kExit = 2, kSave = 5, kLoad = 6, kAddCore = 8;
-inline constexpr int kCmdTransfer = 32773, kCmdHelp = 57670, kCmdCircuit = 32771, kCmdAbout = 57664;
-}  // namespace ctl
-
 struct DesignInputs {
-    // Stored in design files, in file order.
-    Text core = u"E 40/16/12";
-    Text mater = u"N87 Epcos";
-    Text zazor = u"0.5";
-    int32_t yes_al = 0;
-    Text Fr = u"100";
-    Text Bm = u"0,12";
-    Text kL = u"5";
-    Text Q;
-    Text Rds = u"0,85";
-    Text Unas = u"1";
-    int32_t rds = 1;
-    Text ko = u"0,3";
-    Text j = u"5";
-    Text Umin = u"260";
-    Text Umax = u"330";
-    int32_t setevoe = 0;
-    Text U2_1 = u"24";
-    Text I2_1 = u"9";
-    Text Ud = u"0,8";
-    int32_t vypr = 0;
-    Text d11 = u"0,63";
-    Text d21 = u"0,63";
-    int32_t yes_d = 0;
+    // Stored in design files, in file order. Texts are what the user typed;
+    // the calculation reads them as numbers in the units written beside them.
+    Text core = u"E 40/16/12";  // selected core's name
+    Text mater = u"N87 Epcos";  // selected material's name
+    Text zazor = u"0.5";        // gap, mm (yes_al = 0) or AL, nH/turn² (yes_al = 1)
+    int32_t yes_al = 0;         // 0 gap, 1 AL
+    Text Fr = u"100";           // resonant frequency, kHz
+    Text Bm = u"0,12";          // flux-density amplitude, T
+    Text kL = u"5";             // inductance ratio Lm/Lr
+    Text Q;                     // quality factor (empty: 0.4)
+    Text Rds = u"0,85";         // transistor on-resistance Rds(on), Ω
+    Text Unas = u"1";           // transistor saturation voltage, V
+    int32_t rds = 1;            // 0 saturation voltage, 1 on-resistance
+    Text ko = u"0,3";           // window fill factor
+    Text j = u"5";              // current density, A/mm²
+    Text Umin = u"260";         // lowest supply, V
+    Text Umax = u"330";         // highest supply, V
+    int32_t setevoe = 0;        // supply kind: 0 DC, 1 AC mains
+    Text U2_1 = u"24";          // output voltage, V
+    Text I2_1 = u"9";           // output current, A
+    Text Ud = u"0,8";           // rectifier diode forward drop, V
+    int32_t vypr = 0;    // rectifier: 0 centre tap, one polarity; 1 centre tap, two; 2 bridge
+    Text d11 = u"0,63";  // wanted primary wire diameter, mm
+    Text d21 = u"0,63";  // wanted secondary wire diameter, mm
+    int32_t yes_d = 0;   // 1: use d11 and d21
 
     // Core group, not stored in design files.
-    int32_t shape = 3;
-    Text A, B, C, D, H, h, I;
-    Text mu, le, Ae, An, Ve;
+    int32_t shape = kShapeETD;
+    Text A, B, C, D, H, h, I;  // dimensions of a core being added, mm
+    Text mu, le, Ae, An, Ve;   // µe, le mm, Ae mm², An mm², Ve cm³
     int32_t add_by_size = 0;
     int32_t add_by_data = 0;
     int32_t coreIndex = 0;  // selected entry of the core list; not shown
@@ -82,27 +55,89 @@ struct FieldDef {
     FieldKind kind;
     Text DesignInputs::*text = nullptr;       // text fields
     int32_t DesignInputs::*number = nullptr;  // choice and flag fields
-    std::array<int, 5> controls{};            // the edit, the checkbox, or the group's buttons
-    int controlCount = 0;
+    int32_t values = 0;                       // values a choice or flag can take (0 … values−1)
     int32_t fallback = 0;       // default of a choice or flag (taken for invalid values)
-    std::u16string_view label;  // label shown beside the field
+    std::u16string_view label;  // the field's label, as messages name it
 };
 
-// The 23 fields of a design file, in file order.
-extern const std::array<FieldDef, 23> kDesignFileFields;
-// The core group's fields that design files do not store (coreIndex has no control).
-extern const std::array<FieldDef, 15> kCoreGroupFields;
-
-// Labels of the two gap/AL radio buttons and of the results row they switch.
+// Labels of the gap/AL field in its two modes, and of the result it switches.
 inline constexpr std::u16string_view kGapRadioLabel = u"Величина немагнитного зазора, мм";
 inline constexpr std::u16string_view kALRadioLabel = u"Индуктивность сердечника (AL), нГн/виток^2";
 inline constexpr std::u16string_view kGapReqLabel = u"Требуемый немагнитный зазор, не менее";
 inline constexpr std::u16string_view kALReqLabel = u"Требуемая величина AL, не более";
 
-// Number of buttons of a choice field (1 for flags).
-int32_t ChoiceCount(const FieldDef& f);
+namespace detail {
+using D = DesignInputs;
+constexpr FieldDef TextField(std::u16string_view key, Text D::*m, std::u16string_view label) {
+    return FieldDef{key, FieldKind::Text, m, nullptr, 0, 0, label};
+}
+constexpr FieldDef ChoiceField(std::u16string_view key, int32_t D::*m, int32_t values,
+                               int32_t fallback, std::u16string_view label = {}) {
+    return FieldDef{key, FieldKind::Choice, nullptr, m, values, fallback, label};
+}
+constexpr FieldDef FlagField(std::u16string_view key, int32_t D::*m, std::u16string_view label) {
+    return FieldDef{key, FieldKind::Flag, nullptr, m, 2, 0, label};
+}
+}  // namespace detail
 
-// A choice that names none of its buttons, or a flag other than 0 or 1, takes
+// The 23 fields of a design file, in file order.
+inline constexpr std::array<FieldDef, 23> kDesignFileFields = {{
+    detail::TextField(u"core", &DesignInputs::core, u""),
+    detail::TextField(u"mater", &DesignInputs::mater, u"Материал:"),
+    detail::TextField(u"zazor", &DesignInputs::zazor, kGapRadioLabel),
+    detail::ChoiceField(u"yes_al", &DesignInputs::yes_al, 2, 0),
+    detail::TextField(u"Fr", &DesignInputs::Fr, u"Резонансная частота, кГц"),
+    detail::TextField(u"Bm", &DesignInputs::Bm, u"Амплитуда индукции, Т"),
+    detail::TextField(u"kL", &DesignInputs::kL, u"Отношение индуктивностей Lm/Lr"),
+    detail::TextField(u"Q", &DesignInputs::Q, u"Добротность"),
+    detail::TextField(u"Rds", &DesignInputs::Rds, u"Сопротивление канала Rds(on), Ом"),
+    detail::TextField(u"Unas", &DesignInputs::Unas, u"Напряжение насыщения Uнас., В"),
+    detail::ChoiceField(u"rds", &DesignInputs::rds, 2, 1),
+    detail::TextField(u"ko", &DesignInputs::ko, u"Коэффициент заполнения окна"),
+    detail::TextField(u"j", &DesignInputs::j, u"Плотность тока, А/мм2"),
+    detail::TextField(u"Umin", &DesignInputs::Umin, u"Питание (мин., ном., макс.), В"),
+    detail::TextField(u"Umax", &DesignInputs::Umax, u"Питание (мин., ном., макс.), В"),
+    detail::ChoiceField(u"setevoe", &DesignInputs::setevoe, 2, 0),
+    detail::TextField(u"U2_1", &DesignInputs::U2_1, u"Номинальное напряжение, В"),
+    detail::TextField(u"I2_1", &DesignInputs::I2_1, u"Номинальный ток, А"),
+    detail::TextField(u"Ud", &DesignInputs::Ud, u"Прямое падение на диодах, В"),
+    detail::ChoiceField(u"vypr", &DesignInputs::vypr, 3, 0),
+    detail::TextField(u"d11", &DesignInputs::d11, u"Диаметр провода (желаемый)"),
+    detail::TextField(u"d21", &DesignInputs::d21, u"Диаметр провода (желаемый)"),
+    detail::FlagField(u"yes_d", &DesignInputs::yes_d, u"Использовать диаметры проводов"),
+}};
+
+// The core group's fields that design files do not store (coreIndex is not a field).
+inline constexpr std::array<FieldDef, 15> kCoreGroupFields = {{
+    detail::ChoiceField(u"shape", &DesignInputs::shape, 5, kShapeETD, u"Форма"),
+    detail::TextField(u"A", &DesignInputs::A, u"A, мм"),
+    detail::TextField(u"B", &DesignInputs::B, u"B, мм"),
+    detail::TextField(u"C", &DesignInputs::C, u"C, мм"),
+    detail::TextField(u"D", &DesignInputs::D, u"D, мм"),
+    detail::TextField(u"H", &DesignInputs::H, u"H, мм"),
+    detail::TextField(u"h", &DesignInputs::h, u"h, мм"),
+    detail::TextField(u"I", &DesignInputs::I, u"I, мм"),
+    detail::TextField(u"mu", &DesignInputs::mu, u"Эффективная проницаемость"),
+    detail::TextField(u"le", &DesignInputs::le, u"Длина средней линии сердечника, le"),
+    detail::TextField(u"Ae", &DesignInputs::Ae, u"Площадь сечения сердечника, Ae"),
+    detail::TextField(u"An", &DesignInputs::An, u"Площадь окна сердечника, An"),
+    detail::TextField(u"Ve", &DesignInputs::Ve, u"Объем сердечника, Ve"),
+    detail::FlagField(u"add_by_size", &DesignInputs::add_by_size,
+                      u"Добавление в базу (ввод размеров)"),
+    detail::FlagField(u"add_by_data", &DesignInputs::add_by_data,
+                      u"Добавление в базу (ввод данных)"),
+}};
+
+// The field of a key (design-file or core-group), or nullptr.
+constexpr const FieldDef* FindField(std::u16string_view key) {
+    for (const FieldDef& f : kDesignFileFields)
+        if (f.key == key) return &f;
+    for (const FieldDef& f : kCoreGroupFields)
+        if (f.key == key) return &f;
+    return nullptr;
+}
+
+// A choice that names none of its values, or a flag other than 0 or 1, takes
 // its default.
 void NormaliseChoices(DesignInputs& in);
 

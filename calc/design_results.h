@@ -5,7 +5,6 @@
 #include <array>
 #include <string_view>
 
-#include "calc/design_inputs.h"
 #include "refdata/records.h"
 
 namespace kelvara {
@@ -49,67 +48,91 @@ enum ResultField : int {
     kResultFieldCount
 };
 
-struct ResultFieldDef {
-    ResultField field;
-    int controlId;
-    std::string_view jsonKey;
-};
-
-// Result texts with their control ids and their keys in kelvara-calc's JSON.
-extern const std::array<ResultFieldDef, kResultFieldCount> kResultFields;
-
 // One row of the "Результаты расчета" group below the required gap or AL:
-// its label, its value control and its unit, a fixed text or (unitId not 0)
-// the unit control that the calculation fills.
-struct ResultRowDef {
+// its label, its value and its unit, a fixed text or (unitField set) the
+// unit text that the calculation fills.
+struct ResultRow {
     std::u16string_view label;
-    int valueId;
+    ResultField value;
     std::u16string_view unit;
-    int unitId;
+    ResultField unitField = kResultFieldCount;  // kResultFieldCount: the fixed unit
 };
 
-inline constexpr std::array<ResultRowDef, 20> kResultRows = {{
-    {u"Индуктивность сердечника (AL), нГн/виток^2", ctl::kResAL, u"", 0},
-    {u"Амплитуда индукции", ctl::kResBmAct, u"T", 0},
-    {u"Мощность потерь в магнитопроводе", ctl::kResLossW, u"Вт", 0},
-    {u"Габаритная мощность трансформатора", ctl::kResPgab, u"Вт", 0},
-    {u"Потребляемая нагрузкой мощность", ctl::kResPload, u"Вт", 0},
-    {u"Число витков первичной обмотки", ctl::kResN1, u"", 0},
-    {u"Диаметр провода х число жил", ctl::kResWire1, u"", 0},
-    {u"Число витков вторичной обмотки", ctl::kResN2, u"", 0},
-    {u"Диаметр провода х число жил", ctl::kResWire2, u"", 0},
-    {u"Коэффициент заполнения окна", ctl::kResFill, u"", 0},
-    {u"Индуктив. намагнич. первич. обмотки Lm", ctl::kResLm, u"", ctl::kResLmUnit},
-    {u"Резонансная индуктивность Lr", ctl::kResLr, u"", ctl::kResLrUnit},
-    {u"Полная индуктивность первичной обмотки  Lm+Lr", ctl::kResLtot, u"", ctl::kResLtotUnit},
-    {u"Отношение индуктивностей Lm/Lr", ctl::kResKLact, u"", 0},
-    {u"Емкость резонансного конденсатора", ctl::kResCr, u"нФ", 0},
-    {u"Частота контроллера не менее", ctl::kResFCtl, u"кГц", 0},
-    {u"Минимальная рабочая частота", ctl::kResFMin, u"кГц", 0},
-    {u"Максимальная рабочая частота", ctl::kResFMax, u"кГц", 0},
-    {u"Добротность максимальная", ctl::kResQmax, u"", 0},
-    {u"Диаметр провода по скин-эффекту", ctl::kResSkin, u"мм", 0},
+inline constexpr std::array<ResultRow, 20> kResultRows = {{
+    {u"Индуктивность сердечника (AL), нГн/виток^2", kRAL, u""},
+    {u"Амплитуда индукции", kRBmAct, u"T"},
+    {u"Мощность потерь в магнитопроводе", kRLossW, u"Вт"},
+    {u"Габаритная мощность трансформатора", kRPgab, u"Вт"},
+    {u"Потребляемая нагрузкой мощность", kRPload, u"Вт"},
+    {u"Число витков первичной обмотки", kRN1, u""},
+    {u"Диаметр провода х число жил", kRWire1, u""},
+    {u"Число витков вторичной обмотки", kRN2, u""},
+    {u"Диаметр провода х число жил", kRWire2, u""},
+    {u"Коэффициент заполнения окна", kRFill, u""},
+    {u"Индуктив. намагнич. первич. обмотки Lm", kRLm, u"", kRLmUnit},
+    {u"Резонансная индуктивность Lr", kRLr, u"", kRLrUnit},
+    {u"Полная индуктивность первичной обмотки  Lm+Lr", kRLtot, u"", kRLtotUnit},
+    {u"Отношение индуктивностей Lm/Lr", kRKLact, u""},
+    {u"Емкость резонансного конденсатора", kRCr, u"нФ"},
+    {u"Частота контроллера не менее", kRFCtl, u"кГц"},
+    {u"Минимальная рабочая частота", kRFMin, u"кГц"},
+    {u"Максимальная рабочая частота", kRFMax, u"кГц"},
+    {u"Добротность максимальная", kRQmax, u""},
+    {u"Диаметр провода по скин-эффекту", kRSkin, u"мм"},
 }};
 
-// The row of a value control.
-constexpr const ResultRowDef& ResultRowOf(int valueId) {
-    for (const ResultRowDef& row : kResultRows) {
-        if (row.valueId == valueId) return row;
-    }
-    return kResultRows[0];  // every value control has a row; never reached
-}
-
+// Every number of one run. Frequencies are in kHz, x values are frequencies
+// divided by Fr, inductances in µH, capacitances in nF, flux densities in T,
+// voltages in V, currents in A (peak or RMS as written), areas in mm².
 struct DesignResults {
-    double delta = 0, Adelta = 0, Pload = 0, U2d = 0, Itr = 0, UnasEff = 0, UhbMin = 0, UhbMax = 0,
-           gapRes = 0, fring = 1, AL = 0, muEff = 0, Rload = 0, n = 0, Rac = 0, MreqMin = 0,
-           MreqMax = 0, Qmax = 0, Cr = 0, Lr = 0, Lm = 0, Ltot = 0, N1min = 0, ALreq = 0,
-           gapReq = 0, N1 = 0, N2 = 0, Qact = 0, kLact = 0, xMin = 0, xMax = 0, xPeak = 0, fMin = 0,
-           fMax = 0, fCtl = 0, BmAct = 0, lossDensity = 0, lossW = 0, Im = 0, Ip = 0, I1 = 0,
-           I2w = 0, kSec = 1, Acu1 = 0, Acu2 = 0, fill = 0, Pgab = 0;
-    double Fr = 0;  // the resonant frequency of the run, kHz
+    double delta = 0;       // skin depth at Fr, mm
+    double Adelta = 0;      // π·δ², mm²
+    double Pload = 0;       // output power, W
+    double U2d = 0;         // output voltage with the rectifier drop, V
+    double Itr = 0;         // transistor current estimate, A
+    double UnasEff = 0;     // transistor drop used, V
+    double UhbMin = 0;      // half-bridge amplitude at the lowest supply, V
+    double UhbMax = 0;      // … at the highest supply, V
+    double gapRes = 0;      // residual gap of the ungapped core, mm
+    double fring = 1;       // fringing factor of the gap
+    double AL = 0;          // inductance factor, µH/turn²
+    double muEff = 0;       // effective permeability with the gap
+    double Rload = 0;       // load resistance, Ω
+    double n = 0;           // turns ratio: the design ratio, then N1/N2
+    double nDesign = 0;     // the design turns ratio UhbMax/U2d, before the turns are whole
+    double Rac = 0;         // reflected load resistance, Ω
+    double MreqMin = 0;     // gain needed at the lowest supply
+    double MreqMax = 0;     // gain needed at the highest supply
+    double Qmax = 0;        // largest quality factor that reaches MreqMin
+    double Q = 0;           // the quality factor the run read
+    double kL = 0;          // the inductance ratio Lm/Lr the run read
+    double Cr = 0;          // resonant capacitor, nF
+    double Lr = 0;          // resonant inductance, µH
+    double Lm = 0;          // magnetising inductance, µH (kL·Lr, then AL·N1²)
+    double Ltot = 0;        // Lm + Lr, µH
+    double N1min = 0;       // fewest primary turns for Bm
+    double ALreq = 0;       // AL that gives Lm with N1min turns, µH/turn²
+    double gapReq = 0;      // required gap, mm, or largest AL, nH/turn²
+    double N1 = 0, N2 = 0;  // whole turns
+    double Qact = 0;        // quality factor with the whole turns
+    double kLact = 0;       // Lm/Lr with the whole turns
+    double xMin = 0, xMax = 0, xPeak = 0;  // operating points and gain peak, x = f/Fr
+    double fMin = 0, fMax = 0, fCtl = 0;   // kHz
+    double BmAct = 0;                      // flux-density amplitude with the whole turns, T
+    double lossDensity = 0;                // core loss density, kW/m³
+    double lossW = 0;                      // core loss, W
+    double Im = 0;                         // magnetising current peak at Fr, A
+    double Ip = 0;                         // reflected load current peak, A
+    double I1 = 0;                         // primary RMS current, A
+    double I2w = 0;                        // secondary winding RMS current, A
+    double kSec = 1;            // secondary factor of the overall power (√2 centre tap)
+    double Acu1 = 0, Acu2 = 0;  // copper areas of the windings, mm²
+    double fill = 0;            // window fill
+    double Pgab = 0;            // transformer overall power, W
+    double Fr = 0;              // the resonant frequency of the run, kHz
     bool xMinFound = false, xMaxFound = false, xPeakFound = false;
-    bool adjusted = false;
-    int passes = 0;  // gap/AL passes run
+    bool adjusted = false;  // zazor was changed to the required gap or AL
+    int passes = 0;         // gap/AL passes run
     WireChoice wire1, wire2;
     bool calculated = false;  // the last run went to its end
     std::array<Text, kResultFieldCount> text;

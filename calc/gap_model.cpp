@@ -2,7 +2,11 @@
 
 #include <cmath>
 
+#include "refdata/physics.h"
+
 namespace kelvara {
+
+using phys::kMu0;
 
 bool HasALLaw(const CoreRecord& core) {
     return core.k1 != 0 && core.k2 != 0;

@@ -7,9 +7,6 @@
 
 namespace kelvara {
 
-// µ0 in nH/mm: 0.4π·Ae/L is the AL in nH/turn² of an air path of L mm.
-inline constexpr double kMu0 = 1.2566370614359172;
-
 // The core's AL law applies when both coefficients are set.
 bool HasALLaw(const CoreRecord& core);
 

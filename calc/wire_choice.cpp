@@ -1,15 +1,16 @@
 #include "calc/wire_choice.h"
 
 #include <cmath>
-#include <numbers>
 
+#include "calc/design_rules.h"
 #include "calc/result_texts.h"
+#include "refdata/physics.h"
 
 namespace kelvara {
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
+using phys::kPi;
 
 void StripTrailing(Text& t, char16_t c) {
     while (!t.empty() && t.back() == c) t.pop_back();
@@ -95,7 +96,7 @@ WireChoice ChooseWire(double I, const WireConditions& c, int index, const WireTa
         const double s = std::isnan(A) ? A : (A > w.Aeff ? A / w.Aeff : 1);
         const double m = std::trunc(s);
         // m strands stay as long as the need is at most 1.1·m.
-        w.strands = s / m > 1.1 ? m + 1 : m;
+        w.strands = s / m > rule::kStrandTolerance ? m + 1 : m;
     } else {
         const double s = A > c.Adelta ? A / c.Adelta : 1;
         w.strands = RoundUpWhole(s);

@@ -2,37 +2,32 @@
 // main window's own road (read the design, select the material, load the
 // core database, select the core, calculate) with the window replaced by a
 // headless view, and prints what the window would show.
+#include <CLI/CLI.hpp>
 #include <filesystem>
 #include <iostream>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
-#include "calc/design_inputs.h"
+#include "cli/json_keys.h"
 #include "designs/design_file.h"
 #include "window/headless_view.h"
 #include "window/kelvara_dlg.h"
 
 namespace fs = std::filesystem;
 using namespace kelvara;
+using Json = nlohmann::ordered_json;
 
 namespace {
 
-constexpr const char* kUsage =
-    "Usage: kelvara-calc [--data-root DIR] [--json] [--set KEY=VALUE]... DESIGN_FILE\n"
-    "\n"
+constexpr const char* kDescription =
     "Calculates one LLC half-bridge design (resonant circuit and transformer) exactly as the\n"
-    "Kelvara window does, and prints the results.\n"
-    "\n"
-    "  DESIGN_FILE        a design file (\".sav\", or the remembered inputs \"Kelvara.ini\")\n"
-    "  --data-root DIR    folder holding \"Wire.txt\", \"Ferrites_Materials\" and \"Bases_Cores\"\n"
-    "                     (default: the parent of the current folder, as for the window)\n"
-    "  --set KEY=VALUE    override one design field after the file is read (repeatable).\n"
-    "                     Keys: core mater zazor yes_al Fr Bm kL Q Rds Unas rds ko j Umin Umax\n"
-    "                     setevoe U2_1 I2_1 Ud vypr d11 d21 yes_d\n"
-    "                     e.g. --set Fr=120 --set vypr=2 --set \"core=ETD 34/17/11\"\n"
-    "  --json             machine-readable output (one JSON object, UTF-8)\n"
-    "  --help             this text\n"
-    "  --version          the program's version\n"
+    "Kelvara window does, and prints the results.\n";
+
+constexpr const char* kFooter =
+    "Keys of --set: core mater zazor yes_al Fr Bm kL Q Rds Unas rds ko j Umin Umax\n"
+    "setevoe U2_1 I2_1 Ud vypr d11 d21 yes_d\n"
+    "e.g. --set Fr=120 --set vypr=2 --set \"core=ETD 34/17/11\"\n"
     "\n"
     "Units: Fr kHz, Bm T, zazor mm (or AL nH/turn^2 when yes_al=1), Rds Ohm, Unas/Umin/Umax/\n"
     "U2_1/Ud V, I2_1 A, j A/mm^2, d11/d21 mm. Choices: yes_al 0 gap, 1 AL; rds 0 Unas, 1 Rds(on);\n"
@@ -44,14 +39,13 @@ constexpr const char* kUsage =
     "Nothing is ever written, except an empty \"UserFerritesCores.txt\" when it is missing.\n";
 
 struct Options {
-    fs::path dataRoot;
-    bool dataRootGiven = false;
+    std::string dataRoot;
     bool json = false;
-    std::vector<std::pair<std::string, std::string>> sets;
+    std::vector<std::string> sets;
     std::string designFile;
 };
 
-const FieldDef* FindField(const std::string& key) {
+const FieldDef* FindFileField(const std::string& key) {
     for (const FieldDef& f : kDesignFileFields) {
         if (ToUtf8(f.key) == key) return &f;
     }
@@ -61,39 +55,6 @@ const FieldDef* FindField(const std::string& key) {
 int UsageError(const std::string& what) {
     std::cerr << "kelvara-calc: " << what << "\nTry 'kelvara-calc --help'.\n";
     return 2;
-}
-
-std::string JsonString(TextView text) {
-    std::string out = "\"";
-    for (unsigned char c : ToUtf8(text)) {
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            default:
-                if (c < 0x20) {
-                    static const char* hex = "0123456789abcdef";
-                    out += "\\u00";
-                    out.push_back(hex[c >> 4]);
-                    out.push_back(hex[c & 15]);
-                } else {
-                    out.push_back(static_cast<char>(c));
-                }
-        }
-    }
-    return out + "\"";
 }
 
 // Display width of a UTF-8 string in characters (for the table's columns).
@@ -109,44 +70,47 @@ std::string Pad(const std::string& s, size_t width, bool right) {
     return right ? fill + s : s + fill;
 }
 
+Json JsonText(TextView t) {
+    return Json(ToUtf8(t));
+}
+
 void PrintJson(const CKelvaraDlg& dlg, const HeadlessView& view, bool coreSelected) {
     const DesignInputs& in = dlg.inputs();
-    std::string out = "{\n  \"calculated\": ";
-    out += dlg.lastRunCompleted() ? "true" : "false";
-    out += ",\n  \"inputs\": {";
-    bool first = true;
+    Json out = Json::object();
+    out["calculated"] = dlg.lastRunCompleted();
+    Json inputs = Json::object();
     for (const FieldDef& f : kDesignFileFields) {
-        out += first ? "" : ", ";
-        first = false;
-        out += JsonString(f.key) + ": ";
-        out +=
-            f.kind == FieldKind::Text ? JsonString(in.*(f.text)) : std::to_string(in.*(f.number));
-    }
-    out += "},\n  \"core\": {";
-    const Text empty;
-    out += "\"name\": " + JsonString(coreSelected ? in.core : empty);
-    out += ", \"Ae\": " + JsonString(coreSelected ? in.Ae : empty);
-    out += ", \"An\": " + JsonString(coreSelected ? in.An : empty);
-    out += ", \"le\": " + JsonString(coreSelected ? in.le : empty);
-    out += ", \"mu\": " + JsonString(coreSelected ? in.mu : empty);
-    out += ", \"Ve\": " + JsonString(coreSelected ? in.Ve : empty);
-    out += "},\n  \"material\": {\"name\": " + JsonString(in.mater) + "},\n  \"results\": {";
-    out += "\"gapLabel\": " + JsonString(view.GetText(ctl::kGapLabel));
-    for (const ResultFieldDef& r : kResultFields) {
-        out += ", \"" + std::string(r.jsonKey) + "\": " + JsonString(view.GetText(r.controlId));
-        if (r.controlId == ctl::kResGapReq) {
-            out += ", \"gapUnit\": " + JsonString(view.GetText(ctl::kGapUnit));
+        if (f.kind == FieldKind::Text) {
+            inputs[ToUtf8(f.key)] = JsonText(in.*(f.text));
+        } else {
+            inputs[ToUtf8(f.key)] = in.*(f.number);
         }
     }
-    out += "},\n  \"messages\": [";
-    first = true;
-    for (const auto& m : view.messages) {
-        out += first ? "\n    " : ",\n    ";
-        first = false;
-        out += "{\"caption\": " + JsonString(m.caption) + ", \"text\": " + JsonString(m.text) + "}";
+    out["inputs"] = std::move(inputs);
+    const Text empty;
+    Json core = Json::object();
+    core["name"] = JsonText(coreSelected ? in.core : empty);
+    core["Ae"] = JsonText(coreSelected ? in.Ae : empty);
+    core["An"] = JsonText(coreSelected ? in.An : empty);
+    core["le"] = JsonText(coreSelected ? in.le : empty);
+    core["mu"] = JsonText(coreSelected ? in.mu : empty);
+    core["Ve"] = JsonText(coreSelected ? in.Ve : empty);
+    out["core"] = std::move(core);
+    out["material"] = Json{{"name", ToUtf8(in.mater)}};
+    Json results = Json::object();
+    results["gapLabel"] = JsonText(view.GetText(ctl::kGapLabel));
+    for (const ResultFieldDef& r : kResultFields) {
+        results[std::string(cli::kResultJsonKeys[r.field])] = JsonText(view.GetText(r.controlId));
+        if (r.controlId == ctl::kResGapReq)
+            results["gapUnit"] = JsonText(view.GetText(ctl::kGapUnit));
     }
-    out += first ? "]\n}\n" : "\n  ]\n}\n";
-    std::cout << out;
+    out["results"] = std::move(results);
+    Json messages = Json::array();
+    for (const auto& m : view.messages) {
+        messages.push_back(Json{{"caption", ToUtf8(m.caption)}, {"text", ToUtf8(m.text)}});
+    }
+    out["messages"] = std::move(messages);
+    std::cout << out.dump(2, ' ', false, Json::error_handler_t::replace) << "\n";
 }
 
 void PrintTable(const CKelvaraDlg& dlg, const HeadlessView& view, bool coreSelected) {
@@ -165,7 +129,7 @@ void PrintTable(const CKelvaraDlg& dlg, const HeadlessView& view, bool coreSelec
         out += "\n";
     };
     printRow(view.GetText(ctl::kGapLabel), ctl::kResGapReq, view.GetText(ctl::kGapUnit));
-    for (const ResultRowDef& row : kResultRows) {
+    for (const ResultRowDef& row : kResultRowDefs) {
         printRow(Text(row.label), row.valueId,
                  row.unitId != 0 ? view.GetText(row.unitId) : Text(row.unit));
     }
@@ -189,59 +153,54 @@ void PrintTable(const CKelvaraDlg& dlg, const HeadlessView& view, bool coreSelec
 
 int main(int argc, char** argv) {
     Options opt;
-    std::vector<std::string> args(argv + 1, argv + argc);
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--help" || a == "-h") {
-            std::cout << kUsage;
-            return 0;
-        } else if (a == "--version") {
+    bool version = false;
+    CLI::App app(kDescription, "kelvara-calc");
+    app.footer(kFooter);
+    app.add_option("--data-root", opt.dataRoot,
+                   "folder holding \"Wire.txt\", \"Ferrites_Materials\" and \"Bases_Cores\"\n"
+                   "(default: the parent of the current folder, as for the window)")
+        ->type_name("DIR");
+    app.add_flag("--json", opt.json, "machine-readable output (one JSON object, UTF-8)");
+    app.add_option("--set", opt.sets,
+                   "override one design field after the file is read (repeatable)")
+        ->type_name("KEY=VALUE")
+        ->allow_extra_args(false);
+    app.add_flag("--version", version, "the program's version");
+    app.add_option("DESIGN_FILE", opt.designFile,
+                   "a design file (\".sav\", or the remembered inputs \"Kelvara.ini\")")
+        ->required();
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp&) {
+        std::cout << app.help();
+        return 0;
+    } catch (const CLI::ParseError& e) {
+        // --version is a complete call on its own, like --help.
+        if (version) {
             std::cout << "kelvara-calc 4.4\n";
             return 0;
-        } else if (a == "--json") {
-            opt.json = true;
-        } else if (a == "--data-root" || a.rfind("--data-root=", 0) == 0) {
-            std::string value;
-            if (a == "--data-root") {
-                if (i + 1 >= args.size()) return UsageError("--data-root needs a folder");
-                value = args[++i];
-            } else {
-                value = a.substr(12);
-            }
-            opt.dataRoot = fs::path(value);
-            opt.dataRootGiven = true;
-        } else if (a == "--set" || a.rfind("--set=", 0) == 0) {
-            std::string value;
-            if (a == "--set") {
-                if (i + 1 >= args.size()) return UsageError("--set needs KEY=VALUE");
-                value = args[++i];
-            } else {
-                value = a.substr(6);
-            }
-            const size_t eq = value.find('=');
-            if (eq == std::string::npos)
-                return UsageError("--set needs KEY=VALUE, got '" + value + "'");
-            const std::string key = value.substr(0, eq);
-            if (!FindField(key)) return UsageError("unknown design key '" + key + "'");
-            opt.sets.emplace_back(key, value.substr(eq + 1));
-        } else if (a == "--") {
-            if (i + 1 < args.size()) opt.designFile = args[i + 1];
-            if (i + 2 < args.size()) return UsageError("more than one design file");
-            break;
-        } else if (!a.empty() && a[0] == '-') {
-            return UsageError("unknown option '" + a + "'");
-        } else {
-            if (!opt.designFile.empty()) return UsageError("more than one design file");
-            opt.designFile = a;
         }
+        return UsageError(e.what());
     }
-    if (opt.designFile.empty()) return UsageError("no design file given");
+    if (version) {
+        std::cout << "kelvara-calc 4.4\n";
+        return 0;
+    }
+    std::vector<std::pair<const FieldDef*, std::string>> sets;
+    for (const std::string& s : opt.sets) {
+        const size_t eq = s.find('=');
+        if (eq == std::string::npos) return UsageError("--set needs KEY=VALUE, got '" + s + "'");
+        const std::string key = s.substr(0, eq);
+        const FieldDef* f = FindFileField(key);
+        if (!f) return UsageError("unknown design key '" + key + "'");
+        sets.emplace_back(f, s.substr(eq + 1));
+    }
 
     HeadlessView view;
     CKelvaraDlg dlg(view);
     std::error_code ec;
     dlg.SetFolders(fs::current_path(ec));
-    if (opt.dataRootGiven) dlg.SetDataRoot(opt.dataRoot);
+    if (app.count("--data-root") > 0) dlg.SetDataRoot(fs::path(opt.dataRoot));
 
     // 1. The wire table.
     if (!dlg.LoadWireTable()) {
@@ -256,35 +215,25 @@ int main(int argc, char** argv) {
         std::cerr << "kelvara-calc: cannot read the design file '" << opt.designFile << "'\n";
         return 2;
     }
-    for (const auto& [key, value] : opt.sets) {
-        const FieldDef& f = *FindField(key);
-        if (f.kind == FieldKind::Text) {
-            in.*(f.text) = FromUtf8(value);
+    for (const auto& [field, value] : sets) {
+        if (field->kind == FieldKind::Text) {
+            in.*(field->text) = FromUtf8(value);
         } else {
-            in.*(f.number) = ParseInteger(FromUtf8(value));
+            in.*(field->number) = ParseInteger(FromUtf8(value));
         }
     }
     NormaliseChoices(in);
 
-    // 3. The material.
+    // 3. The material, the core database, the core and the calculation.
     if (in.mater.empty()) in.mater = kDefaultMaterial;
-    dlg.Show();
-    dlg.ShowGapLabels();
-    dlg.EnableTransistorEdits();
-    if (!dlg.BuildMaterialList()) {
+    in.coreIndex = 0;
+    if (!dlg.ApplyDesign(CKelvaraDlg::ApplyMode::Opening)) {
         std::cerr << ToUtf8(view.messages.back().text) << "\n";
         return 2;
     }
-    dlg.SelectMaterialByName();
-    dlg.ReadSelectedMaterial();
-
-    // 4. The core database, the core, the calculation.
-    dlg.LoadCoreDatabase();
-    in.coreIndex = 0;
-    dlg.SelectCoreByName(in.core);
     const bool coreSelected = view.ListSelection(ctl::kCoreList) >= 0;
 
-    // 5. Print.
+    // 4. Print.
     if (opt.json) {
         PrintJson(dlg, view, coreSelected);
     } else {

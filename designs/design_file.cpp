@@ -1,6 +1,6 @@
 #include "designs/design_file.h"
 
-#include "designs/safe_write.h"
+#include "refdata/file_write.h"
 #include "refdata/lookup.h"
 #include "refdata/text_file.h"
 
@@ -22,7 +22,7 @@ std::string DesignFileBytes(const DesignInputs& in) {
 }
 
 bool WriteDesignFile(const std::filesystem::path& file, const DesignInputs& in) {
-    return WriteFileSafely(file, DesignFileBytes(in));
+    return static_cast<bool>(WriteFileSafely(file, DesignFileBytes(in)));
 }
 
 void ParseDesignText(TextView text, DesignInputs& in) {

@@ -1,8 +1,8 @@
 #include "refdata/core_database.h"
 
-#include <fstream>
 #include <system_error>
 
+#include "refdata/file_write.h"
 #include "refdata/lookup.h"
 #include "refdata/text_file.h"
 
@@ -109,11 +109,7 @@ CoreFiles ReadCoreFiles(const std::filesystem::path& dataRoot) {
         // Only a file that is not there is created: one that exists but cannot
         // be read (too large, no permission) holds the user's cores and must
         // not be truncated.
-        std::error_code ec;
-        const auto status = std::filesystem::symlink_status(userFile, ec);
-        if (status.type() == std::filesystem::file_type::not_found) {
-            std::ofstream create(userFile, std::ios::binary | std::ios::out);
-        }
+        CreateIfMissing(userFile);
     }
     return files;
 }

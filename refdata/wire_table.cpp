@@ -1,13 +1,14 @@
 #include "refdata/wire_table.h"
 
 #include "refdata/lookup.h"
+#include "refdata/physics.h"
 #include "refdata/text_file.h"
 
 namespace kelvara {
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
+using phys::kPi;
 
 double NumberOf(TextView value) {
     return ParseDecimal(Replaced(value, u',', u'.'));

@@ -6,7 +6,7 @@ set -euo pipefail
 kelvara_packages=(
     cmake ninja-build g++ clang pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev clang-format
     locales xvfb xauth fonts-dejavu-core fonts-liberation2 python3
 )
 

@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-#include "refdata/text.h"
+#include "window/text.h"
 
 class QPlainTextEdit;
 class QPushButton;

@@ -127,21 +127,11 @@ QAction* MainWindow::menuCommand(int id) const {
     return it == commands_.end() ? nullptr : it->second;
 }
 
-bool MainWindow::SecondaryWindowsAvailable() {
-#ifdef KELVARA_HAVE_SECONDARY_WINDOWS
-    return true;
-#else
-    return false;
-#endif
-}
-
 void MainWindow::BuildMenu() {
     for (const MenuCommand& m : kMenu) {
         QAction* action = menuBar_->addAction(ToQ(m.text));
         commands_[m.id] = action;
-        action->setEnabled(SecondaryWindowsAvailable());
     }
-#ifdef KELVARA_HAVE_SECONDARY_WINDOWS
     connect(commands_[ctl::kCmdTransfer], &QAction::triggered, this, [this] {
         const DesignResults& r = dlg_.results();
         ShowTransferCharacteristic(this, r.kLact, r.Qact, r.xMinFound ? r.xMin : 0,
@@ -154,7 +144,6 @@ void MainWindow::BuildMenu() {
     });
     connect(commands_[ctl::kCmdCircuit], &QAction::triggered, this, [this] { ShowCircuit(this); });
     connect(commands_[ctl::kCmdAbout], &QAction::triggered, this, [this] { ShowAbout(this); });
-#endif
 }
 
 void MainWindow::AttachTooltips() {

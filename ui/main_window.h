@@ -40,8 +40,6 @@ class MainWindow : public QDialog, public View {
     QAction* menuCommand(int id) const;
     QMenuBar* menuBar() const { return menuBar_; }
     ShapePicture* picture() const { return picture_; }
-    // True when the menu's secondary windows are built into the program.
-    static bool SecondaryWindowsAvailable();
 
     // Answers message boxes instead of showing them (for tests).
     using MessageHook = std::function<Answer(TextView caption, TextView text, Buttons buttons)>;

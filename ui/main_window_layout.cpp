@@ -1,7 +1,6 @@
 #include "ui/main_window_layout.h"
 
-#include "calc/design_inputs.h"
-#include "calc/design_results.h"
+#include "window/controls.h"
 
 namespace kelvara::ui {
 
@@ -10,8 +9,9 @@ namespace {
 using K = ControlKind;
 
 // Input rows: a label one unit below its edit (at x 18), the edit at x 140.
-constexpr ControlDef InputLabel(std::u16string_view text, int editY, int drop = 1) {
-    return {kNoId, K::Label, text, 18, editY + drop, 122, 8};
+// Labels are the fields' own, from the field table.
+constexpr ControlDef InputLabel(int editId, int editY, int drop = 1) {
+    return {kNoId, K::Label, FieldLabelOf(editId), 18, editY + drop, 122, 8};
 }
 constexpr ControlDef InputEdit(int id, int y, int x = 140) {
     return {id, K::Edit, u"", x, y, 26, 12};
@@ -31,8 +31,8 @@ constexpr ControlDef ResultUnit(int valueId, int y) {
 }
 
 // Core data rows: label at x 488, edit at x 618, unit at x 650.
-constexpr ControlDef CoreDataLabel(std::u16string_view text, int y) {
-    return {kNoId, K::Label, text, 488, y + 2, 128, 8};
+constexpr ControlDef CoreDataLabel(int editId, int y) {
+    return {kNoId, K::Label, FieldLabelOf(editId), 488, y + 2, 128, 8};
 }
 constexpr ControlDef CoreDataEdit(int id, int y) {
     return {id, K::Edit, u"", 618, y, 30, 12};
@@ -42,8 +42,8 @@ constexpr ControlDef CoreDataUnit(std::u16string_view text, int y) {
 }
 
 // Dimension columns: head at y 136, edit at y 144.
-constexpr ControlDef DimHead(std::u16string_view text, int x) {
-    return {kNoId, K::LabelCentre, text, x, 136, 24, 8};
+constexpr ControlDef DimHead(int editId, int x) {
+    return {kNoId, K::LabelCentre, FieldLabelOf(editId), x, 136, 24, 8};
 }
 constexpr ControlDef DimEdit(int id, int x) {
     return {id, K::Edit, u"", x, 144, 24, 12};
@@ -56,35 +56,35 @@ constexpr ControlDef kControls[] = {
     {kNoId, K::GroupBox, u"Сердечник", 478, 3, 194, 313},
 
     // Inputs column.
-    InputLabel(u"Амплитуда индукции, Т", 14),
+    InputLabel(ctl::kBm, 14),
     InputEdit(ctl::kBm, 14),
-    InputLabel(u"Резонансная частота, кГц", 27),
+    InputLabel(ctl::kFr, 27),
     InputEdit(ctl::kFr, 27),
-    InputLabel(u"Отношение индуктивностей Lm/Lr", 40),
+    InputLabel(ctl::kKL, 40),
     InputEdit(ctl::kKL, 40),
-    InputLabel(u"Добротность", 53),
+    InputLabel(ctl::kQ, 53),
     InputEdit(ctl::kQ, 53),
-    InputLabel(u"Сопротивление канала Rds(on), Ом", 66),
+    InputLabel(ctl::kRds, 66),
     InputEdit(ctl::kRds, 66),
-    InputLabel(u"Напряжение насыщения Uнас., В", 79),
+    InputLabel(ctl::kUnas, 79),
     InputEdit(ctl::kUnas, 79),
     {ctl::kRadioUnas, K::Radio, u"Uнас.", 172, 79, 35, 10, kGroupStart},
     {ctl::kRadioRds, K::Radio, u"Rds(on)", 172, 66, 41, 10},
-    InputLabel(u"Коэффициент заполнения окна", 92),
+    InputLabel(ctl::kKo, 92),
     InputEdit(ctl::kKo, 92),
-    InputLabel(u"Плотность тока, А/мм2", 105),
+    InputLabel(ctl::kJ, 105),
     InputEdit(ctl::kJ, 105),
-    InputLabel(u"Питание (мин., ном., макс.), В", 118),
+    InputLabel(ctl::kUmin, 118),
     InputEdit(ctl::kUmin, 118),
     InputEdit(ctl::kUmax, 118, 166),
     {ctl::kRadioDC, K::Radio, u"Постоянное (DC)", 52, 136, 70, 10, kGroupStart},
     {ctl::kRadioAC, K::Radio, u"Сетевое (AC)", 132, 136, 58, 10},
     {kNoId, K::LabelCentre, u"Выходные характеристики преобразователя", 34, 160, 160, 8},
-    InputLabel(u"Номинальное напряжение, В", 176),
+    InputLabel(ctl::kU2_1, 176),
     InputEdit(ctl::kU2_1, 176),
-    InputLabel(u"Номинальный ток, А", 189),
+    InputLabel(ctl::kI2_1, 189),
     InputEdit(ctl::kI2_1, 189),
-    InputLabel(u"Прямое падение на диодах, В", 202),
+    InputLabel(ctl::kUd, 202),
     InputEdit(ctl::kUd, 202),
     {kNoId, K::Label, u"Выпрямление:", 18, 236, 60, 8},
     {kNoId, K::Label, u"Однополярн. со средней точкой", 82, 217, 60, 16},
@@ -93,10 +93,10 @@ constexpr ControlDef kControls[] = {
     {ctl::kVypr0, K::Radio, u"", 148, 220, 10, 10, kGroupStart},
     {ctl::kVypr1, K::Radio, u"", 148, 236, 10, 10},
     {ctl::kVypr2, K::Radio, u"", 148, 252, 10, 10},
-    InputLabel(u"Диаметр провода (желаемый)", 267, 2),
+    InputLabel(ctl::kD11, 267, 2),
     InputEdit(ctl::kD11, 267),
     InputEdit(ctl::kD21, 267, 166),
-    {ctl::kYesD, K::CheckBox, u"Использовать диаметры проводов", 64, 284, 140, 10},
+    {ctl::kYesD, K::CheckBox, FieldLabelOf(ctl::kYesD), 64, 284, 140, 10},
 
     // Gap or AL, above the results group.
     {ctl::kRadioGap, K::Radio, kGapRadioLabel, 236, 8, 180, 8, kGroupStart},
@@ -162,22 +162,22 @@ constexpr ControlDef kControls[] = {
 
     // Core group.
     {ctl::kCoreList, K::ComboBox, u"", 504, 15, 142, 14},
-    {kNoId, K::LabelRight, u"Материал:", 500, 33, 40, 8},
+    {kNoId, K::LabelRight, FieldLabelOf(ctl::kMaterialList), 500, 33, 40, 8},
     {ctl::kMaterialList, K::ComboBox, u"", 546, 32, 100, 12},
-    {kNoId, K::LabelCentre, u"Форма", 622, 51, 25, 8},
+    {kNoId, K::LabelCentre, FieldLabelOf(ctl::kShapeE), 622, 51, 25, 8},
     {ctl::kShapeE, K::Radio, u"E", 626, 61, 41, 10, kGroupStart},
     {ctl::kShapeEI, K::Radio, u"ЕI", 626, 72, 41, 10},
     {ctl::kShapeER, K::Radio, u"ER", 626, 83, 41, 10},
     {ctl::kShapeETD, K::Radio, u"ETD", 626, 94, 41, 10},
     {ctl::kShapeOther, K::Radio, u"Другая", 626, 105, 41, 10},
     {kNoId, K::LabelCentre, u"Размеры сердечника:", 537, 128, 80, 8},
-    DimHead(u"A, мм", 490),
-    DimHead(u"B, мм", 514),
-    DimHead(u"C, мм", 538),
-    DimHead(u"D, мм", 562),
-    DimHead(u"H, мм", 586),
-    DimHead(u"h, мм", 610),
-    DimHead(u"I, мм", 634),
+    DimHead(ctl::kDimA, 490),
+    DimHead(ctl::kDimB, 514),
+    DimHead(ctl::kDimC, 538),
+    DimHead(ctl::kDimD, 562),
+    DimHead(ctl::kDimH, 586),
+    DimHead(ctl::kDimh, 610),
+    DimHead(ctl::kDimI, 634),
     DimEdit(ctl::kDimA, 490),
     DimEdit(ctl::kDimB, 514),
     DimEdit(ctl::kDimC, 538),
@@ -186,22 +186,22 @@ constexpr ControlDef kControls[] = {
     DimEdit(ctl::kDimh, 610),
     DimEdit(ctl::kDimI, 634),
     {kNoId, K::LabelCentre, u"Данные сердечника:", 509, 163, 140, 8},
-    CoreDataLabel(u"Эффективная проницаемость", 176),
+    CoreDataLabel(ctl::kMu, 176),
     CoreDataEdit(ctl::kMu, 176),
-    CoreDataLabel(u"Длина средней линии сердечника, le", 192),
+    CoreDataLabel(ctl::kLe, 192),
     CoreDataEdit(ctl::kLe, 192),
     CoreDataUnit(u"мм", 192),
-    CoreDataLabel(u"Площадь сечения сердечника, Ae", 208),
+    CoreDataLabel(ctl::kAe, 208),
     CoreDataEdit(ctl::kAe, 208),
     CoreDataUnit(u"мм2", 208),
-    CoreDataLabel(u"Площадь окна сердечника, An", 224),
+    CoreDataLabel(ctl::kAn, 224),
     CoreDataEdit(ctl::kAn, 224),
     CoreDataUnit(u"мм2", 224),
-    CoreDataLabel(u"Объем сердечника, Ve", 240),
+    CoreDataLabel(ctl::kVe, 240),
     CoreDataEdit(ctl::kVe, 240),
     CoreDataUnit(u"см3", 240),
-    {ctl::kAddBySize, K::CheckBox, u"Добавление в базу (ввод размеров)", 500, 264, 160, 8},
-    {ctl::kAddByData, K::CheckBox, u"Добавление в базу (ввод данных)", 500, 280, 160, 8},
+    {ctl::kAddBySize, K::CheckBox, FieldLabelOf(ctl::kAddBySize), 500, 264, 160, 8},
+    {ctl::kAddByData, K::CheckBox, FieldLabelOf(ctl::kAddByData), 500, 280, 160, 8},
     {ctl::kAddCore, K::Button, u"Добавить сердечник в базу", 516, 296, 118, 16},
 
     // Bottom row.

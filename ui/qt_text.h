@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "refdata/text.h"
+#include "window/text.h"
 
 namespace kelvara::ui {
 

@@ -2,11 +2,11 @@
 
 #include <optional>
 
-#include "refdata/text_file.h"
 #include "ui/about_dlg.h"
 #include "ui/help_dlg.h"
 #include "ui/hints_dlg.h"
 #include "ui/per_char.h"
+#include "window/help_text.h"
 
 namespace kelvara::ui {
 
@@ -18,9 +18,9 @@ void ShowTransferCharacteristic(QWidget* parent, double kL, double Q, double xMi
 
 void ShowHelp(QWidget* parent, const std::filesystem::path& currentFolder,
               const MessageFn& message) {
-    const std::optional<Text> text = ReadTextFile(currentFolder / "ReadMe.txt");
+    const std::optional<Text> text = ReadHelpText(currentFolder);
     if (!text) {
-        if (message) message(u"Внимание!", u"В папке с программой отсутствует файл ReadMe.txt");
+        if (message) message(u"Внимание!", kNoHelpFileText);
         return;
     }
     CHelpDlg dialog(parent, *text);

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "refdata/text.h"
+#include "window/text.h"
 
 class QWidget;
 

@@ -3,8 +3,8 @@
 #include <QFont>
 #include <QFontMetrics>
 
-#include "calc/design_inputs.h"
 #include "ui/qt_text.h"
+#include "window/controls.h"
 
 namespace kelvara::ui {
 

@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-#include "refdata/text.h"
+#include "window/text.h"
 
 class QFont;
 

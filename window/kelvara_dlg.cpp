@@ -1,11 +1,13 @@
 #include "window/kelvara_dlg.h"
 
 #include <cmath>
-#include <fstream>
 
+#include "calc/core_geometry.h"
+#include "calc/design_rules.h"
 #include "calc/gap_model.h"
 #include "designs/design_file.h"
 #include "refdata/core_database.h"
+#include "refdata/file_write.h"
 #include "refdata/material.h"
 #include "refdata/wire_table.h"
 #include "window/file_picker.h"
@@ -56,19 +58,18 @@ Text WithTrailingSeparator(const fs::path& p) {
 template <typename Fields>
 void ShowFields(View& view, const DesignInputs& in, const Fields& fields) {
     for (const FieldDef& f : fields) {
+        const FieldControls& c = ControlsOf(f);
         switch (f.kind) {
             case FieldKind::Text:
-                if (f.controls[0] == ctl::kCoreList || f.controls[0] == ctl::kMaterialList) break;
-                if (view.GetText(f.controls[0]) != in.*(f.text))
-                    view.SetText(f.controls[0], in.*(f.text));
+                if (c.ids[0] == ctl::kCoreList || c.ids[0] == ctl::kMaterialList) break;
+                if (view.GetText(c.ids[0]) != in.*(f.text)) view.SetText(c.ids[0], in.*(f.text));
                 break;
             case FieldKind::Choice:
-                for (int b = 0; b < f.controlCount; ++b)
-                    view.SetChecked(f.controls[b], in.*(f.number) == b);
+                for (int b = 0; b < c.count; ++b) view.SetChecked(c.ids[b], in.*(f.number) == b);
                 break;
             case FieldKind::Flag:
                 // A flag outside 0..2 is shown as 0; only 1 shows a check mark.
-                view.SetChecked(f.controls[0], in.*(f.number) == 1);
+                view.SetChecked(c.ids[0], in.*(f.number) == 1);
                 break;
         }
     }
@@ -77,15 +78,16 @@ void ShowFields(View& view, const DesignInputs& in, const Fields& fields) {
 template <typename Fields>
 void TakeFields(const View& view, DesignInputs& in, const Fields& fields) {
     for (const FieldDef& f : fields) {
+        const FieldControls& c = ControlsOf(f);
         switch (f.kind) {
             case FieldKind::Text:
-                if (f.controls[0] == ctl::kCoreList || f.controls[0] == ctl::kMaterialList) break;
-                in.*(f.text) = view.GetText(f.controls[0]);
+                if (c.ids[0] == ctl::kCoreList || c.ids[0] == ctl::kMaterialList) break;
+                in.*(f.text) = view.GetText(c.ids[0]);
                 break;
             case FieldKind::Choice: {
                 int32_t checked = -1;
-                for (int b = 0; b < f.controlCount; ++b) {
-                    if (view.IsChecked(f.controls[b])) {
+                for (int b = 0; b < c.count; ++b) {
+                    if (view.IsChecked(c.ids[b])) {
                         checked = b;
                         break;
                     }
@@ -94,7 +96,7 @@ void TakeFields(const View& view, DesignInputs& in, const Fields& fields) {
                 break;
             }
             case FieldKind::Flag:
-                in.*(f.number) = view.IsChecked(f.controls[0]) ? 1 : 0;
+                in.*(f.number) = view.IsChecked(c.ids[0]) ? 1 : 0;
                 break;
         }
     }
@@ -124,8 +126,14 @@ void CKelvaraDlg::Take() {
 
 // --- Messages ----------------------------------------------------------------
 
-void CKelvaraDlg::Message(std::u16string_view caption, std::u16string_view text) {
-    view_.MessageBox(caption, text, View::Buttons::Ok);
+void CKelvaraDlg::ShowEvents(const std::vector<CalcEvent>& events) {
+    for (const CalcEvent& e : events) {
+        if (e.kind == CalcEvent::Kind::Refresh) {
+            Show();
+        } else {
+            view_.MessageBox(e.caption, e.text, View::Buttons::Ok);
+        }
+    }
 }
 
 void CKelvaraDlg::Warning(TextView text) {
@@ -271,15 +279,22 @@ bool CKelvaraDlg::Open(const fs::path& currentDir) {
     SetFolders(currentDir);
     if (!LoadWireTable()) return false;
     if (in_.mater.empty()) in_.mater = kDefaultMaterial;
+    if (!ApplyDesign(ApplyMode::Opening)) return false;
+    for (int id : kCoreDataEdits) view_.SetEnabled(id, false);
+    return true;
+}
+
+bool CKelvaraDlg::ApplyDesign(ApplyMode mode) {
     Show();
     ShowGapLabels();
     EnableTransistorEdits();
-    if (!BuildMaterialList()) return false;
+    if (mode == ApplyMode::Opening && !BuildMaterialList()) return false;
+    // The design's material is selected and read before its core is, so the
+    // calculation uses it.
     SelectMaterialByName();
     ReadSelectedMaterial();
-    LoadCoreDatabase();
+    if (mode == ApplyMode::Opening) LoadCoreDatabase();
     SelectCoreByName(in_.core);
-    for (int id : kCoreDataEdits) view_.SetEnabled(id, false);
     return true;
 }
 
@@ -322,7 +337,10 @@ void CKelvaraDlg::ShowSelectedCore() {
 bool CKelvaraDlg::Calculate() {
     Take();
     ++calculationsRun_;
-    lastRunCompleted_ = RunCalculation(in_, res_, coreRec_, material_, wires_, *this);
+    CalcReport report = RunCalculation(in_, coreRec_, material_, wires_);
+    res_ = std::move(report.results);
+    lastRunCompleted_ = report.completed;
+    ShowEvents(report.events);
     return lastRunCompleted_;
 }
 
@@ -331,7 +349,8 @@ bool CKelvaraDlg::Calculate() {
 void CKelvaraDlg::OnKoChanged() {
     if (exchanging_) return;
     Take();
-    if (ParseDecimal(Replaced(in_.ko, u',', u'.')) > 0.4) in_.ko = u"0.4";
+    const Text limit(rule::kMaxWindowFillInput);
+    if (ParseDecimal(Replaced(in_.ko, u',', u'.')) > ParseDecimal(limit)) in_.ko = limit;
     Show();
 }
 
@@ -353,16 +372,16 @@ void CKelvaraDlg::OnRadioDC() {
     Take();
     // Mains voltages become the rectified DC, rounded half away from zero;
     // a comma ends the number here.
-    in_.Umin = FormatFixed(std::round(ParseDecimal(in_.Umin) * 1.35), 0);
-    in_.Umax = FormatFixed(std::round(ParseDecimal(in_.Umax) * 1.35), 0);
+    in_.Umin = FormatFixed(std::round(ParseDecimal(in_.Umin) * rule::kMainsRectifiedFactor), 0);
+    in_.Umax = FormatFixed(std::round(ParseDecimal(in_.Umax) * rule::kMainsRectifiedFactor), 0);
     Show();
 }
 
 void CKelvaraDlg::OnRadioAC() {
     if (exchanging_) return;
     Take();
-    in_.Umin = u"207";
-    in_.Umax = u"253";
+    in_.Umin = rule::kMainsUmin;
+    in_.Umax = rule::kMainsUmax;
     Show();
 }
 
@@ -495,27 +514,7 @@ void CKelvaraDlg::OnAddByData() {
 
 bool CKelvaraDlg::AppendToUserCoreFile(TextView record) {
     const fs::path file = dataRoot_ / "Bases_Cores" / "UserFerritesCores.txt";
-    std::error_code ec;
-    const bool existed = fs::exists(file, ec);
-    std::error_code sizeError;
-    const auto oldSize = existed ? fs::file_size(file, sizeError) : 0;
-    const std::string bytes = EncodeUtf16LE(record);
-    // Opening for appending creates the file when it is missing.
-    std::ofstream out(file, std::ios::binary | std::ios::app);
-    if (out) {
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-    }
-    const bool ok = out && out.good();
-    out.close();
-    if (ok && !out.fail()) return true;
-    // Leave the file as it was.
-    if (existed) {
-        if (!sizeError) fs::resize_file(file, oldSize, ec);
-    } else {
-        fs::remove(file, ec);
-    }
-    return false;
+    return static_cast<bool>(AppendWithRollback(file, EncodeUtf16LE(record)));
 }
 
 void CKelvaraDlg::OnAddCore() {
@@ -541,35 +540,24 @@ void CKelvaraDlg::OnAddCore() {
             Warning(u"Вы забыли перед добавлением ввести все размеры.");
             return;
         }
-        const double A = ToNumber(in_.A), B = ToNumber(in_.B), C = ToNumber(in_.C);
-        const double D = ToNumber(in_.D), h = ToNumber(in_.h), H = ToNumber(in_.H);
-        const double I = ToNumber(in_.I);
-        if (in_.shape == 1 && in_.I.empty()) {
+        CoreDimensions dims;
+        dims.A = ToNumber(in_.A);
+        dims.B = ToNumber(in_.B);
+        dims.C = ToNumber(in_.C);
+        dims.D = ToNumber(in_.D);
+        dims.h = ToNumber(in_.h);
+        dims.H = ToNumber(in_.H);
+        dims.I = ToNumber(in_.I);
+        if (in_.shape == kShapeEI && in_.I.empty()) {
             Warning(u"Вы забыли перед добавлением ввести все размеры.");
             return;
         }
-        constexpr double pi = 3.141592653589793;
-        switch (in_.shape) {
-            case 0:
-                coreRec_.Ae = C * D;
-                coreRec_.An = (B - D) * h * 0.8;
-                coreRec_.le = (B - D) + (A - B) * 0.5 + D * 0.5 + 4 * h + (H - h);
-                break;
-            case 1:
-                coreRec_.Ae = C * D;
-                coreRec_.An = (B - D) * h * 0.5 * 0.8;
-                coreRec_.le = (B - D) + (A - B) * 0.5 + D * 0.5 + 2 * h + (H - h + I) * 0.5;
-                break;
-            case 2:
-            case 3:
-                coreRec_.Ae = D * D * 0.25 * pi;
-                coreRec_.An = (B - D) * h * 0.8;
-                coreRec_.le = (B - D) + (A - B) * 0.5 + D * 0.5 + 4 * h + (H - h);
-                break;
-            default:
-                // "Другая" chosen while the mode was on: no formula applies, and
-                // the numbers of the core shown last are written.
-                break;
+        // "Другая" chosen while the mode was on: no formula applies, and the
+        // numbers of the core shown last are written.
+        if (const auto g = CoreFromDimensions(in_.shape, dims)) {
+            coreRec_.Ae = g->Ae;
+            coreRec_.An = g->An;
+            coreRec_.le = g->le;
         }
         in_.Ae = FormatFixed(coreRec_.Ae, 2);
         in_.An = FormatFixed(coreRec_.An, 2);
@@ -618,14 +606,7 @@ void CKelvaraDlg::OnLoad() {
         return;
     }
     if (!ReadDesignFile(settingsFolder_ / fs::path(*name), in_)) return;
-    ShowGapLabels();
-    EnableTransistorEdits();
-    Show();
-    // The design's material is selected and read before its core is, so the
-    // calculation uses it.
-    SelectMaterialByName();
-    ReadSelectedMaterial();
-    SelectCoreByName(in_.core);
+    ApplyDesign(ApplyMode::Loading);
     view_.InvalidatePicture();
     view_.FocusControl(ctl::kCalculate);
 }

@@ -9,6 +9,7 @@
 #include "calc/design_inputs.h"
 #include "calc/design_results.h"
 #include "refdata/records.h"
+#include "window/controls.h"
 #include "window/view.h"
 
 namespace kelvara {
@@ -19,7 +20,7 @@ inline constexpr std::u16string_view kSettingsFileName = u"Kelvara.ini";
 // The twelve core-data edits, disabled outside the adding modes.
 extern const std::array<int, 12> kCoreDataEdits;
 
-class CKelvaraDlg : private CalcHost {
+class CKelvaraDlg {
   public:
     explicit CKelvaraDlg(View& view);
 
@@ -34,6 +35,14 @@ class CKelvaraDlg : private CalcHost {
     // false when the window must close at once (no "Wire.txt", no material);
     // "Kelvara.ini" is then not rewritten.
     bool Open(const std::filesystem::path& currentDir);
+
+    // Applies the record's design as it stands: shows it, selects and reads
+    // its material, then selects its core, which runs the calculation. On
+    // opening, the material list is built first (false: no material, the
+    // window must close) and the core database is read before the core is
+    // selected. The window's opening, "Загрузить" and kelvara-calc share it.
+    enum class ApplyMode { Opening, Loading };
+    bool ApplyDesign(ApplyMode mode);
 
     // Pieces of the opening road, shared with kelvara-calc.
     void SetFolders(const std::filesystem::path& currentDir);
@@ -119,8 +128,8 @@ class CKelvaraDlg : private CalcHost {
     int calculationsRun_ = 0;
 
   private:
-    void Refresh() override { Show(); }
-    void Message(std::u16string_view caption, std::u16string_view text) override;
+    // Replays a calculation's events: refreshes and message boxes, in order.
+    void ShowEvents(const std::vector<CalcEvent>& events);
     int FindListPrefix(int listId, TextView prefix, int start) const;
     std::filesystem::path MaterialFile(TextView name) const;
     void SelectMaterialEntry(TextView name);

@@ -1,6 +1,6 @@
 // Fixtures shared by the calculation tests: a small E-core, a ferrite
 // material with a 4 × 4 loss table, a wire table, and a host that records
-// every window refresh and message in order.
+// every window refresh and message of a run in order.
 #pragma once
 
 #include <string>
@@ -55,16 +55,30 @@ inline WireTable TestWires() {
                           0.9,  1.0, 1.12, 1.25, 1.4,   1.6, 1.8, 2.0,  2.24, 2.5});
 }
 
-// One thing the calculation did to its window: "R" for a refresh, or
+// The events of a run, in order: "R" for a refresh of the window, or
 // "<caption>|<text>" (UTF-8) for a message.
-class RecordingHost : public CalcHost {
-  public:
+struct EventLog {
     std::vector<std::string> events;
-    void Refresh() override { events.push_back("R"); }
-    void Message(std::u16string_view caption, std::u16string_view text) override {
-        events.push_back(ToUtf8(caption) + "|" + ToUtf8(text));
-    }
 };
+
+inline std::vector<std::string> EventStrings(const CalcReport& report) {
+    std::vector<std::string> out;
+    for (const CalcEvent& e : report.events) {
+        out.push_back(
+            e.kind == CalcEvent::Kind::Refresh ? "R" : ToUtf8(e.caption) + "|" + ToUtf8(e.text));
+    }
+    return out;
+}
+
+// Runs the calculation and reads its report into `res` and `log`; true when
+// the run went to its end.
+inline bool RunRecorded(DesignInputs& in, DesignResults& res, const CoreRecord& core,
+                        const MaterialLossData& material, const WireTable& wires, EventLog& log) {
+    CalcReport report = RunCalculation(in, core, material, wires);
+    res = std::move(report.results);
+    log.events = EventStrings(report);
+    return report.completed;
+}
 
 inline std::string U8(TextView t) {
     return ToUtf8(t);

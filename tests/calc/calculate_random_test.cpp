@@ -17,7 +17,7 @@
 namespace kelvara {
 namespace {
 
-using test::RecordingHost;
+using test::EventLog;
 using test::U8;
 
 bool ShowsNonFinite(TextView t) {
@@ -144,8 +144,8 @@ TEST(CalculateRandom, NoRunHangsOrShowsNonFiniteNumbers) {
         const MaterialLossData material = gen.Material();
         const WireTable wires = gen.Wires();
         DesignResults res;
-        RecordingHost host;
-        const bool ok = RunCalculation(in, res, core, material, wires, host);
+        EventLog host;
+        const bool ok = RunRecorded(in, res, core, material, wires, host);
         SCOPED_TRACE("design " + std::to_string(n));
 
         EXPECT_EQ(ok, res.calculated);

@@ -15,7 +15,7 @@
 namespace kelvara {
 namespace {
 
-using test::RecordingHost;
+using test::EventLog;
 using test::TestCore;
 using test::TestMaterial;
 using test::TestWires;
@@ -29,10 +29,10 @@ const std::string kALAdj = kWarn + U8(msg::kALAdjusted);
 const std::string kFill = kWarn + U8(msg::kFillTooHigh);
 const std::string kDrop = kWarn + U8(msg::kTransistorDrop);
 
-// The result texts in the order of kResultFields.
+// The result texts in result order.
 std::vector<std::string> Texts(const DesignResults& res) {
     std::vector<std::string> out;
-    for (const ResultFieldDef& f : kResultFields) out.push_back(U8(res.text[f.field]));
+    for (const Text& t : res.text) out.push_back(U8(t));
     return out;
 }
 
@@ -45,7 +45,7 @@ bool AllTextsEmpty(const DesignResults& res) {
 struct Outcome {
     DesignInputs in;
     DesignResults res;
-    RecordingHost host;
+    EventLog host;
     bool ok = false;
 };
 
@@ -54,22 +54,8 @@ Outcome Calculate(const std::function<void(DesignInputs&)>& setup = {},
                   const WireTable& wires = TestWires()) {
     Outcome r;
     if (setup) setup(r.in);
-    r.ok = RunCalculation(r.in, r.res, core, m, wires, r.host);
+    r.ok = RunRecorded(r.in, r.res, core, m, wires, r.host);
     return r;
-}
-
-TEST(ResultFields, ControlIdsAndKeysAreInResultOrder) {
-    const int ids[] = {1073, 1104, 1078, 1109, 1110, 1111, 1031, 1033, 1034, 1035, 1079, 1080,
-                       1020, 1081, 1021, 1083, 1022, 1084, 1085, 1089, 1086, 1088, 1112, 1087};
-    const char* keys[] = {"gapReq", "AL",    "BmAct",  "lossW", "Pgab",     "Pload",
-                          "N1",     "wire1", "N2",     "wire2", "fill",     "Lm",
-                          "LmUnit", "Lr",    "LrUnit", "Ltot",  "LtotUnit", "kLact",
-                          "Cr",     "fCtl",  "fMin",   "fMax",  "Qmax",     "skinDiameter"};
-    for (int k = 0; k < kResultFieldCount; ++k) {
-        EXPECT_EQ(kResultFields[k].field, k);
-        EXPECT_EQ(kResultFields[k].controlId, ids[k]);
-        EXPECT_EQ(kResultFields[k].jsonKey, keys[k]);
-    }
 }
 
 // Whole designs on the test core (Ae 149, An 170, le 77, µ 1750), the test
@@ -79,7 +65,7 @@ TEST(ResultFields, ControlIdsAndKeysAreInResultOrder) {
 struct DesignCase {
     const char* name;
     std::function<void(DesignInputs&)> setup;
-    std::vector<std::string> texts;   // in kResultFields order
+    std::vector<std::string> texts;   // in result order
     const char* zazor;                // field afterwards
     const char* unas;                 // field afterwards
     std::vector<std::string> events;  // refreshes and messages in order
@@ -94,8 +80,7 @@ TEST_P(Design, ShowsEveryResultText) {
     EXPECT_TRUE(r.res.calculated);
     const std::vector<std::string> got = Texts(r.res);
     ASSERT_EQ(got.size(), c.texts.size());
-    for (size_t k = 0; k < got.size(); ++k)
-        EXPECT_EQ(got[k], c.texts[k]) << kResultFields[k].jsonKey;
+    for (size_t k = 0; k < got.size(); ++k) EXPECT_EQ(got[k], c.texts[k]) << "result " << k;
     EXPECT_EQ(U8(r.in.zazor), c.zazor);
     EXPECT_EQ(U8(r.in.Unas), c.unas);
     EXPECT_EQ(r.host.events, c.events);
@@ -382,11 +367,11 @@ TEST(Calculate, SupplyBelowTheSaturationVoltageStops) {
 TEST(Calculate, EarlierResultsAreClearedByARunThatStops) {
     DesignInputs in;
     DesignResults res;
-    RecordingHost host;
-    ASSERT_TRUE(RunCalculation(in, res, TestCore(), TestMaterial(), TestWires(), host));
+    EventLog host;
+    ASSERT_TRUE(RunRecorded(in, res, TestCore(), TestMaterial(), TestWires(), host));
     ASSERT_FALSE(res.text[kRQmax].empty());
     in.Fr = u"0";
-    EXPECT_FALSE(RunCalculation(in, res, TestCore(), TestMaterial(), TestWires(), host));
+    EXPECT_FALSE(RunRecorded(in, res, TestCore(), TestMaterial(), TestWires(), host));
     EXPECT_TRUE(AllTextsEmpty(res));
     EXPECT_FALSE(res.calculated);
     EXPECT_EQ(res.N1, 0);
@@ -409,8 +394,8 @@ TEST_P(InvalidInput, StopsWithItsLabel) {
     c.spoil(in, core, m);
     DesignResults res;
     res.text[kRQmax] = u"old";
-    RecordingHost host;
-    EXPECT_FALSE(RunCalculation(in, res, core, m, TestWires(), host));
+    EventLog host;
+    EXPECT_FALSE(RunRecorded(in, res, core, m, TestWires(), host));
     EXPECT_FALSE(res.calculated);
     EXPECT_TRUE(AllTextsEmpty(res));
     const std::string msg = kWarn + "Недопустимое значение: " + U8(c.label) + ".";

@@ -3,8 +3,8 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <nlohmann/json.hpp>
 
-#include "cli/mini_json.h"
 #include "designs/design_file.h"
 #include "support/data_root.h"
 
@@ -13,8 +13,14 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::DataRoot;
-using testing::Json;
-using testing::JsonParser;
+using Json = nlohmann::ordered_json;
+
+// The keys of a JSON object, in order.
+std::vector<std::string> Keys(const Json& j) {
+    std::vector<std::string> out;
+    for (const auto& item : j.items()) out.push_back(item.key());
+    return out;
+}
 
 struct CalcRun {
     int status = -1;
@@ -61,88 +67,87 @@ class Calc : public ::testing::Test {
         const CalcRun r = RunCalc(data.program(), args);
         ExpectNoSanitizerReport(r);
         EXPECT_EQ(r.status, expectedStatus) << r.err;
-        return JsonParser(r.out).Parse();
+        return Json::parse(r.out);
     }
     DataRoot data;
 };
 
 TEST_F(Calc, DefaultDesignAsJson) {
-    const Json j = RunJson({"design.sav"});
-    EXPECT_EQ(j.keys(), (std::vector<std::string>{"calculated", "inputs", "core", "material",
-                                                  "results", "messages"}));
-    EXPECT_TRUE(j["calculated"].boolean);
-    const Json& in = j["inputs"];
+    Json j = RunJson({"design.sav"});
+    EXPECT_EQ(Keys(j), (std::vector<std::string>{"calculated", "inputs", "core", "material",
+                                                 "results", "messages"}));
+    EXPECT_TRUE(j["calculated"].get<bool>());
+    Json& in = j["inputs"];
     std::vector<std::string> keys;
     for (const FieldDef& f : kDesignFileFields) keys.push_back(ToUtf8(f.key));
-    EXPECT_EQ(in.keys(), keys);
-    EXPECT_EQ(in["core"].string, "E 40/16/12");
-    EXPECT_EQ(in["Bm"].string, "0.12");
-    EXPECT_EQ(in["Q"].string, "0.4");
-    EXPECT_EQ(in["Unas"].string, "1.464");
-    EXPECT_EQ(in["rds"].type, Json::Type::Number);
-    EXPECT_EQ(in["rds"].number, 1);
-    EXPECT_EQ(in["yes_d"].number, 0);
-    EXPECT_EQ(j["core"].keys(), (std::vector<std::string>{"name", "Ae", "An", "le", "mu", "Ve"}));
-    EXPECT_EQ(j["core"]["name"].string, "E 40/16/12");
-    EXPECT_EQ(j["core"]["Ae"].string, "149");
-    EXPECT_EQ(j["core"]["Ve"].string, "11.473");  // 77 × 149 / 1000
-    EXPECT_EQ(j["material"]["name"].string, "N87 Epcos");
-    const Json& res = j["results"];
-    EXPECT_EQ(res.keys(),
+    EXPECT_EQ(Keys(in), keys);
+    EXPECT_EQ(in["core"].get<std::string>(), "E 40/16/12");
+    EXPECT_EQ(in["Bm"].get<std::string>(), "0.12");
+    EXPECT_EQ(in["Q"].get<std::string>(), "0.4");
+    EXPECT_EQ(in["Unas"].get<std::string>(), "1.464");
+    EXPECT_TRUE(in["rds"].is_number_integer());
+    EXPECT_EQ(in["rds"].get<int>(), 1);
+    EXPECT_EQ(in["yes_d"].get<int>(), 0);
+    EXPECT_EQ(Keys(j["core"]), (std::vector<std::string>{"name", "Ae", "An", "le", "mu", "Ve"}));
+    EXPECT_EQ(j["core"]["name"].get<std::string>(), "E 40/16/12");
+    EXPECT_EQ(j["core"]["Ae"].get<std::string>(), "149");
+    EXPECT_EQ(j["core"]["Ve"].get<std::string>(), "11.473");  // 77 × 149 / 1000
+    EXPECT_EQ(j["material"]["name"].get<std::string>(), "N87 Epcos");
+    Json& res = j["results"];
+    EXPECT_EQ(Keys(res),
               (std::vector<std::string>{
                   "gapLabel", "gapReq", "gapUnit", "AL",   "BmAct",       "lossW", "Pgab",
                   "Pload",    "N1",     "wire1",   "N2",   "wire2",       "fill",  "Lm",
                   "LmUnit",   "Lr",     "LrUnit",  "Ltot", "LtotUnit",    "kLact", "Cr",
                   "fCtl",     "fMin",   "fMax",    "Qmax", "skinDiameter"}));
-    EXPECT_EQ(res["gapLabel"].string, "Требуемый немагнитный зазор, не менее");
-    EXPECT_EQ(res["gapUnit"].string, "мм");
-    EXPECT_EQ(res["Pload"].string, "216.0");
-    EXPECT_EQ(res["Lr"].string, "61.83");
-    EXPECT_EQ(res["LrUnit"].string, "мкГн");
-    EXPECT_EQ(res["skinDiameter"].string, "0.417");
-    for (const auto& [key, value] : res.object) {
-        EXPECT_EQ(value.type, Json::Type::String) << key;
-        EXPECT_EQ(value.string.find("nan"), std::string::npos) << key;
-        EXPECT_EQ(value.string.find("inf"), std::string::npos) << key;
+    EXPECT_EQ(res["gapLabel"].get<std::string>(), "Требуемый немагнитный зазор, не менее");
+    EXPECT_EQ(res["gapUnit"].get<std::string>(), "мм");
+    EXPECT_EQ(res["Pload"].get<std::string>(), "216.0");
+    EXPECT_EQ(res["Lr"].get<std::string>(), "61.83");
+    EXPECT_EQ(res["LrUnit"].get<std::string>(), "мкГн");
+    EXPECT_EQ(res["skinDiameter"].get<std::string>(), "0.417");
+    for (const auto& [key, value] : res.items()) {
+        EXPECT_TRUE(value.is_string()) << key;
+        EXPECT_EQ(value.get<std::string>().find("nan"), std::string::npos) << key;
+        EXPECT_EQ(value.get<std::string>().find("inf"), std::string::npos) << key;
     }
-    EXPECT_EQ(j["messages"].type, Json::Type::Array);
+    EXPECT_TRUE(j["messages"].is_array());
     // Nothing is written besides the user core file.
     EXPECT_FALSE(fs::exists(data.program() / "Kelvara.ini"));
 }
 
 TEST_F(Calc, OverridesApplyAfterTheFileIsRead) {
-    const Json j =
-        RunJson({"--set", "vypr=1", "--set", "Fr=120", "--set", "core=ETD 34", "design.sav"});
-    EXPECT_EQ(j["inputs"]["vypr"].number, 1);
-    EXPECT_EQ(j["inputs"]["Fr"].string, "120");
-    EXPECT_EQ(j["results"]["Pload"].string, "432.0");
-    EXPECT_EQ(j["core"]["name"].string, "ETD 34/17/11");
+    Json j = RunJson({"--set", "vypr=1", "--set", "Fr=120", "--set", "core=ETD 34", "design.sav"});
+    EXPECT_EQ(j["inputs"]["vypr"].get<int>(), 1);
+    EXPECT_EQ(j["inputs"]["Fr"].get<std::string>(), "120");
+    EXPECT_EQ(j["results"]["Pload"].get<std::string>(), "432.0");
+    EXPECT_EQ(j["core"]["name"].get<std::string>(), "ETD 34/17/11");
     // A choice that names no button takes its default.
-    const Json k = RunJson({"--set", "vypr=7", "--set", "rds=5", "design.sav"});
-    EXPECT_EQ(k["inputs"]["vypr"].number, 0);
-    EXPECT_EQ(k["inputs"]["rds"].number, 1);
+    Json k = RunJson({"--set", "vypr=7", "--set", "rds=5", "design.sav"});
+    EXPECT_EQ(k["inputs"]["vypr"].get<int>(), 0);
+    EXPECT_EQ(k["inputs"]["rds"].get<int>(), 1);
 }
 
 TEST_F(Calc, MaterialIsSelectedByItsBeginning) {
-    const Json j = RunJson({"--set", "mater=3c9", "design.sav"});
-    EXPECT_EQ(j["inputs"]["mater"].string, "3C90 Ferroxcube");
-    EXPECT_EQ(j["material"]["name"].string, "3C90 Ferroxcube");
-    const Json k = RunJson({"--set", "mater=", "design.sav"});
-    EXPECT_EQ(k["inputs"]["mater"].string, "N87 Epcos");
+    Json j = RunJson({"--set", "mater=3c9", "design.sav"});
+    EXPECT_EQ(j["inputs"]["mater"].get<std::string>(), "3C90 Ferroxcube");
+    EXPECT_EQ(j["material"]["name"].get<std::string>(), "3C90 Ferroxcube");
+    Json k = RunJson({"--set", "mater=", "design.sav"});
+    EXPECT_EQ(k["inputs"]["mater"].get<std::string>(), "N87 Epcos");
 }
 
 TEST_F(Calc, StoppedRunsExitWithOneAndKeepTheirMessages) {
-    const Json j = RunJson({"--set", "Fr=0", "design.sav"}, 1);
-    EXPECT_FALSE(j["calculated"].boolean);
-    ASSERT_EQ(j["messages"].array.size(), 1u);
-    EXPECT_EQ(j["messages"].array[0]["caption"].string, "Внимание!");
-    EXPECT_EQ(j["messages"].array[0]["text"].string,
+    Json j = RunJson({"--set", "Fr=0", "design.sav"}, 1);
+    EXPECT_FALSE(j["calculated"].get<bool>());
+    ASSERT_EQ(j["messages"].size(), 1u);
+    EXPECT_EQ(j["messages"][0]["caption"].get<std::string>(), "Внимание!");
+    EXPECT_EQ(j["messages"][0]["text"].get<std::string>(),
               "Недопустимое значение: Резонансная частота, кГц.");
-    EXPECT_EQ(j["results"]["N1"].string, "");
+    EXPECT_EQ(j["results"]["N1"].get<std::string>(), "");
 
-    const Json d = RunJson({"--set", "Rds=50", "design.sav"}, 1);
-    ASSERT_EQ(d["messages"].array.size(), 1u);
-    EXPECT_EQ(d["messages"].array[0]["text"].string,
+    Json d = RunJson({"--set", "Rds=50", "design.sav"}, 1);
+    ASSERT_EQ(d["messages"].size(), 1u);
+    EXPECT_EQ(d["messages"][0]["text"].get<std::string>(),
               "Падение на транзисторах слишком велико.\nНеправильно выбраны транзисторы.\n"
               "Велико сопротивление канала\nили напряжение насыщения.");
 }
@@ -150,10 +155,10 @@ TEST_F(Calc, StoppedRunsExitWithOneAndKeepTheirMessages) {
 TEST_F(Calc, NoCoreOfTheFamilyExitsWithOne) {
     testing::WriteUtf16(data.root() / "Bases_Cores" / "FerritesCores.txt",
                         u"[E 40/16/12]\r\nAe = 149\r\nAn = 185\r\nle = 77\r\nmu = 1970\r\n");
-    const Json j = RunJson({"--set", "core=ETD 29", "design.sav"}, 1);
-    EXPECT_FALSE(j["calculated"].boolean);
-    EXPECT_EQ(j["core"]["name"].string, "");
-    EXPECT_EQ(j["core"]["Ae"].string, "");
+    Json j = RunJson({"--set", "core=ETD 29", "design.sav"}, 1);
+    EXPECT_FALSE(j["calculated"].get<bool>());
+    EXPECT_EQ(j["core"]["name"].get<std::string>(), "");
+    EXPECT_EQ(j["core"]["Ae"].get<std::string>(), "");
 }
 
 TEST_F(Calc, UsageErrorsAndUnreadableFilesExitWithTwo) {
@@ -191,7 +196,7 @@ TEST_F(Calc, DataRootCanBeGiven) {
     ASSERT_TRUE(WriteDesignFile(elsewhere / "d.sav", DesignInputs{}));
     const CalcRun r = RunCalc(elsewhere, {"--json", "--data-root", data.root().string(), "d.sav"});
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_TRUE(JsonParser(r.out).Parse()["calculated"].boolean);
+    EXPECT_TRUE(Json::parse(r.out)["calculated"].get<bool>());
     // Without it the parent of the current folder holds no data.
     EXPECT_EQ(RunCalc(elsewhere, {"d.sav"}).status, 2);
 }
@@ -228,10 +233,10 @@ TEST_F(Calc, BadDesignFilesNeverCrash) {
         const CalcRun r = RunCalc(dir, {"--json", name});
         EXPECT_TRUE(r.status == 0 || r.status == 1) << name << ": " << r.err;
         ExpectNoSanitizerReport(r);
-        EXPECT_NO_THROW(JsonParser(r.out).Parse()) << name;
+        EXPECT_NO_THROW(Json::parse(r.out)) << name;
     }
     const CalcRun u = RunCalc(dir, {"--json", "utf8.sav"});
-    EXPECT_EQ(JsonParser(u.out).Parse()["inputs"]["Fr"].string, "90");
+    EXPECT_EQ(Json::parse(u.out)["inputs"]["Fr"].get<std::string>(), "90");
     for (const char* name : {"folder.sav", "huge.sav"}) {
         const CalcRun r = RunCalc(dir, {name});
         EXPECT_EQ(r.status, 2) << name;

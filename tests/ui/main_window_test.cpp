@@ -48,7 +48,7 @@ TEST_F(WindowTest, FirstStartShowsTheDefaultsAndTheirResults) {
     EXPECT_NE(unas, "1");
     EXPECT_EQ(unas.indexOf('.'), unas.size() - 4) << unas.toStdString();  // three decimals
     for (const ResultFieldDef& r : kResultFields) {
-        EXPECT_FALSE(TextOf(r.controlId).isEmpty()) << r.jsonKey;
+        EXPECT_FALSE(TextOf(r.controlId).isEmpty()) << r.controlId;
     }
     EXPECT_EQ(TextOf(ctl::kGapLabel), ToQ(kGapReqLabel));
     EXPECT_EQ(TextOf(ctl::kGapUnit), "мм");

@@ -1,0 +1,18 @@
+// The help text "ReadMe.txt" of the program folder.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+#include "refdata/text.h"
+
+namespace kelvara {
+
+inline constexpr std::u16string_view kNoHelpFileText =
+    u"В папке с программой отсутствует файл ReadMe.txt";
+
+// The help text, or nothing when the file cannot be read.
+std::optional<Text> ReadHelpText(const std::filesystem::path& programFolder);
+
+}  // namespace kelvara
