@@ -8,6 +8,11 @@ Writes data/Wire.txt, data/Bases_Cores/FerritesCores.txt and one
 data/Ferrites_Materials/<material> <maker>.txt per material with a loss table.
 Every file is UTF-16 little-endian with the FF FE mark and CR LF line ends.
 
+A material with digitized loss curves in tools/refdata/loss_curves/<material>.csv
+gets its table tools/refdata/materials/<material>.csv computed from them first
+(log-log interpolation on the curves, nothing beyond their ends); --check also
+compares that table with the curves.
+
 The program finds every value by searching the file text, so the generator
 refuses to write a file in which a search could land on the wrong place: a core
 name inside another name, a family search text ("E ", "EI", "ER", "ETD") outside
@@ -42,6 +47,11 @@ ESTIMATE_RESIDUAL_GAP_MM = 0.012  # mean residual gap implied by the published A
 FAMILY_SEARCH_TEXTS = {"E": "E ", "EI": "EI", "ER": "ER", "ETD": "ETD"}
 DEFAULT_CORE = "E 40/16/12"
 
+# Every key a core record may hold. Each must occur in the file only where it
+# begins its own line, so that no lookup, exact or by plain substring, can find
+# one key in place of another or in a name or a value.
+CORE_KEYS = ["Ae", "An", "le", "mu", "k1", "k2", "Rth"]
+
 
 def estimated_mu(le_mm):
     mu = le_mm / (le_mm / ESTIMATE_MU_I + ESTIMATE_RESIDUAL_GAP_MM)
@@ -56,9 +66,13 @@ def has_lower_bound_an(row):
     return "lower bound" in row["method"].lower()
 
 
-def read_cores():
+def read_all_core_rows():
     with open(SOURCES / "cores.csv", newline="", encoding="utf-8") as f:
-        rows = list(csv.DictReader(f))
+        return list(csv.DictReader(f))
+
+
+def read_cores():
+    rows = read_all_core_rows()
     shipped, left_out = [], []
     for family in CORE_FAMILIES:
         for row in rows:
@@ -74,7 +88,27 @@ def read_cores():
     return shipped, left_out
 
 
-def core_entry(row):
+def read_core_rth(core_rows):
+    """Published still-air thermal resistances, K/W, by core name."""
+    with open(SOURCES / "core_rth.csv", newline="", encoding="utf-8") as f:
+        rows = list(csv.DictReader(f))
+    names = {row["name"] for row in core_rows}
+    rth = {}
+    for row in rows:
+        name, text = row["name"], row["Rth_K_per_W"].strip()
+        if name not in names:
+            raise SystemExit("core_rth.csv: %s is not in cores.csv" % name)
+        if name in rth:
+            raise SystemExit("core_rth.csv: %s occurs twice" % name)
+        if not re.fullmatch(r"[0-9]+(\.[0-9]+)?", text) or not float(text) > 0:
+            raise SystemExit("core_rth.csv: %s has no positive decimal value (%r)" % (name, text))
+        if not row["source"].strip():
+            raise SystemExit("core_rth.csv: %s names no source" % name)
+        rth[name] = text
+    return rth
+
+
+def core_entry(row, rth=None):
     """The record's keys and value texts, and whether mu is an estimate."""
     for key in ("Ae_mm2", "An_mm2", "le_mm"):
         if not (float(row[key]) > 0):
@@ -86,6 +120,8 @@ def core_entry(row):
     keys = [("Ae", row["Ae_mm2"]), ("An", row["An_mm2"]), ("le", row["le_mm"]), ("mu", mu)]
     if row["k1"].strip() and row["k2"].strip():
         keys += [("k1", row["k1"]), ("k2", row["k2"])]
+    if rth is not None:
+        keys.append(("Rth", rth))
     return keys, estimated
 
 
@@ -113,11 +149,23 @@ def check_core_names(names, text):
             raise SystemExit("core name %r would also be listed in an E family" % name)
 
 
+def check_core_keys(text):
+    """Every key stands only at the start of its own line, followed by " = "."""
+    for key in CORE_KEYS:
+        for m in re.finditer(re.escape(key), text):
+            if m.start() > 0 and text[m.start() - 1] != "\n":
+                raise SystemExit("%r occurs inside a line at %d" % (key, m.start()))
+            if not text.startswith(key + " = ", m.start()):
+                raise SystemExit("%r begins a line but is not that line's key at %d" %
+                                 (key, m.start()))
+
+
 def build_core_file():
     rows, left_out = read_cores()
+    rth = read_core_rth(read_all_core_rows())
     records, estimated, lower_bound = [], [], []
     for row in rows:
-        keys, is_estimate = core_entry(row)
+        keys, is_estimate = core_entry(row, rth.get(row["name"]))
         if is_estimate:
             estimated.append((row["name"], dict(keys)["mu"]))
         if has_lower_bound_an(row):
@@ -126,7 +174,107 @@ def build_core_file():
         records.append("\r\n".join(lines) + "\r\n\r\n")
     text = "".join(records)
     check_core_names([row["name"] for row in rows], text)
-    return text, rows, estimated, lower_bound, left_out
+    check_core_keys(text)
+    with_rth = [row["name"] for row in rows if row["name"] in rth]
+    return text, rows, estimated, lower_bound, left_out, with_rth
+
+
+# --- loss tables from digitized curves ---------------------------------------
+
+CURVES = SOURCES / "loss_curves"
+CURVE_TEMPERATURE_C = 100.0
+# The grid of every loss table in tools/refdata/materials/.
+TABLE_FREQUENCIES_KHZ = [25, 50, 75, 100, 150, 200, 300, 400, 500]
+TABLE_FLUX_MT = [25, 50, 75, 100, 125, 150, 200, 250, 300]
+MAX_TABLE_LOSS_KW = 3000.0  # larger losses are left empty, as in the other tables
+
+
+def read_loss_curves(path):
+    """Loss density over frequency at 100 °C, one curve per peak flux density.
+
+    Columns f (Hz), p_v (W/m³), T (°C), b (T), as in the digitized data sheets of
+    upb-lea/materialdatabase. Returns {flux in mT: [(f in Hz, p_v in W/m³), ...]}
+    with each curve in increasing frequency.
+    """
+    with open(path, newline="", encoding="utf-8") as f:
+        rows = list(csv.DictReader(f))
+    curves = {}
+    for n, row in enumerate(rows, start=2):
+        try:
+            f_hz, p_v, temp, b = (float(row[k]) for k in ("f", "p_v", "T", "b"))
+        except (KeyError, TypeError, ValueError):
+            raise SystemExit("%s:%d: expected the numbers f, p_v, T, b" % (path, n))
+        if temp != CURVE_TEMPERATURE_C:
+            raise SystemExit("%s:%d: only the %g °C curves belong here" %
+                             (path, n, CURVE_TEMPERATURE_C))
+        if not (f_hz > 0 and p_v > 0 and 0 < b < 1):
+            raise SystemExit("%s:%d: f and p_v must be > 0 and b in tesla" % (path, n))
+        curves.setdefault(round(b * 1000, 6), []).append((f_hz, p_v))
+    for b_mt, points in curves.items():
+        points.sort()
+        if len(points) < 2:
+            raise SystemExit("%s: the %g mT curve has fewer than 2 points" % (path, b_mt))
+        if any(f1 <= f0 for (f0, _), (f1, _) in zip(points, points[1:])):
+            raise SystemExit("%s: the %g mT curve repeats a frequency" % (path, b_mt))
+    return curves
+
+
+def log_interpolate(x, x0, y0, x1, y1):
+    t = math.log(x / x0) / math.log(x1 / x0)
+    return math.exp(math.log(y0) + t * math.log(y1 / y0))
+
+
+def loss_on_curve(points, f_hz):
+    """The curve's loss at f_hz, log-log between its neighbouring points; None beyond its ends."""
+    if not points[0][0] <= f_hz <= points[-1][0]:
+        return None
+    for (f0, p0), (f1, p1) in zip(points, points[1:]):
+        if f0 <= f_hz <= f1:
+            return log_interpolate(f_hz, f0, p0, f1, p1)
+    return None
+
+
+def loss_from_curves(curves, f_hz, b_mt):
+    """Loss density in W/m³ at (f_hz, b_mt): on the curve of that flux density, or
+    log-log between the two neighbouring curves when both reach f_hz; None otherwise."""
+    if b_mt in curves:
+        return loss_on_curve(curves[b_mt], f_hz)
+    below = [b for b in curves if b < b_mt]
+    above = [b for b in curves if b > b_mt]
+    if not below or not above:
+        return None
+    b0, b1 = max(below), min(above)
+    p0, p1 = loss_on_curve(curves[b0], f_hz), loss_on_curve(curves[b1], f_hz)
+    if p0 is None or p1 is None:
+        return None
+    return log_interpolate(b_mt, b0, p0, b1, p1)
+
+
+def loss_cell_text(kw):
+    """Three significant digits, whole numbers from 100 kW/m³ up, no trailing zeros."""
+    decimals = max(0, 2 - math.floor(math.log10(kw)))
+    text = "%.*f" % (decimals, kw)
+    return text.rstrip("0").rstrip(".") if "." in text else text
+
+
+def loss_table_from_curves(path):
+    """The text of tools/refdata/materials/<material>.csv built from its curves."""
+    curves = read_loss_curves(path)
+    lines = ["frequency_kHz," + ",".join(str(b) for b in TABLE_FLUX_MT)]
+    for f_khz in TABLE_FREQUENCIES_KHZ:
+        cells = []
+        for b_mt in TABLE_FLUX_MT:
+            p_v = loss_from_curves(curves, f_khz * 1000.0, b_mt)
+            kw = None if p_v is None else p_v / 1000.0
+            cells.append("" if kw is None or kw > MAX_TABLE_LOSS_KW else loss_cell_text(kw))
+        lines.append("%d,%s" % (f_khz, ",".join(cells)))
+    return "\r\n".join(lines) + "\r\n"
+
+
+def curve_tables():
+    """{path of the loss table: its text} for every material with digitized curves."""
+    return {SOURCES / "materials" / path.name: loss_table_from_curves(path)
+            for path in sorted(CURVES.glob("*.csv"))}
 
 
 # --- materials ---------------------------------------------------------------
@@ -136,7 +284,9 @@ MAKER_NAMES = {"TDK (EPCOS)": "Epcos", "Ferroxcube": "Ferroxcube"}
 LOSS_SOURCE_MAS = ("Steinmetz fit of the OpenMagnetics MAS material database "
                    "(git 0512b02), evaluated at 100 °C")
 LOSS_SOURCES = {
-    "N87": LOSS_SOURCE_MAS,
+    "N87": ("TDK data-sheet loss-over-frequency curves at 100 °C for 25, 50, 100 and 200 mT, "
+            "digitized in upb-lea/materialdatabase; log-log interpolated along each curve and "
+            "between neighbouring curves, nothing beyond the ends of the curves"),
     "N97": LOSS_SOURCE_MAS,
     "N27": ("Steinmetz fit of the OpenMagnetics MAS material database "
             "(fork gpitel/MAS, git 3cfdadeb), evaluated at 100 °C"),
@@ -156,7 +306,7 @@ LOSS_SOURCES = {
 
 # Short descriptions of the loss sources for the table in data/README.md.
 LOSS_SHORT = {
-    "N87": "Steinmetz fit (OpenMagnetics MAS)",
+    "N87": "TDK data-sheet curves, digitized",
     "N97": "Steinmetz fit (OpenMagnetics MAS)",
     "N95": "TDK data-sheet curves, digitized",
     "N49": "TDK data-sheet curves, digitized",
@@ -210,8 +360,25 @@ def check_comment(line, what):
         raise SystemExit("%s: comment holds a B or F followed by a digit" % what)
 
 
+def table_holes(flux, freqs, cells):
+    """Empty cells that lie between two filled cells of the same row or column."""
+    holes = set()
+    lines = [[(i, j) for j in range(len(flux))] for i in range(len(freqs))]
+    lines += [[(i, j) for i in range(len(freqs))] for j in range(len(flux))]
+    for line in lines:
+        filled = [n for n, (i, j) in enumerate(line) if cells[i][j]]
+        if filled:
+            inside = line[filled[0]:filled[-1]]
+            holes.update((i, j) for i, j in inside if not cells[i][j])
+    return ["%s kHz / %s mT" % (freqs[i], flux[j]) for i, j in sorted(holes)]
+
+
 def build_material_file(row, flux, freqs, cells):
     name = row["name"]
+    holes = table_holes(flux, freqs, cells)
+    if holes:
+        # The program would read a hole as a loss of zero.
+        raise SystemExit("%s: empty cells inside the table: %s" % (name, ", ".join(holes)))
     # Keep only the flux densities and frequencies that have at least one value,
     # so the interpolation extrapolates from real points.
     keep_b = [j for j in range(len(flux)) if any(cells[i][j] for i in range(len(freqs)))]
@@ -326,6 +493,17 @@ def estimated_mu_table(rows, estimated):
     return "\n".join(lines) + "\n"
 
 
+def rth_list(rows, with_rth):
+    lines = []
+    for family in CORE_FAMILIES:
+        names = [r["name"] for r in rows if r["family"] == family and r["name"] in with_rth]
+        if names:
+            lines.append("* %s: %s" % (family, ", ".join(names)))
+    if not lines:
+        lines.append("* none")
+    return "\n".join(lines) + "\n"
+
+
 def update_readme(text, blocks, lower_bound):
     """Replaces the generated blocks of data/README.md; checks the names it quotes by hand."""
     for tag, block in blocks.items():
@@ -357,12 +535,23 @@ def main():
                         help="compare with the files under data/ instead of writing them")
     args = parser.parse_args()
 
-    core_text, cores, estimated, lower_bound, cores_left_out = build_core_file()
+    # The loss tables computed from curves come first: the material files are
+    # built from the tables.
+    differing = []
+    for path, text in curve_tables().items():
+        if args.check:
+            if not path.is_file() or path.read_bytes() != text.encode("utf-8"):
+                differing.append(path)
+        else:
+            path.write_bytes(text.encode("utf-8"))
+
+    core_text, cores, estimated, lower_bound, cores_left_out, with_rth = build_core_file()
     materials, materials_left_out, material_table = build_material_files()
     wire_text, wire_count = build_wire_file()
     readme_path = DATA / "README.md"
     readme_old = readme_path.read_text(encoding="utf-8")
     readme_new = update_readme(readme_old, {"estimated mu": estimated_mu_table(cores, estimated),
+                                            "thermal resistance": rth_list(cores, with_rth),
                                             "materials": material_table}, lower_bound)
 
     outputs = {DATA / "Bases_Cores" / "FerritesCores.txt": core_text,
@@ -370,7 +559,6 @@ def main():
     for file_name, text in materials.items():
         outputs[DATA / "Ferrites_Materials" / file_name] = text
 
-    differing = []
     for path, text in sorted(outputs.items()):
         data = encode(text)
         if args.check:
@@ -393,6 +581,7 @@ def main():
     print("%d cores, %d materials, %d wires" % (len(cores), len(materials), wire_count))
     print("mu estimated: " + ", ".join("%s (%s)" % e for e in estimated))
     print("An a lower bound: " + ", ".join(lower_bound))
+    print("Rth given (%d): %s" % (len(with_rth), ", ".join(with_rth)))
     for name, why in cores_left_out + materials_left_out:
         print("left out %s: %s" % (name, why))
     return 0

@@ -38,10 +38,16 @@ class ShippedCores : public ::testing::Test {
         rows_ = new std::map<Text, std::map<std::string, std::string>>();
         for (const auto& row : table.rows) (*rows_)[FromUtf8(row.at("name"))] = row;
         ASSERT_GT(rows_->size(), 50u);
+        rth_ = new std::map<Text, std::string>();
+        for (const auto& row : ReadCsv(SourceTables() / "core_rth.csv").rows) {
+            (*rth_)[FromUtf8(row.at("name"))] = row.at("Rth_K_per_W");
+        }
+        ASSERT_FALSE(rth_->empty());
     }
     static void TearDownTestSuite() {
         delete text_;
         delete rows_;
+        delete rth_;
     }
 
     static const Text& text() { return *text_; }
@@ -50,12 +56,35 @@ class ShippedCores : public ::testing::Test {
         return it == rows_->end() ? nullptr : &it->second;
     }
 
+    static std::vector<Text> ListedNames() {
+        std::vector<Text> names;
+        for (int32_t shape = kShapeE; shape <= kShapeOther; ++shape) {
+            for (const Text& name : CoreNamesOfFamily(text(), shape)) names.push_back(name);
+        }
+        return names;
+    }
+
     static Text* text_;
     static std::map<Text, std::map<std::string, std::string>>* rows_;
+    static std::map<Text, std::string>* rth_;  // core_rth.csv: name → Rth text
 };
 
 Text* ShippedCores::text_ = nullptr;
 std::map<Text, std::map<std::string, std::string>>* ShippedCores::rows_ = nullptr;
+std::map<Text, std::string>* ShippedCores::rth_ = nullptr;
+
+// The file without its "Rth = ..." lines.
+Text WithoutRthLines(const Text& text) {
+    Text out;
+    size_t line = 0;
+    while (line < text.size()) {
+        size_t end = text.find(u'\n', line);
+        end = end == Text::npos ? text.size() : end + 1;
+        if (!TextView(text).substr(line).starts_with(u"Rth")) out.append(text, line, end - line);
+        line = end;
+    }
+    return out;
+}
 
 TEST_F(ShippedCores, EveryListedCoreReadsItsOwnRecord) {
     int listed = 0;
@@ -155,8 +184,53 @@ TEST_F(ShippedCores, NoNameOccursAnywhereButInItsOwnHeader) {
     }
 }
 
+// The published thermal resistance in the records of the cores that have one,
+// exactly as the source table gives it; nothing in the others.
+TEST_F(ShippedCores, ThermalResistanceOnlyWhereTheSourceHasIt) {
+    size_t given = 0;
+    for (const Text& name : ListedNames()) {
+        SCOPED_TRACE(ToUtf8(name));
+        const Text rth = FindSectionValue(text(), name, u"Rth");
+        const auto it = rth_->find(name);
+        if (it == rth_->end()) {
+            EXPECT_EQ(rth, u"");
+            continue;
+        }
+        ++given;
+        EXPECT_EQ(rth, FromUtf8(it->second));
+        EXPECT_GT(ParseDecimal(rth), 0);
+    }
+    // Every source row of a listed family reached its record.
+    size_t listable = 0;
+    for (const auto& [name, value] : *rth_) {
+        const auto* row = Row(name);
+        ASSERT_NE(row, nullptr) << ToUtf8(name) << " is not in cores.csv";
+        listable += kUnlistedFamilies.count(row->at("family")) == 0;
+    }
+    EXPECT_EQ(given, listable);
+    EXPECT_GT(given, 0u);
+}
+
+// The new key changes nothing that the other keys give.
+TEST_F(ShippedCores, ThermalResistanceLeavesTheOtherKeysAlone) {
+    const Text without = WithoutRthLines(text());
+    ASSERT_LT(without.size(), text().size());
+    ASSERT_EQ(without.find(u"Rth"), Text::npos);
+    const std::vector<Text> keys = {u"Ae", u"An",   u"le",    u"mu", u"k1",
+                                    u"k2", u"Bmax", u"Bmmax", u"B1", u"F1"};
+    for (const Text& name : ListedNames()) {
+        for (const Text& key : keys) {
+            EXPECT_EQ(FindSectionValue(text(), name, key), FindSectionValue(without, name, key))
+                << ToUtf8(name) << " " << ToUtf8(key);
+        }
+    }
+    for (const Text& key : keys) {
+        EXPECT_EQ(FindKeyValue(text(), key), FindKeyValue(without, key)) << ToUtf8(key);
+    }
+}
+
 TEST_F(ShippedCores, PlainSubstringLookupsFindTheSameValues) {
-    const std::vector<Text> keys = {u"Ae", u"An", u"le", u"mu", u"k1", u"k2"};
+    const std::vector<Text> keys = {u"Ae", u"An", u"le", u"mu", u"k1", u"k2", u"Rth"};
     for (int32_t shape = kShapeE; shape <= kShapeOther; ++shape) {
         for (const Text& name : CoreNamesOfFamily(text(), shape)) {
             for (const Text& key : keys) {
@@ -178,6 +252,9 @@ TEST_F(ShippedCores, UserCoresAppendedToTheShippedFileAreFound) {
     EXPECT_EQ(e.back(), u"E 40");
     EXPECT_EQ(LookupCore(joined, u"E 40").record.Ae, 100);
     EXPECT_EQ(LookupCore(joined, u"E 40/16/12").record.Ae, 152);
+    // The user's record has no thermal resistance and finds none of the shipped ones.
+    EXPECT_EQ(FindSectionValue(joined, u"E 40", u"Rth"), u"");
+    EXPECT_EQ(FindSectionValue(joined, u"E 40/16/12", u"Rth"), FromUtf8(rth_->at(u"E 40/16/12")));
 }
 
 }  // namespace

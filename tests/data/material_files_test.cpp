@@ -143,6 +143,31 @@ TEST_P(ShippedMaterial, HasALossAt100KilohertzAnd100Millitesla) {
     EXPECT_GT(data_.lossTable[i100][j100], 0);
 }
 
+// Inside the range a row or a column covers, every cell has a value: the
+// program would read an empty cell between two values as no loss at all.
+TEST_P(ShippedMaterial, HasNoEmptyCellBetweenTwoValuesOfARowOrColumn) {
+    auto expectNoHole = [&](auto cell, int count, const std::string& line) {
+        int first = 0, last = 0;
+        for (int n = 1; n <= count; ++n) {
+            if (cell(n) > 0) {
+                if (first == 0) first = n;
+                last = n;
+            }
+        }
+        for (int n = first + 1; n < last; ++n) {
+            EXPECT_GT(cell(n), 0) << line << ", point " << n << " of " << count;
+        }
+    };
+    for (int i = 1; i <= data_.nF; ++i) {
+        expectNoHole([&](int j) { return data_.lossTable[i][j]; }, data_.nB,
+                     "at " + std::to_string(data_.lossTable[i][0]) + " kHz");
+    }
+    for (int j = 1; j <= data_.nB; ++j) {
+        expectNoHole([&](int i) { return data_.lossTable[i][j]; }, data_.nF,
+                     "at " + std::to_string(data_.lossTable[0][j]) + " T");
+    }
+}
+
 // No lookup of the reader can land in a comment or another section: the plain
 // substring lookups give the same answers, and the axes end where they end.
 TEST_P(ShippedMaterial, PlainSubstringLookupsFindTheSameValues) {
