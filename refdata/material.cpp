@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "refdata/lookup.h"
+#include "refdata/paths.h"
 #include "refdata/text_file.h"
 
 namespace kelvara {
@@ -19,19 +20,6 @@ Text NumberedKey(TextView prefix, int number) {
     Text key(prefix);
     key.append(FormatInt(number));
     return key;
-}
-
-// A file name as text; nothing when the name is not valid in the system's
-// encoding (such a name could not be opened again from its text).
-std::optional<Text> FileNameText(const std::filesystem::path& name) {
-#ifdef _WIN32
-    return name.u16string();
-#else
-    const std::string& native = name.native();
-    Text text = FromUtf8(native);
-    if (ToUtf8(text) != native) return std::nullopt;
-    return text;
-#endif
 }
 
 bool EndsWithTxt(TextView name) {
@@ -93,7 +81,7 @@ std::vector<Text> ListMaterials(const std::filesystem::path& folder) {
         if (ec) break;
         std::error_code typeError;
         if (!it->is_regular_file(typeError) || typeError) continue;
-        const std::optional<Text> name = FileNameText(it->path().filename());
+        const std::optional<Text> name = PathText(it->path().filename());
         if (!name || !EndsWithTxt(*name) || name->size() == 4) continue;
         names.push_back(name->substr(0, name->size() - 4));
     }

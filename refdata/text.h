@@ -16,6 +16,9 @@ using TextView = std::u16string_view;
 Text FromUtf8(std::string_view utf8);
 std::string ToUtf8(TextView text);
 
+// Strict UTF-8 check: no overlong forms, no surrogates, nothing above U+10FFFF.
+bool IsValidUtf8(std::string_view bytes);
+
 // The code units of a text as UTF-16 little-endian bytes (no mark).
 std::string EncodeUtf16LE(TextView text);
 

@@ -29,45 +29,6 @@ std::string_view UpToNul(std::string_view bytes) {
     return nul == std::string_view::npos ? bytes : bytes.substr(0, nul);
 }
 
-// Strict UTF-8 check: no overlong forms, no surrogates, nothing above U+10FFFF.
-bool IsValidUtf8(std::string_view s) {
-    size_t i = 0;
-    const size_t n = s.size();
-    while (i < n) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        size_t len = 0;
-        char32_t v = 0;
-        if (c >= 0xC2 && c <= 0xDF) {
-            len = 2;
-            v = c & 0x1F;
-        } else if ((c & 0xF0) == 0xE0) {
-            len = 3;
-            v = c & 0x0F;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            len = 4;
-            v = c & 0x07;
-        } else {
-            return false;
-        }
-        if (n - i < len) return false;
-        for (size_t k = 1; k < len; ++k) {
-            const auto cc = static_cast<unsigned char>(s[i + k]);
-            if ((cc & 0xC0) != 0x80) return false;
-            v = (v << 6) | (cc & 0x3F);
-        }
-        if ((len == 3 && (v < 0x800 || (v >= 0xD800 && v <= 0xDFFF))) ||
-            (len == 4 && (v < 0x10000 || v > 0x10FFFF))) {
-            return false;
-        }
-        i += len;
-    }
-    return true;
-}
-
 // Whether unmarked bytes look like UTF-16 LE text: at least half of the high
 // (odd-position) bytes are 0x00 (Latin, digits, punctuation) or 0x04
 // (Cyrillic). UTF-8 text has neither there: its ASCII bytes are never 0 or 4,

@@ -1,12 +1,13 @@
 #include "ui/kelvara_app.h"
 
-#include <QDir>
 #include <QPainter>
 #include <QPalette>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOptionGroupBox>
 #include <QToolTip>
+#include <filesystem>
+#include <system_error>
 
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
@@ -94,7 +95,11 @@ int CKelvaraApp::Run() {
     MainWindow window;
     // A missing wire table or material folder ends the program with the
     // message already shown; nothing is written.
-    if (!window.Open(std::filesystem::path(FromQ(QDir::currentPath())))) return 1;
+    // The current folder as the system names it: its name need not be text.
+    std::error_code ec;
+    std::filesystem::path current = std::filesystem::current_path(ec);
+    if (ec) current = std::filesystem::path(".");
+    if (!window.Open(current)) return 1;
     window.exec();
     return 0;
 }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <system_error>
 
+#include "refdata/paths.h"
+
 namespace kelvara {
 
 namespace fs = std::filesystem;
@@ -21,12 +23,15 @@ std::vector<Text> ListDesignFiles(const fs::path& folder) {
     std::error_code ec;
     fs::directory_iterator it(folder, ec);
     if (ec) return names;
-    for (const auto& entry : it) {
+    for (const fs::directory_iterator end; it != end; it.increment(ec)) {
+        if (ec) break;
         std::error_code fe;
-        if (!entry.is_regular_file(fe)) continue;
-        const Text name = entry.path().filename().u16string();
-        if (EndsWithIgnoreCase(name, u".sav") || EndsWithIgnoreCase(name, u".ini"))
-            names.push_back(name);
+        if (!it->is_regular_file(fe) || fe) continue;
+        // A name that has no text cannot be shown, nor opened by what is shown.
+        const std::optional<Text> name = PathText(it->path().filename());
+        if (!name) continue;
+        if (EndsWithIgnoreCase(*name, u".sav") || EndsWithIgnoreCase(*name, u".ini"))
+            names.push_back(*name);
     }
     std::stable_sort(names.begin(), names.end(),
                      [](const Text& a, const Text& b) { return LessIgnoreCase(a, b); });

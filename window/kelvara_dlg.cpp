@@ -9,6 +9,7 @@
 #include "refdata/core_database.h"
 #include "refdata/file_write.h"
 #include "refdata/material.h"
+#include "refdata/paths.h"
 #include "refdata/wire_table.h"
 #include "window/file_picker.h"
 #include "window/messages.h"
@@ -44,15 +45,17 @@ class ExchangeGuard {
     bool old_;
 };
 
-bool IsSeparator(char16_t c) {
-    return c == u'/' || c == static_cast<char16_t>(fs::path::preferred_separator);
+// Folders are worked out on the system's own names, never through their
+// texts: a folder whose name is not valid UTF-8 is still found.
+using NativeName = fs::path::string_type;
+
+bool IsSeparator(fs::path::value_type c) {
+    return c == '/' || c == fs::path::preferred_separator;
 }
 
-Text WithTrailingSeparator(const fs::path& p) {
-    Text t = p.u16string();
-    if (!t.empty() && !IsSeparator(t.back()))
-        t.push_back(static_cast<char16_t>(fs::path::preferred_separator));
-    return t;
+NativeName WithTrailingSeparator(NativeName name) {
+    if (!name.empty() && !IsSeparator(name.back())) name.push_back(fs::path::preferred_separator);
+    return name;
 }
 
 template <typename Fields>
@@ -158,20 +161,20 @@ void CKelvaraDlg::SetFolders(const fs::path& currentDir) {
     fs::path settings = fs::absolute(currentDir, ec);
     if (ec) settings = currentDir;
     settings = settings.lexically_normal();
-    settingsFolder_ = WithTrailingSeparator(settings);
+    settingsFolder_ = WithTrailingSeparator(settings.native());
     // The data root is the parent of the settings folder; with no separator
     // left (a root folder) it is empty and the data files are named relative
     // to the current folder.
-    Text s = settingsFolder_.u16string();
+    NativeName s = settingsFolder_.native();
     while (!s.empty() && IsSeparator(s.back())) s.pop_back();
-    size_t cut = Text::npos;
+    size_t cut = NativeName::npos;
     for (size_t i = s.size(); i-- > 0;) {
         if (IsSeparator(s[i])) {
             cut = i;
             break;
         }
     }
-    dataRoot_ = cut == Text::npos ? fs::path() : fs::path(s.substr(0, cut + 1));
+    dataRoot_ = cut == NativeName::npos ? fs::path() : fs::path(s.substr(0, cut + 1));
 }
 
 void CKelvaraDlg::SetDataRoot(const fs::path& dataRoot) {
@@ -182,7 +185,7 @@ bool CKelvaraDlg::LoadWireTable() {
     auto table = ReadWireTable(dataRoot_ / "Wire.txt");
     if (!table) {
         Text text(msg::kWireMissingBefore);
-        text += dataRoot_.empty() ? Text() : WithTrailingSeparator(dataRoot_);
+        if (!dataRoot_.empty()) text += PathDisplayText(WithTrailingSeparator(dataRoot_.native()));
         text += msg::kWireMissingAfter;
         Warning(text);
         return false;
@@ -223,7 +226,7 @@ void CKelvaraDlg::SelectMaterialByName() {
 fs::path CKelvaraDlg::MaterialFile(TextView name) const {
     Text file(name);
     file += u".txt";
-    return dataRoot_ / "Ferrites_Materials" / fs::path(file);
+    return dataRoot_ / "Ferrites_Materials" / PathFromText(file);
 }
 
 void CKelvaraDlg::SelectMaterialEntry(TextView name) {
@@ -272,7 +275,7 @@ void CKelvaraDlg::EnableTransistorEdits() {
 }
 
 bool CKelvaraDlg::Open(const fs::path& currentDir) {
-    const fs::path ini = currentDir / fs::path(Text(kSettingsFileName));
+    const fs::path ini = currentDir / PathFromText(kSettingsFileName);
     if (!ReadDesignFile(ini, in_)) {
         if (!WriteDesignFile(ini, in_)) WriteFailed(kSettingsFileName);
     }
@@ -456,7 +459,7 @@ void CKelvaraDlg::OnALRadio() {
 
 void CKelvaraDlg::OnExit() {
     Take();
-    const fs::path ini = settingsFolder_ / fs::path(Text(kSettingsFileName));
+    const fs::path ini = settingsFolder_ / PathFromText(kSettingsFileName);
     if (!WriteDesignFile(ini, in_)) WriteFailed(kSettingsFileName);
 }
 
@@ -605,7 +608,7 @@ void CKelvaraDlg::OnLoad() {
         view_.FocusControl(ctl::kCalculate);
         return;
     }
-    if (!ReadDesignFile(settingsFolder_ / fs::path(*name), in_)) return;
+    if (!ReadDesignFile(settingsFolder_ / PathFromText(*name), in_)) return;
     ApplyDesign(ApplyMode::Loading);
     view_.InvalidatePicture();
     view_.FocusControl(ctl::kCalculate);
@@ -626,7 +629,7 @@ void CKelvaraDlg::OnSave() {
         return;
     }
     if (name->find(u".sav") == Text::npos) *name += u".sav";
-    if (!WriteDesignFile(settingsFolder_ / fs::path(*name), in_)) {
+    if (!WriteDesignFile(settingsFolder_ / PathFromText(*name), in_)) {
         // Reported; the focus stays where it was.
         WriteFailed(*name);
         return;

@@ -201,6 +201,21 @@ TEST_F(Calc, DataRootCanBeGiven) {
     EXPECT_EQ(RunCalc(elsewhere, {"d.sav"}).status, 2);
 }
 
+TEST_F(Calc, ACurrentFolderWhoseNameIsNotTextWorks) {
+    DataRoot odd("prog\xff");
+    const fs::path cwd = odd.program();
+    ASSERT_TRUE(WriteDesignFile(cwd / "d.sav", DesignInputs{}));
+    testing::WriteBytes(cwd / "notes\xff.txt", "x");
+    const CalcRun byParent = RunCalc(cwd, {"--json", "d.sav"});
+    EXPECT_EQ(byParent.status, 0) << byParent.err;
+    ExpectNoSanitizerReport(byParent);
+    EXPECT_TRUE(Json::parse(byParent.out)["calculated"].get<bool>());
+    const CalcRun given = RunCalc(
+        cwd, {"--data-root", data.root().string(), (data.program() / "design.sav").string()});
+    EXPECT_EQ(given.status, 0) << given.err;
+    EXPECT_NE(given.out.find("216.0 Вт"), std::string::npos) << given.out;
+}
+
 TEST_F(Calc, ReadableTableShowsTheWindowsLabels) {
     const CalcRun r = RunCalc(data.program(), {"design.sav"});
     EXPECT_EQ(r.status, 0) << r.err;

@@ -31,10 +31,11 @@ inline constexpr char16_t kTestCores[] =
     u"[RM 10]\r\nAe = 96.6\r\nAn = 60\r\nle = 44.6\r\nmu = 1900\r\n";
 
 // Lays out <root>/Wire.txt, <root>/Ferrites_Materials/*.txt,
-// <root>/Bases_Cores/FerritesCores.txt and the program folder <root>/Kelvara.
+// <root>/Bases_Cores/FerritesCores.txt and the program folder <root>/Kelvara
+// (or another name given as the system's bytes).
 class DataRoot {
   public:
-    DataRoot() {
+    explicit DataRoot(std::string programName = "Kelvara") : programName_(std::move(programName)) {
         WriteUtf16(root() / "Wire.txt", kTestWires);
         WriteUtf16(root() / "Ferrites_Materials" / "N87 Epcos.txt", kTestMaterial);
         WriteUtf16(root() / "Ferrites_Materials" / "3C90 Ferroxcube.txt", kTestMaterial);
@@ -42,10 +43,11 @@ class DataRoot {
         std::filesystem::create_directories(program());
     }
     const std::filesystem::path& root() const { return dir_.path(); }
-    std::filesystem::path program() const { return dir_.path() / "Kelvara"; }
+    std::filesystem::path program() const { return dir_.path() / programName_; }
 
   private:
     TempDir dir_;
+    std::string programName_;
 };
 
 }  // namespace kelvara::testing

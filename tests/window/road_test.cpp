@@ -3,6 +3,7 @@
 
 #include "designs/design_file.h"
 #include "support/data_root.h"
+#include "window/file_picker.h"
 #include "window/headless_view.h"
 #include "window/kelvara_dlg.h"
 
@@ -70,6 +71,51 @@ TEST(OpeningRoad, DataLiveInTheParentOfTheCurrentFolder) {
     EXPECT_EQ(fs::path(w.dlg.settingsFolder()).lexically_normal(),
               (fs::absolute(data.program()) / "").lexically_normal());
 }
+
+#if defined(__unix__)
+// File names on a POSIX system are bytes; "\xff" is never valid UTF-8.
+TEST(OpeningRoad, FoldersAndFilesWhoseNamesAreNotTextWork) {
+    DataRoot data("Kelvara\xff");
+    const fs::path program = data.program();
+    testing::WriteBytes(program / "notes\xff.txt", "x");
+    testing::WriteBytes(program / "a\xff.sav", "x");
+    testing::WriteUtf16(data.root() / "Ferrites_Materials" / "Bad\xff.txt", testing::kTestMaterial);
+    ASSERT_TRUE(WriteDesignFile(program / "d.sav", DesignInputs{}));
+    Window w;
+    ASSERT_TRUE(w.dlg.Open(program));
+    EXPECT_TRUE(w.view.messages.empty()) << ToUtf8(w.view.messages.front().text);
+    EXPECT_EQ(w.dlg.settingsFolder().native(), (fs::absolute(program) / "").native());
+    EXPECT_EQ(w.dlg.dataRoot().native(), (fs::absolute(data.root()) / "").native());
+    EXPECT_TRUE(fs::exists(program / "Kelvara.ini"));
+    EXPECT_FALSE(w.dlg.wires().entries.empty());
+    EXPECT_TRUE(w.dlg.lastRunCompleted());
+    EXPECT_EQ(w.view.ListCount(ctl::kMaterialList), 2);
+
+    // Both pickers list the folder; a name that cannot be shown is left out.
+    std::vector<Text> listed;
+    w.view.savePicker = [&](const fs::path& folder, const Text&) {
+        listed = FilePicker(FilePicker::Kind::Save, folder).entries();
+        return std::optional<Text>(u"new");
+    };
+    w.view.Type(ctl::kFr, u"90");
+    w.dlg.OnSave();
+    EXPECT_EQ(listed, (std::vector<Text>{u"d.sav", u"Kelvara.ini"}));
+    DesignInputs saved;
+    ASSERT_TRUE(ReadDesignFile(program / "new.sav", saved));
+    EXPECT_EQ(saved.Fr, u"90");
+    w.view.openPicker = [&](const fs::path& folder) {
+        FilePicker picker(FilePicker::Kind::Open, folder);
+        picker.Select(0);
+        return picker.Accept() ? std::optional<Text>(picker.name()) : std::nullopt;
+    };
+    w.dlg.OnLoad();
+    EXPECT_EQ(w.view.GetText(ctl::kFr), u"100");  // d.sav holds the defaults
+    w.dlg.OnExit();
+    EXPECT_TRUE(w.view.messages.empty()) << ToUtf8(w.view.messages.front().text);
+    ASSERT_TRUE(ReadDesignFile(program / "Kelvara.ini", saved));
+    EXPECT_EQ(saved.Fr, u"100");
+}
+#endif
 
 TEST(OpeningRoad, RemembersTheInputsOfTheLastRun) {
     DataRoot data;
