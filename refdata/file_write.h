@@ -15,8 +15,13 @@ struct WriteResult {
     explicit operator bool() const { return !error; }
 };
 
-// Replaces `target` with `bytes`. On failure the old file (if any) is
-// untouched and no temporary file is left behind.
+// Replaces `target` with `bytes`: the bytes go to a temporary file beside
+// it (one name per target), which is flushed to the disk and renamed over
+// the target, and the folder is flushed after the rename. A symbolic link is
+// written through: the file it names is replaced and the link stays. A file
+// without any write permission bit is not replaced (permission_denied). On
+// failure the old file (if any) is untouched and no temporary file is left
+// behind.
 WriteResult WriteFileSafely(const std::filesystem::path& target, std::string_view bytes);
 
 // Appends `bytes` to `target`, creating it when it is missing. On failure the

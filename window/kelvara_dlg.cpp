@@ -277,7 +277,14 @@ void CKelvaraDlg::EnableTransistorEdits() {
 bool CKelvaraDlg::Open(const fs::path& currentDir) {
     const fs::path ini = currentDir / PathFromText(kSettingsFileName);
     if (!ReadDesignFile(ini, in_)) {
-        if (!WriteDesignFile(ini, in_)) WriteFailed(kSettingsFileName);
+        std::error_code ec;
+        if (fs::status(ini, ec).type() == fs::file_type::not_found) {
+            if (!WriteDesignFile(ini, in_)) WriteFailed(kSettingsFileName);
+        } else {
+            // It holds the inputs of earlier runs: left as it is until the
+            // exit writes it.
+            Warning(msg::kSettingsUnreadable);
+        }
     }
     SetFolders(currentDir);
     if (!LoadWireTable()) return false;

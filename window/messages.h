@@ -16,6 +16,8 @@ inline constexpr std::u16string_view kNoCoreFile =
 inline constexpr std::u16string_view kMaterialUnreadableBefore =
     u"Не удалось прочитать файл материала \"";
 inline constexpr std::u16string_view kMaterialUnreadableAfter = u".txt\".";
+inline constexpr std::u16string_view kSettingsUnreadable =
+    u"Не удалось прочитать файл \"Kelvara.ini\". Используются исходные данные по умолчанию.";
 // "Не удалось записать файл "<name>"."
 inline constexpr std::u16string_view kWriteFailedBefore = u"Не удалось записать файл \"";
 inline constexpr std::u16string_view kWriteFailedAfter = u"\".";

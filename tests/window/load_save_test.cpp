@@ -95,6 +95,21 @@ TEST_F(LoadSave, SaveIntoAReadOnlyFolderLeavesTheOldFile) {
 }
 #endif
 
+TEST_F(LoadSave, ProtectedDesignIsNotReplaced) {
+    const fs::path file = data.program() / "kept.sav";
+    DesignInputs kept;
+    kept.Fr = u"42";
+    ASSERT_TRUE(WriteDesignFile(file, kept));
+    fs::permissions(file, fs::perms::owner_read);
+    const std::string before = testing::ReadBytes(file);
+    ChooseToSave(u"kept.sav");
+    dlg.OnSave();
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].caption, u"Ошибка!");
+    EXPECT_EQ(view.messages[0].text, u"Не удалось записать файл \"kept.sav\".");
+    EXPECT_EQ(testing::ReadBytes(file), before);
+}
+
 TEST_F(LoadSave, LoadAppliesTheDesignWithItsMaterial) {
     DesignInputs design;
     design.core = u"ETD 34/17/11";

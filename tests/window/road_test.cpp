@@ -117,6 +117,30 @@ TEST(OpeningRoad, FoldersAndFilesWhoseNamesAreNotTextWork) {
 }
 #endif
 
+TEST(OpeningRoad, RememberedInputsThatCannotBeReadAreLeftAlone) {
+    DataRoot data;
+    const fs::path ini = data.program() / "Kelvara.ini";
+    const std::uintmax_t size = 17u << 20;  // larger than any file the program reads
+    testing::WriteBytes(ini, std::string(size, ' '));
+    Window w;
+    ASSERT_TRUE(w.dlg.Open(data.program()));
+    ASSERT_EQ(w.view.messages.size(), 1u);
+    EXPECT_EQ(w.view.messages[0].caption, u"Внимание!");
+    EXPECT_EQ(w.view.messages[0].text,
+              u"Не удалось прочитать файл \"Kelvara.ini\". Используются исходные данные по "
+              u"умолчанию.");
+    EXPECT_EQ(fs::file_size(ini), size);
+    EXPECT_EQ(w.view.GetText(ctl::kFr), u"100");
+    EXPECT_TRUE(w.dlg.lastRunCompleted());
+    // The exit writes it as always.
+    w.view.Type(ctl::kFr, u"90");
+    w.dlg.OnExit();
+    EXPECT_EQ(w.view.messages.size(), 1u);
+    DesignInputs saved;
+    ASSERT_TRUE(ReadDesignFile(ini, saved));
+    EXPECT_EQ(saved.Fr, u"90");
+}
+
 TEST(OpeningRoad, RemembersTheInputsOfTheLastRun) {
     DataRoot data;
     DesignInputs remembered;
@@ -235,6 +259,40 @@ TEST(ExitCommand, TypedValueIsRememberedForTheNextStart) {
     DesignInputs saved;
     ASSERT_TRUE(ReadDesignFile(data.program() / "Kelvara.ini", saved));
     EXPECT_EQ(saved.j, u"4,5");
+}
+
+TEST(ExitCommand, ProtectedRememberedInputsAreNotReplaced) {
+    DataRoot data;
+    Window w;
+    ASSERT_TRUE(w.dlg.Open(data.program()));
+    const fs::path ini = data.program() / "Kelvara.ini";
+    const std::string before = ReadBytes(ini);
+    fs::permissions(ini, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    w.view.Type(ctl::kFr, u"90");
+    w.dlg.OnExit();
+    ASSERT_EQ(w.view.messages.size(), 1u);
+    EXPECT_EQ(w.view.messages[0].caption, u"Ошибка!");
+    EXPECT_EQ(w.view.messages[0].text, u"Не удалось записать файл \"Kelvara.ini\".");
+    EXPECT_EQ(ReadBytes(ini), before);
+}
+
+TEST(ExitCommand, LinkedRememberedInputsAreWrittenThrough) {
+    DataRoot data;
+    DesignInputs shared;
+    shared.Fr = u"80";
+    ASSERT_TRUE(WriteDesignFile(data.root() / "shared.ini", shared));
+    const fs::path ini = data.program() / "Kelvara.ini";
+    fs::create_symlink("../shared.ini", ini);
+    Window w;
+    ASSERT_TRUE(w.dlg.Open(data.program()));
+    EXPECT_EQ(w.view.GetText(ctl::kFr), u"80");
+    w.view.Type(ctl::kFr, u"90");
+    w.dlg.OnExit();
+    EXPECT_TRUE(w.view.messages.empty());
+    EXPECT_TRUE(fs::is_symlink(ini));
+    DesignInputs saved;
+    ASSERT_TRUE(ReadDesignFile(data.root() / "shared.ini", saved));
+    EXPECT_EQ(saved.Fr, u"90");
 }
 
 TEST(ExitCommand, FailedWriteIsReported) {
