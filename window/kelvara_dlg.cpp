@@ -206,6 +206,22 @@ bool CKelvaraDlg::BuildMaterialList() {
     return true;
 }
 
+int CKelvaraDlg::FindCoreEntry(TextView name, int start) const {
+    const int count = view_.ListCount(ctl::kCoreList);
+    if (count == 0) return -1;
+    // An entry equal to the name first: a core "E 40" is never taken for
+    // "E 40/16/12". Only then the first entry that begins with the name.
+    for (int k = 0; k < count; ++k) {
+        const int i = (start + k) % count;
+        if (view_.ListItem(ctl::kCoreList, i) == name) return i;
+    }
+    for (int k = 0; k < count; ++k) {
+        const int i = (start + k) % count;
+        if (StartsWithIgnoreCase(view_.ListItem(ctl::kCoreList, i), name)) return i;
+    }
+    return -1;
+}
+
 int CKelvaraDlg::FindListPrefix(int listId, TextView prefix, int start) const {
     const int count = view_.ListCount(listId);
     for (int i = std::max(start, 0); i < count; ++i) {
@@ -216,7 +232,15 @@ int CKelvaraDlg::FindListPrefix(int listId, TextView prefix, int start) const {
 
 void CKelvaraDlg::SelectMaterialByName() {
     int index = FindListPrefix(ctl::kMaterialList, in_.mater, 0);
-    if (index < 0) index = 0;
+    if (index < 0) {
+        index = 0;
+        Text text(msg::kMaterialNotFoundBefore);
+        text += in_.mater;
+        text += msg::kMaterialNotFoundMiddle;
+        text += view_.ListItem(ctl::kMaterialList, index);
+        text += msg::kNotFoundAfter;
+        Warning(text);
+    }
     view_.ListSelect(ctl::kMaterialList, index);
     // The field holds the selected entry's full name, so the file read is
     // always one that exists.
@@ -321,9 +345,20 @@ void CKelvaraDlg::SelectCoreByName(Text name) {
     in_.shape = ShapeFromName(name);
     Show();
     FillCoreList();
-    const int found = FindListPrefix(ctl::kCoreList, name, 0);
+    const int found = FindCoreEntry(name, 0);
     if (found >= 0) in_.coreIndex = found;
     view_.ListSelect(ctl::kCoreList, in_.coreIndex);
+    const int selected = view_.ListSelection(ctl::kCoreList);
+    // Calculating another core than the design names is said; when none can
+    // be selected nothing is calculated and the empty list shows it.
+    if (found < 0 && selected >= 0) {
+        Text text(msg::kCoreNotFoundBefore);
+        text += name;
+        text += msg::kCoreNotFoundMiddle;
+        text += view_.ListItem(ctl::kCoreList, selected);
+        text += msg::kNotFoundAfter;
+        Warning(text);
+    }
     ShowSelectedCore();
 }
 
@@ -590,17 +625,8 @@ void CKelvaraDlg::OnAddCore() {
     SetEnabled(view_, kDataEdits, false);
     Show();
     FillCoreList();
-    // The new core: the first entry beginning with its name, searching from
-    // entry 1, round to entry 0.
-    const int count = view_.ListCount(ctl::kCoreList);
-    in_.coreIndex = -1;
-    for (int k = 0; k < count; ++k) {
-        const int i = (k + 1) % count;
-        if (StartsWithIgnoreCase(view_.ListItem(ctl::kCoreList, i), in_.core)) {
-            in_.coreIndex = i;
-            break;
-        }
-    }
+    // The new core, searching from entry 1, round to entry 0.
+    in_.coreIndex = FindCoreEntry(in_.core, 1);
     view_.ListSelect(ctl::kCoreList, in_.coreIndex);
     ReadSelectedMaterial();
     ShowSelectedCore();

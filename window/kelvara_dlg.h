@@ -131,6 +131,10 @@ class CKelvaraDlg {
     // Replays a calculation's events: refreshes and message boxes, in order.
     void ShowEvents(const std::vector<CalcEvent>& events);
     int FindListPrefix(int listId, TextView prefix, int start) const;
+    // The core list's entry for a name, searching from `start` round to the
+    // entry before it: an equal entry, else the first that begins with the
+    // name (letter case ignored); -1 when there is none.
+    int FindCoreEntry(TextView name, int start) const;
     std::filesystem::path MaterialFile(TextView name) const;
     void SelectMaterialEntry(TextView name);
     bool AppendToUserCoreFile(TextView record);

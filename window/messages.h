@@ -18,6 +18,13 @@ inline constexpr std::u16string_view kMaterialUnreadableBefore =
 inline constexpr std::u16string_view kMaterialUnreadableAfter = u".txt\".";
 inline constexpr std::u16string_view kSettingsUnreadable =
     u"Не удалось прочитать файл \"Kelvara.ini\". Используются исходные данные по умолчанию.";
+// "Сердечник "<name>" не найден в базе; выбран "<selected>"."
+inline constexpr std::u16string_view kCoreNotFoundBefore = u"Сердечник \"";
+inline constexpr std::u16string_view kCoreNotFoundMiddle = u"\" не найден в базе; выбран \"";
+// "Материал "<name>" не найден; выбран "<selected>"."
+inline constexpr std::u16string_view kMaterialNotFoundBefore = u"Материал \"";
+inline constexpr std::u16string_view kMaterialNotFoundMiddle = u"\" не найден; выбран \"";
+inline constexpr std::u16string_view kNotFoundAfter = u"\".";
 // "Не удалось записать файл "<name>"."
 inline constexpr std::u16string_view kWriteFailedBefore = u"Не удалось записать файл \"";
 inline constexpr std::u16string_view kWriteFailedAfter = u"\".";

@@ -136,6 +136,45 @@ TEST_F(Calc, MaterialIsSelectedByItsBeginning) {
     EXPECT_EQ(k["inputs"]["mater"].get<std::string>(), "N87 Epcos");
 }
 
+TEST_F(Calc, CoresAndMaterialsAreSelectedAndSubstitutionsSaid) {
+    testing::WriteUtf16(data.root() / "Bases_Cores" / "UserFerritesCores.txt",
+                        u"[E 40]\r\nAe = 100\r\nAn = 120\r\nle = 60\r\nmu = 2100\r\n\r\n");
+    struct Case {
+        std::string set;
+        std::string core;
+        std::string mater;
+        std::vector<std::string> messages;
+    };
+    const Case cases[] = {
+        {"core=E 40", "E 40", "N87 Epcos", {}},
+        {"core=E 40/16/12", "E 40/16/12", "N87 Epcos", {}},
+        {"core=E 41/99/99",
+         "E 25/13/7",
+         "N87 Epcos",
+         {"Сердечник \"E 41/99/99\" не найден в базе; выбран \"E 25/13/7\"."}},
+        {"mater=XYZ",
+         "E 40/16/12",
+         "3C90 Ferroxcube",
+         {"Материал \"XYZ\" не найден; выбран \"3C90 Ferroxcube\"."}},
+    };
+    for (const Case& c : cases) {
+        const CalcRun r = RunCalc(data.program(), {"--json", "--set", c.set, "design.sav"});
+        ExpectNoSanitizerReport(r);
+        const Json j = Json::parse(r.out);
+        EXPECT_EQ(j["core"]["name"].get<std::string>(), c.core) << c.set;
+        EXPECT_EQ(j["inputs"]["mater"].get<std::string>(), c.mater) << c.set;
+        // The calculation of a substituted core may warn as well.
+        std::vector<std::string> texts;
+        for (const Json& m : j["messages"]) {
+            const std::string text = m["text"].get<std::string>();
+            if (text.find("не найден") != std::string::npos) texts.push_back(text);
+        }
+        EXPECT_EQ(texts, c.messages) << c.set;
+    }
+    const CalcRun table = RunCalc(data.program(), {"--set", "core=E 41/99/99", "design.sav"});
+    EXPECT_NE(table.out.find("не найден в базе"), std::string::npos) << table.out;
+}
+
 TEST_F(Calc, StoppedRunsExitWithOneAndKeepTheirMessages) {
     Json j = RunJson({"--set", "Fr=0", "design.sav"}, 1);
     EXPECT_FALSE(j["calculated"].get<bool>());

@@ -1,6 +1,7 @@
 // Adding a core to the user's database, through a headless view.
 #include <gtest/gtest.h>
 
+#include "designs/design_file.h"
 #include "support/open_window.h"
 #include "window/headless_view.h"
 #include "window/kelvara_dlg.h"
@@ -113,6 +114,45 @@ TEST_F(AddCore, NameAlreadyHoldingThePrefixIsKept) {
     TypeDimensions(u"30", u"20", u"7", u"7", u"15", u"10");
     dlg.OnAddCore();
     EXPECT_EQ(dlg.inputs().core, u"E 30");
+}
+
+// "E 40" begins the name of the shipped "E 40/16/12": wherever a core is
+// selected by name, an equal entry wins over the first that begins with it.
+TEST_F(AddCore, ACoreIsSelectedByItsExactNameFirst) {
+    EnterDataMode();
+    view.Type(ctl::kCoreList, u"40");
+    view.Type(ctl::kMu, u"1970");
+    view.Type(ctl::kAe, u"150");  // "E 40/16/12" has 149
+    view.Type(ctl::kAn, u"185");
+    view.Type(ctl::kLe, u"77");
+    dlg.OnAddCore();
+    ExpectNoAddingMessage();
+    EXPECT_EQ(view.GetText(ctl::kCoreList), u"E 40");
+    EXPECT_EQ(dlg.coreRecord().Ae, 150);
+    dlg.OnExit();
+
+    HeadlessView nextView;
+    CKelvaraDlg next(nextView);
+    ASSERT_TRUE(next.Open(data.program()));  // remembers "E 40"
+    EXPECT_EQ(next.inputs().core, u"E 40");
+    EXPECT_EQ(nextView.GetText(ctl::kAe), u"150");
+
+    struct Case {
+        const char16_t* named;
+        const char16_t* selected;
+    };
+    for (const Case c : {Case{u"E 40/16/12", u"E 40/16/12"}, Case{u"E 40", u"E 40"},
+                         Case{u"E 40/1", u"E 40/16/12"}, Case{u"E 4", u"E 40/16/12"}}) {
+        DesignInputs design;
+        design.core = c.named;
+        ASSERT_TRUE(WriteDesignFile(data.program() / "d.sav", design));
+        nextView.openPicker = [](const fs::path&) { return std::optional<Text>(u"d.sav"); };
+        next.OnLoad();
+        EXPECT_EQ(next.inputs().core, c.selected) << ToUtf8(c.named);
+    }
+    for (const auto& m : nextView.messages) {
+        EXPECT_EQ(m.text.find(u"не найден"), Text::npos) << ToUtf8(m.text);
+    }
 }
 
 TEST_F(AddCore, DataModeWritesTheTypedTexts) {

@@ -151,9 +151,13 @@ TEST_F(LoadSave, CoreNotInTheDatabaseKeepsTheIndexRule) {
     const Text before = view.GetText(ctl::kCoreList);
     ChooseToOpen(u"d.sav");
     dlg.OnLoad();
-    // Not found: the entry at the kept index is selected again.
+    // Not found: the entry at the kept index is selected again, and said.
     EXPECT_EQ(view.GetText(ctl::kCoreList), before);
     EXPECT_EQ(dlg.inputs().core, before);
+    ASSERT_FALSE(view.messages.empty());
+    EXPECT_EQ(view.messages[0].caption, u"Внимание!");
+    EXPECT_EQ(view.messages[0].text,
+              u"Сердечник \"E 99/99/99\" не найден в базе; выбран \"" + before + u"\".");
 }
 
 TEST_F(LoadSave, UnreadableOrCancelledLoadChangesNothing) {

@@ -169,7 +169,49 @@ TEST(OpeningRoad, UnknownMaterialFallsBackToTheFirstEntry) {
     EXPECT_EQ(w.view.ListItem(ctl::kMaterialList, 0), u"3C90 Ferroxcube");
     EXPECT_EQ(w.view.ListSelection(ctl::kMaterialList), 0);
     EXPECT_EQ(w.dlg.inputs().mater, u"3C90 Ferroxcube");
-    EXPECT_TRUE(w.view.messages.empty());
+    ASSERT_EQ(w.view.messages.size(), 1u);
+    EXPECT_EQ(w.view.messages[0].text,
+              u"Материал \"Removed material\" не найден; выбран \"3C90 Ferroxcube\".");
+}
+
+// A design naming a core or material that the data lack is calculated with
+// another one, and the window says which. A name that begins an entry
+// selects it; that is no substitution.
+TEST(OpeningRoad, CoresAndMaterialsNotFoundAreReported) {
+    struct Case {
+        const char16_t* core;
+        const char16_t* mater;
+        std::vector<Text> messages;
+    };
+    const Case cases[] = {
+        {u"E 41/99/99",
+         u"N87 Epcos",
+         {u"Сердечник \"E 41/99/99\" не найден в базе; выбран \"E 25/13/7\"."}},
+        {u"E 40/16/12", u"XYZ", {u"Материал \"XYZ\" не найден; выбран \"3C90 Ferroxcube\"."}},
+        {u"ETD 99",
+         u"XYZ",
+         {u"Материал \"XYZ\" не найден; выбран \"3C90 Ferroxcube\".",
+          u"Сердечник \"ETD 99\" не найден в базе; выбран \"ETD 29/16/10\"."}},
+        {u"E 40", u"n87", {}},
+    };
+    for (const Case& c : cases) {
+        DataRoot data;
+        DesignInputs remembered;
+        remembered.core = c.core;
+        remembered.mater = c.mater;
+        ASSERT_TRUE(WriteDesignFile(data.program() / "Kelvara.ini", remembered));
+        Window w;
+        ASSERT_TRUE(w.dlg.Open(data.program()));
+        // The calculation of a substituted core may warn as well.
+        std::vector<Text> texts;
+        for (const auto& m : w.view.messages) {
+            if (m.text.find(u"не найден") == Text::npos) continue;
+            EXPECT_EQ(m.caption, u"Внимание!");
+            texts.push_back(m.text);
+        }
+        EXPECT_EQ(texts, c.messages) << ToUtf8(c.core);
+        EXPECT_EQ(w.dlg.calculationsRun(), 1) << ToUtf8(c.core);
+    }
 }
 
 TEST(OpeningRoad, MaterialFoundByItsBeginningTakesTheFullName) {
