@@ -84,7 +84,7 @@ FileDialogBase::FileDialogBase(FilePicker::Kind kind, std::filesystem::path fold
     edit_->setText(ToQ(picker_.name()));
     Refill();
     connect(list_, &QListWidget::itemSelectionChanged, this, [this] { OnSelectionChanged(); });
-    connect(list_, &QListWidget::itemDoubleClicked, this, [this] { AcceptSelected(); });
+    connect(list_, &QListWidget::itemDoubleClicked, this, [this] { OnDoubleClicked(); });
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -118,6 +118,18 @@ void FileDialogBase::AcceptSelected() {
     accept();
 }
 
+void FileDialogBase::OnDoubleClicked() {
+    if (picker_.selection() < 0) return;
+    const bool close = picker_.DoubleClick(Question());
+    edit_->setText(ToQ(picker_.name()));
+    if (close) accept();
+}
+
+FilePicker::Question FileDialogBase::Question() {
+    if (question_) return question_;
+    return [this](TextView caption, TextView text) { return AskReplace(this, caption, text); };
+}
+
 COpenFileDlg::COpenFileDlg(std::filesystem::path folder, QWidget* parent)
     : FileDialogBase(FilePicker::Kind::Open, std::move(folder), {}, kOpenControls, parent) {
     setWindowTitle(QStringLiteral("Открыть файл..."));
@@ -133,11 +145,7 @@ CSaveFileDlg::CSaveFileDlg(std::filesystem::path folder, Text suggestedName, QWi
 
 void CSaveFileDlg::OnSave() {
     picker_.SetName(chosenName());
-    const FilePicker::Question ask =
-        question_ ? question_ : [this](TextView caption, TextView text) {
-            return AskReplace(this, caption, text);
-        };
-    if (picker_.Save(ask)) accept();
+    if (picker_.Save(Question())) accept();
 }
 
 }  // namespace kelvara::ui

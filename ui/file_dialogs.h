@@ -30,6 +30,9 @@ class FileDialogBase : public QDialog {
     QPushButton* cancelButton() const { return cancel_; }
     const FilePicker& picker() const { return picker_; }
 
+    // Answers the replace question instead of a message box (for tests).
+    void setQuestion(FilePicker::Question question) { question_ = std::move(question); }
+
   protected:
     FileDialogBase(FilePicker::Kind kind, std::filesystem::path folder, Text presetName,
                    std::span<const ControlDef> controls, QWidget* parent);
@@ -37,11 +40,17 @@ class FileDialogBase : public QDialog {
     void changeEvent(QEvent* event) override;
     // The list's selection changed (by the user).
     void OnSelectionChanged();
-    // Double-click on an entry, or "Открыть": closes with OK only with a selection.
+    // "Открыть": closes with OK only with a selection.
     void AcceptSelected();
+    // Double-click on an entry: as "Открыть" in the open picker; in the save
+    // picker as "Сохранить", replace question included.
+    void OnDoubleClicked();
     void Refill();
+    // The replace question: the tests' answer, or a message box.
+    FilePicker::Question Question();
 
     FilePicker picker_;
+    FilePicker::Question question_;
     QListWidget* list_ = nullptr;
     QLineEdit* edit_ = nullptr;
     QPushButton* ok_ = nullptr;
@@ -62,12 +71,8 @@ class CSaveFileDlg : public FileDialogBase {
   public:
     CSaveFileDlg(std::filesystem::path folder, Text suggestedName, QWidget* parent);
 
-    // Answers the replace question instead of a message box (for tests).
-    void setQuestion(FilePicker::Question question) { question_ = std::move(question); }
-
   private:
     void OnSave();
-    FilePicker::Question question_;
 };
 
 inline constexpr int kPickerWidth = 400;  // dialog units

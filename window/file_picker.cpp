@@ -38,6 +38,19 @@ std::vector<Text> ListDesignFiles(const fs::path& folder) {
     return names;
 }
 
+std::optional<Text> SaveFileName(TextView chosen) {
+    Text name(chosen);
+    if (name.find(u".sav") == Text::npos) name += u".sav";
+    size_t slash = name.rfind(u'/');
+    if constexpr (fs::path::preferred_separator != '/') {
+        const size_t other = name.rfind(static_cast<char16_t>(fs::path::preferred_separator));
+        if (other != Text::npos && (slash == Text::npos || other > slash)) slash = other;
+    }
+    const TextView file = slash == Text::npos ? TextView(name) : TextView(name).substr(slash + 1);
+    if (file == u".sav") return std::nullopt;
+    return name;
+}
+
 FilePicker::FilePicker(Kind kind, fs::path folder, Text presetName)
     : kind_(kind), folder_(std::move(folder)), name_(std::move(presetName)) {
     Refill();
@@ -64,15 +77,23 @@ bool FilePicker::Accept() {
 }
 
 bool FilePicker::Save(const Question& ask) {
-    for (const Text& entry : entries_) {
-        if (entry == name_) {
-            Text text = u"Заменить файл \"";
-            text += name_;
-            text += u"\"?";
-            return ask(u"Внимание!", text);
-        }
-    }
-    return true;
+    const std::optional<Text> file = SaveFileName(name_);
+    if (!file) return false;
+    // Whatever the name came from, the file that will really be written
+    // decides; a folder of that name is no file to replace (the write fails).
+    std::error_code ec;
+    const fs::file_status status = fs::status(folder_ / PathFromText(*file), ec);
+    if (!fs::exists(status) || fs::is_directory(status)) return true;
+    Text text = u"Заменить файл \"";
+    text += *file;
+    text += u"\"?";
+    return ask(u"Внимание!", text);
+}
+
+bool FilePicker::DoubleClick(const Question& ask) {
+    if (selection_ < 0) return false;
+    name_ = entries_[static_cast<size_t>(selection_)];
+    return kind_ == Kind::Save ? Save(ask) : true;
 }
 
 }  // namespace kelvara

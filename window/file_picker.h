@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "refdata/text.h"
@@ -12,8 +13,14 @@
 namespace kelvara {
 
 // The "*.sav" and "*.ini" files of a folder (ordinary files, names only), in
-// one alphabetical order ignoring letter case.
+// one alphabetical order ignoring letter case. A name that is not valid text
+// is left out: it could be neither shown nor opened by what is shown.
 std::vector<Text> ListDesignFiles(const std::filesystem::path& folder);
+
+// The file name "Сохранить" writes for a chosen name: ".sav" is appended when
+// the name does not contain ".sav" anywhere (letter case included). Nothing
+// when the name names no file: empty, or ".sav" alone (also after a folder).
+std::optional<Text> SaveFileName(TextView chosen);
 
 class FilePicker {
   public:
@@ -29,12 +36,15 @@ class FilePicker {
     // The user selects an entry: its name goes into the name edit.
     void Select(int index);
 
-    // Double-click on an entry, or "Открыть": true when the picker closes with
-    // OK (only with a selection).
+    // "Открыть": true when the picker closes with OK (only with a selection).
     bool Accept();
-    // "Сохранить": asks the replace question when the name in the edit is
-    // listed exactly; true when the picker closes with OK.
+    // "Сохранить": works out the file that will be written from the name in
+    // the edit and asks the replace question whenever that file exists; true
+    // when the picker closes with OK. A name that names no file keeps it open.
     bool Save(const Question& ask);
+    // Double-click on an entry: its name goes into the edit, then the open
+    // picker closes with OK, and the save picker acts as "Сохранить" does.
+    bool DoubleClick(const Question& ask);
 
     const std::vector<Text>& entries() const { return entries_; }
     int selection() const { return selection_; }

@@ -656,15 +656,21 @@ Text CKelvaraDlg::SuggestedSaveName() const {
 
 void CKelvaraDlg::OnSave() {
     Take();
-    auto name = view_.PickFileToSave(settingsFolder_, SuggestedSaveName());
+    const auto name = view_.PickFileToSave(settingsFolder_, SuggestedSaveName());
     if (!name) {
         view_.FocusControl(ctl::kCalculate);
         return;
     }
-    if (name->find(u".sav") == Text::npos) *name += u".sav";
-    if (!WriteDesignFile(settingsFolder_ / PathFromText(*name), in_)) {
+    // The picker only closes with a name that names a file; one that does
+    // not writes nothing.
+    const std::optional<Text> file = SaveFileName(*name);
+    if (!file) {
+        view_.FocusControl(ctl::kCalculate);
+        return;
+    }
+    if (!WriteDesignFile(settingsFolder_ / PathFromText(*file), in_)) {
         // Reported; the focus stays where it was.
-        WriteFailed(*name);
+        WriteFailed(*file);
         return;
     }
     view_.FocusControl(ctl::kCalculate);

@@ -559,10 +559,52 @@ TEST_P(SavingAs, WritesTheDesignUnderTheTypedName) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, SavingAs,
-                         ::testing::Values(SaveCase{"", ".sav"}, SaveCase{"sub/x", "sub/x.sav"},
+                         ::testing::Values(SaveCase{"sub/x", "sub/x.sav"},
                                            SaveCase{"my design", "my design.sav"},
                                            SaveCase{"a.sav.bak", "a.sav.bak"},
                                            SaveCase{"Case.SAV", "Case.SAV.sav"}));
+
+TEST_F(LoadSaveWindow, ANameThatNamesNoFileKeepsThePickerOpen) {
+    OpenWindow();
+    const std::set<fs::path> before = FolderContent(data.program());
+    WhenPickerShows<CSaveFileDlg>([](CSaveFileDlg& picker) {
+        for (const char* name : {"", ".sav"}) {
+            RetypeName(picker, name);
+            QTest::mouseClick(picker.okButton(), Qt::LeftButton);
+            EXPECT_TRUE(picker.isVisible()) << name;
+        }
+        QTest::keyClick(&picker, Qt::Key_Escape);
+    });
+    Click(ctl::kSave);
+    EXPECT_EQ(FolderContent(data.program()), before);
+    EXPECT_TRUE(messages.empty()) << ToUtf8(messages.front().text);
+}
+
+// Typed without ".sav", the name of an existing design: the question names
+// the file that would be replaced.
+TEST_F(LoadSaveWindow, TypingTheNameOfAnExistingDesignAsksFirst) {
+    const fs::path file = data.program() / "mine.sav";
+    kelvara::testing::WriteBytes(file, Utf16Bytes(u"Fr\t= 42\r\n"));
+    OpenWindow();
+    QString caption, question;
+    WhenPickerShows<CSaveFileDlg>([&](CSaveFileDlg& picker) {
+        RetypeName(picker, "mine");
+        WhenQuestionShows(QMessageBox::Cancel, &caption, &question);
+        QTest::mouseClick(picker.okButton(), Qt::LeftButton);
+        EXPECT_TRUE(picker.isVisible());
+        EXPECT_EQ(question, "Заменить файл \"mine.sav\"?");
+        EXPECT_EQ(caption, "Внимание!");
+        EXPECT_EQ(kelvara::testing::ReadBytes(file), Utf16Bytes(u"Fr\t= 42\r\n"));
+        question.clear();
+        WhenQuestionShows(QMessageBox::Ok, &caption, &question);
+        QTest::mouseClick(picker.okButton(), Qt::LeftButton);
+    });
+    Click(ctl::kSave);
+    EXPECT_EQ(question, "Заменить файл \"mine.sav\"?");
+    DesignInputs saved;
+    ASSERT_TRUE(ReadDesignFile(file, saved));
+    EXPECT_EQ(saved.Fr, u"100");
+}
 
 TEST_F(LoadSaveWindow, SaveIntoAMissingFolderIsReported) {
     OpenWindow();

@@ -114,7 +114,32 @@ TEST_F(Pickers, DoubleClickAcceptsOnlyASelectedEntry) {
     EXPECT_EQ(open.chosenName(), u"c.SAV");
 }
 
-TEST_F(Pickers, DoubleClickInTheSavePickerSkipsTheQuestion) {
+TEST_F(Pickers, DoubleClickInTheSavePickerAsksFirst) {
+    CSaveFileDlg save(dir.path(), u"new.sav", nullptr);
+    std::vector<Text> questions;
+    bool replace = false;
+    save.setQuestion([&](TextView, TextView text) {
+        questions.emplace_back(text);
+        return replace;
+    });
+    Show(save);
+    QListWidget* list = save.fileList();
+    DoubleClick(list->viewport(), list->visualItemRect(list->item(0)).center());
+    // Cancel: the picker stays open with the name.
+    EXPECT_TRUE(save.isVisible());
+    EXPECT_EQ(save.nameEdit()->text(), "A.sav");
+    replace = true;
+    list->setCurrentRow(0);
+    DoubleClick(list->viewport(), list->visualItemRect(list->item(0)).center());
+    EXPECT_EQ(save.result(), QDialog::Accepted);
+    EXPECT_EQ(save.chosenName(), u"A.sav");
+    EXPECT_EQ(questions,
+              (std::vector<Text>{u"Заменить файл \"A.sav\"?", u"Заменить файл \"A.sav\"?"}));
+}
+
+// "Kelvara.ini" picked in the save picker is written as "Kelvara.ini.sav":
+// nothing to ask while that file is not there.
+TEST_F(Pickers, PickingTheRememberedInputsDoesNotAskAboutThem) {
     CSaveFileDlg save(dir.path(), u"new.sav", nullptr);
     int asked = 0;
     save.setQuestion([&](TextView, TextView) {
@@ -123,9 +148,9 @@ TEST_F(Pickers, DoubleClickInTheSavePickerSkipsTheQuestion) {
     });
     Show(save);
     QListWidget* list = save.fileList();
-    DoubleClick(list->viewport(), list->visualItemRect(list->item(0)).center());
+    DoubleClick(list->viewport(), list->visualItemRect(list->item(3)).center());
     EXPECT_EQ(save.result(), QDialog::Accepted);
-    EXPECT_EQ(save.chosenName(), u"A.sav");
+    EXPECT_EQ(save.chosenName(), u"Kelvara.ini");
     EXPECT_EQ(asked, 0);
 }
 

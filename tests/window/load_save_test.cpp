@@ -46,9 +46,13 @@ TEST_F(LoadSave, SaveWritesTheTakenRecordWithoutRecalculating) {
 }
 
 TEST_F(LoadSave, SaveNamesAndFolders) {
-    ChooseToSave(u"");
-    dlg.OnSave();
-    EXPECT_TRUE(fs::exists(data.program() / ".sav"));
+    // A name that names no file writes nothing.
+    for (const char16_t* none : {u"", u".sav"}) {
+        ChooseToSave(none);
+        dlg.OnSave();
+        EXPECT_FALSE(fs::exists(data.program() / ".sav"));
+        EXPECT_TRUE(view.messages.empty());
+    }
     ChooseToSave(u"a.sav.bak");  // holds ".sav": used as it is
     dlg.OnSave();
     EXPECT_TRUE(fs::exists(data.program() / "a.sav.bak"));
@@ -222,6 +226,70 @@ TEST(FilePickerTest, SaveAsksOnlyForAnExactlyListedName) {
     EXPECT_EQ(picker.name(), u"Design.sav");
     EXPECT_TRUE(picker.Save(answer(true)));
     EXPECT_EQ(asked, 2);
+}
+
+// The question is about the file that will really be written, whatever
+// the name came from; a name that names no file keeps the picker open.
+TEST(FilePickerTest, SaveAsksAboutTheFileItWillWrite) {
+    testing::TempDir dir;
+    for (const char* name : {"Пример.sav", "Kelvara.ini", "sub/x.sav"}) {
+        testing::WriteBytes(dir / name, "x");
+    }
+    fs::create_directories(dir / "folder.sav");
+    struct Case {
+        const char16_t* typed;
+        const char16_t* asked;  // nullptr: no question
+        bool closes;            // with the question answered Cancel
+    };
+    for (const Case& c : {Case{u"Пример", u"Заменить файл \"Пример.sav\"?", false},
+                          Case{u"Пример.sav", u"Заменить файл \"Пример.sav\"?", false},
+                          Case{u"sub/x", u"Заменить файл \"sub/x.sav\"?", false},
+                          Case{u"Kelvara.ini", nullptr, true},  // writes "Kelvara.ini.sav"
+                          Case{u"new", nullptr, true}, Case{u"folder.sav", nullptr, true},
+                          Case{u"", nullptr, false}, Case{u".sav", nullptr, false},
+                          Case{u"sub/", nullptr, false}}) {
+        FilePicker picker(FilePicker::Kind::Save, dir.path());
+        picker.SetName(c.typed);
+        std::vector<Text> questions;
+        const bool closes = picker.Save([&](TextView, TextView text) {
+            questions.emplace_back(text);
+            return false;
+        });
+        EXPECT_EQ(closes, c.closes) << ToUtf8(c.typed);
+        EXPECT_EQ(questions, c.asked ? std::vector<Text>{c.asked} : std::vector<Text>{})
+            << ToUtf8(c.typed);
+    }
+}
+
+TEST(FilePickerTest, DoubleClickInTheSavePickerAsksFirst) {
+    testing::TempDir dir;
+    testing::WriteBytes(dir / "a.sav", "x");
+    testing::WriteBytes(dir / "Kelvara.ini", "x");
+    FilePicker save(FilePicker::Kind::Save, dir.path(), u"suggested.sav");
+    std::vector<Text> questions;
+    bool answer = false;
+    const auto ask = [&](TextView, TextView text) {
+        questions.emplace_back(text);
+        return answer;
+    };
+    EXPECT_FALSE(save.DoubleClick(ask));  // nothing selected
+    save.Select(0);
+    EXPECT_FALSE(save.DoubleClick(ask));  // Cancel: stays open
+    EXPECT_EQ(save.name(), u"a.sav");
+    answer = true;
+    EXPECT_TRUE(save.DoubleClick(ask));
+    EXPECT_EQ(questions,
+              (std::vector<Text>{u"Заменить файл \"a.sav\"?", u"Заменить файл \"a.sav\"?"}));
+    // "Kelvara.ini" is written as "Kelvara.ini.sav", which is not there.
+    save.Select(1);
+    EXPECT_TRUE(save.DoubleClick(ask));
+    EXPECT_EQ(questions.size(), 2u);
+
+    FilePicker open(FilePicker::Kind::Open, dir.path());
+    open.Select(0);
+    EXPECT_TRUE(open.DoubleClick(ask));
+    EXPECT_EQ(open.name(), u"a.sav");
+    EXPECT_EQ(questions.size(), 2u);
 }
 
 }  // namespace
