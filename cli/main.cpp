@@ -13,6 +13,7 @@
 #include "designs/design_file.h"
 #include "window/headless_view.h"
 #include "window/kelvara_dlg.h"
+#include "window/messages.h"
 
 namespace fs = std::filesystem;
 using namespace kelvara;
@@ -35,7 +36,8 @@ constexpr const char* kFooter =
     "yes_d 1 = use d11 and d21.\n"
     "\n"
     "Exit status: 0 the calculation ran to its end (warnings may have been shown);\n"
-    "1 it did not run or stopped early; 2 usage error or unreadable file.\n"
+    "1 it did not run or stopped early; 2 usage error, unreadable file or a file that holds\n"
+    "no design key.\n"
     "Nothing is ever written, except an empty \"UserFerritesCores.txt\" when it is missing.\n";
 
 struct Options {
@@ -211,7 +213,13 @@ int main(int argc, char** argv) {
 
     // 2. The design file and the overrides.
     DesignInputs& in = dlg.inputs();
-    if (!ReadDesignFile(fs::path(opt.designFile), in)) {
+    const DesignRead read = ReadDesignFile(fs::path(opt.designFile), in);
+    if (read.status == DesignReadStatus::NotADesign) {
+        std::cerr << ToUtf8(msg::kNotADesignBefore) << opt.designFile
+                  << ToUtf8(msg::kNotADesignAfter) << "\n";
+        return 2;
+    }
+    if (!read) {
         std::cerr << "kelvara-calc: cannot read the design file '" << opt.designFile << "'\n";
         return 2;
     }

@@ -25,23 +25,29 @@ bool WriteDesignFile(const std::filesystem::path& file, const DesignInputs& in) 
     return static_cast<bool>(WriteFileSafely(file, DesignFileBytes(in)));
 }
 
-void ParseDesignText(TextView text, DesignInputs& in) {
+int ParseDesignText(TextView text, DesignInputs& in) {
+    int found = 0;
     for (const FieldDef& f : kDesignFileFields) {
-        const Text value = FindDesignKeyValue(text, f.key);
+        const std::optional<Text> value = FindDesignKeyValue(text, f.key);
+        if (value) ++found;
+        const Text v = value.value_or(Text());
         if (f.kind == FieldKind::Text) {
-            in.*(f.text) = value;
+            in.*(f.text) = v;
         } else {
-            in.*(f.number) = ParseInteger(value);
+            in.*(f.number) = ParseInteger(v);
         }
     }
     NormaliseChoices(in);
+    return found;
 }
 
-bool ReadDesignFile(const std::filesystem::path& file, DesignInputs& in) {
+DesignRead ReadDesignFile(const std::filesystem::path& file, DesignInputs& in) {
     const auto text = ReadTextFile(file);
-    if (!text) return false;
-    ParseDesignText(*text, in);
-    return true;
+    if (!text) return {DesignReadStatus::Unreadable};
+    DesignInputs read = in;
+    if (ParseDesignText(*text, read) == 0) return {DesignReadStatus::NotADesign};
+    in = std::move(read);
+    return {DesignReadStatus::Read};
 }
 
 }  // namespace kelvara

@@ -20,11 +20,24 @@ bool WriteDesignFile(const std::filesystem::path& file, const DesignInputs& in);
 // Fills all 23 fields from a design file's text. A key is found only where it
 // begins a line, followed by optional blanks or TABs and "="; a missing key
 // gives an empty text or 0. Choices and flags take their integer reading and,
-// when they name no button, their defaults.
-void ParseDesignText(TextView text, DesignInputs& in);
+// when they name no button, their defaults. Returns how many of the 23 keys
+// the text holds.
+int ParseDesignText(TextView text, DesignInputs& in);
 
-// Reads a design file. Returns false, leaving the record unchanged, when the
-// file cannot be read.
-bool ReadDesignFile(const std::filesystem::path& file, DesignInputs& in);
+// What reading a design file gave.
+enum class DesignReadStatus {
+    Read,        // the record holds the file's design
+    Unreadable,  // missing, not an ordinary file, larger than the read limit
+    NotADesign,  // read, but it holds none of the 23 keys
+};
+struct DesignRead {
+    DesignReadStatus status = DesignReadStatus::Unreadable;
+    explicit operator bool() const { return status == DesignReadStatus::Read; }
+};
+
+// Reads a design file. The record changes only when the file could be read
+// and holds at least one of the 23 keys: any other file (another encoding, a
+// binary file, an empty one) is no design and leaves it as it was.
+DesignRead ReadDesignFile(const std::filesystem::path& file, DesignInputs& in);
 
 }  // namespace kelvara

@@ -107,8 +107,8 @@ Text FindKeyValue(TextView text, TextView key) {
     return FindKeyFrom(text, key, 0, kNone);
 }
 
-Text FindDesignKeyValue(TextView text, TextView key) {
-    if (key.empty()) return Text();
+std::optional<Text> FindDesignKeyValue(TextView text, TextView key) {
+    if (key.empty()) return std::nullopt;
     size_t line = 0;
     while (line < text.size()) {
         if (text.substr(line).starts_with(key)) {
@@ -118,7 +118,7 @@ Text FindDesignKeyValue(TextView text, TextView key) {
         while (line < text.size() && !IsLineBreak(text[line])) ++line;
         ++line;
     }
-    return Text();
+    return std::nullopt;
 }
 
 }  // namespace kelvara

@@ -1,6 +1,8 @@
 // The two lookups through which every reference and design file is read.
 #pragma once
 
+#include <optional>
+
 #include "refdata/text.h"
 
 namespace kelvara {
@@ -19,7 +21,8 @@ Text FindKeyValue(TextView text, TextView key);
 
 // The value of `key` in a design file: the key only counts where it is the
 // first thing on a line (no blanks before it) and is followed by optional
-// blanks or TABs and "="; there is no other place to find it.
-Text FindDesignKeyValue(TextView text, TextView key);
+// blanks or TABs and "="; there is no other place to find it. Nothing when
+// the key is not there (a key with an empty value gives the empty text).
+std::optional<Text> FindDesignKeyValue(TextView text, TextView key);
 
 }  // namespace kelvara

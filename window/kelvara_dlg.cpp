@@ -300,6 +300,8 @@ void CKelvaraDlg::EnableTransistorEdits() {
 
 bool CKelvaraDlg::Open(const fs::path& currentDir) {
     const fs::path ini = currentDir / PathFromText(kSettingsFileName);
+    // A file that cannot be read, or that holds no inputs (no key), keeps the
+    // defaults.
     if (!ReadDesignFile(ini, in_)) {
         std::error_code ec;
         if (fs::status(ini, ec).type() == fs::file_type::not_found) {
@@ -641,7 +643,15 @@ void CKelvaraDlg::OnLoad() {
         view_.FocusControl(ctl::kCalculate);
         return;
     }
-    if (!ReadDesignFile(settingsFolder_ / PathFromText(*name), in_)) return;
+    const DesignRead read = ReadDesignFile(settingsFolder_ / PathFromText(*name), in_);
+    if (read.status == DesignReadStatus::NotADesign) {
+        Text text(msg::kNotADesignBefore);
+        text += *name;
+        text += msg::kNotADesignAfter;
+        Warning(text);
+        return;
+    }
+    if (!read) return;
     ApplyDesign(ApplyMode::Loading);
     view_.InvalidatePicture();
     view_.FocusControl(ctl::kCalculate);

@@ -25,6 +25,9 @@ inline constexpr std::u16string_view kCoreNotFoundMiddle = u"\" не найде�
 inline constexpr std::u16string_view kMaterialNotFoundBefore = u"Материал \"";
 inline constexpr std::u16string_view kMaterialNotFoundMiddle = u"\" не найден; выбран \"";
 inline constexpr std::u16string_view kNotFoundAfter = u"\".";
+// "Файл "<name>" не является файлом проекта."
+inline constexpr std::u16string_view kNotADesignBefore = u"Файл \"";
+inline constexpr std::u16string_view kNotADesignAfter = u"\" не является файлом проекта.";
 // "Не удалось записать файл "<name>"."
 inline constexpr std::u16string_view kWriteFailedBefore = u"Не удалось записать файл \"";
 inline constexpr std::u16string_view kWriteFailedAfter = u"\".";

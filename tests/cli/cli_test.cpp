@@ -283,11 +283,19 @@ TEST_F(Calc, BadDesignFilesNeverCrash) {
     testing::WriteUtf16(dir / "long.sav", u"zazor\t= " + Text(10000, u'9') + u"\r\n");
     fs::create_directories(dir / "folder.sav");
     testing::WriteBytes(dir / "huge.sav", std::string(20u << 20, 'a'));
-    for (const char* name : {"empty.sav", "garbage.sav", "utf8.sav", "nul.sav", "long.sav"}) {
+    for (const char* name : {"utf8.sav", "nul.sav", "long.sav"}) {
         const CalcRun r = RunCalc(dir, {"--json", name});
         EXPECT_TRUE(r.status == 0 || r.status == 1) << name << ": " << r.err;
         ExpectNoSanitizerReport(r);
         EXPECT_NO_THROW(Json::parse(r.out)) << name;
+    }
+    // Files that hold none of the design keys are no design.
+    for (const std::string name : {"empty.sav", "garbage.sav"}) {
+        const CalcRun r = RunCalc(dir, {"--json", name});
+        EXPECT_EQ(r.status, 2) << name;
+        EXPECT_TRUE(r.out.empty()) << name;
+        EXPECT_EQ(r.err, "Файл \"" + name + "\" не является файлом проекта.\n");
+        ExpectNoSanitizerReport(r);
     }
     const CalcRun u = RunCalc(dir, {"--json", "utf8.sav"});
     EXPECT_EQ(Json::parse(u.out)["inputs"]["Fr"].get<std::string>(), "90");

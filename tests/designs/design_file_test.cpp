@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "refdata/text_file.h"
 #include "support/temp_dir.h"
 
 namespace kelvara {
@@ -213,9 +214,8 @@ TEST(DesignFileBadInput, GarbageEmptyNulAndLongValues) {
     TempDir dir;
     DesignInputs in;
     WriteBytes(dir / "empty.sav", "");
-    ASSERT_TRUE(ReadDesignFile(dir / "empty.sav", in));
-    EXPECT_EQ(in.core, u"");
-    EXPECT_EQ(in.rds, 0);  // a missing key reads as 0, which names the first button
+    EXPECT_EQ(ReadDesignFile(dir / "empty.sav", in).status, DesignReadStatus::NotADesign);
+    EXPECT_EQ(in.core, u"E 40/16/12");  // unchanged
 
     std::string garbage;
     uint32_t x = 12345;
@@ -224,7 +224,14 @@ TEST(DesignFileBadInput, GarbageEmptyNulAndLongValues) {
         garbage.push_back(static_cast<char>(x >> 24));
     }
     WriteBytes(dir / "garbage.sav", garbage);
-    EXPECT_TRUE(ReadDesignFile(dir / "garbage.sav", in));
+    EXPECT_EQ(ReadDesignFile(dir / "garbage.sav", in).status, DesignReadStatus::NotADesign);
+    EXPECT_EQ(in.core, u"E 40/16/12");
+
+    // One key is enough; the others read as missing.
+    WriteUtf16(dir / "one.sav", u"yes_d\t= 1\r\n");
+    ASSERT_TRUE(ReadDesignFile(dir / "one.sav", in));
+    EXPECT_EQ(in.core, u"");
+    EXPECT_EQ(in.rds, 0);  // a missing key reads as 0, which names the first button
 
     // A NUL ends the text.
     WriteUtf16(dir / "nul.sav", Text(u"Fr\t= 77\r\n") + u'\0' + u"kL\t= 9\r\n");
@@ -241,6 +248,36 @@ TEST(DesignFileBadInput, GarbageEmptyNulAndLongValues) {
     WriteBytes(dir / "odd.sav", Utf16Bytes(u"Fr\t= 5\r\n") + "x");
     ASSERT_TRUE(ReadDesignFile(dir / "odd.sav", in));
     EXPECT_EQ(in.Fr, u"5");
+}
+
+// A design saved in an encoding the program does not read, or no text at
+// all, holds none of the 23 keys: it is no design and changes nothing.
+TEST(DesignFileBadInput, FilesWithoutAnyKeyAreNoDesign) {
+    DesignInputs design;
+    design.mater = u"Феррит";
+    std::string utf16be, utf32le, cp1251;
+    for (char16_t c : DecodeFileBytes(DesignFileBytes(design))) {
+        utf16be += {static_cast<char>(c >> 8), static_cast<char>(c & 0xFF)};
+        utf32le += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8), '\0', '\0'};
+        cp1251 += static_cast<char>(c >= 0x0410 && c <= 0x044F ? c - 0x0410 + 0xC0 : c);
+    }
+    const std::string binary = {'\x7f', 'E', 'L', 'F', '\x02', '\x01', '\x01', '\0', '=', '\n'};
+    struct Case {
+        const char* name;
+        std::string bytes;
+    };
+    TempDir dir;
+    for (const Case& c :
+         {Case{"utf16be", "\xFE\xFF" + utf16be}, Case{"utf16be-unmarked", utf16be},
+          Case{"utf32le", std::string("\xFF\xFE\0\0", 4) + utf32le}, Case{"cp1251", cp1251},
+          Case{"binary", binary}, Case{"text", "Мой проект\r\nFr: 90\r\n"}}) {
+        WriteBytes(dir / c.name, c.bytes);
+        DesignInputs in;
+        in.Fr = u"77";
+        EXPECT_EQ(ReadDesignFile(dir / c.name, in).status, DesignReadStatus::NotADesign) << c.name;
+        EXPECT_EQ(in.Fr, u"77") << c.name;
+        EXPECT_EQ(in.core, u"E 40/16/12") << c.name;
+    }
 }
 
 TEST(DesignFileWrite, ReplacesAnExistingFile) {

@@ -764,6 +764,32 @@ TEST_F(LoadSaveWindow, LoadingADesignAppliesItsMaterial) {
     EXPECT_EQ(messageTexts(), warnedWith3C90);
 }
 
+TEST_F(LoadSaveWindow, LoadingAFileThatIsNoDesignChangesNothing) {
+    OpenWindow();
+    // A design saved as 8-bit text: none of its keys can be read.
+    kelvara::testing::WriteBytes(data.program() / "old.sav",
+                                 "core\t= E 40/16/12\r\nmater\t= \xD4\xE5\xF0\xF0\xE8\xF2\r\n");
+    Retype(ctl::kFr, "77");
+    Click(ctl::kShapeETD);
+    const QStringList results = ResultTexts();
+    const QString core = Combo(ctl::kCoreList)->currentText();
+    const int runs = Runs();
+    messages.clear();
+    WhenPickerShows<COpenFileDlg>([](COpenFileDlg& picker) {
+        ClickEntry(picker.fileList(), "old.sav");
+        QTest::mouseClick(picker.okButton(), Qt::LeftButton);
+    });
+    Click(ctl::kLoad);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(ToQ(messages[0].caption), "Внимание!");
+    EXPECT_EQ(ToQ(messages[0].text), "Файл \"old.sav\" не является файлом проекта.");
+    EXPECT_EQ(TextOf(ctl::kFr), "77");
+    EXPECT_TRUE(Button(ctl::kShapeETD)->isChecked());
+    EXPECT_EQ(Combo(ctl::kCoreList)->currentText(), core);
+    EXPECT_EQ(ResultTexts(), results);
+    EXPECT_EQ(Runs(), runs);
+}
+
 TEST_F(LoadSaveWindow, CancelledLoadChangesNothing) {
     OpenWindow();
     ASSERT_TRUE(WriteDesignFile(data.program() / "d.sav", DesignInputs{}));

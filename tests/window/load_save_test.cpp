@@ -164,6 +164,27 @@ TEST_F(LoadSave, CoreNotInTheDatabaseKeepsTheIndexRule) {
               u"Сердечник \"E 99/99/99\" не найден в базе; выбран \"" + before + u"\".");
 }
 
+TEST_F(LoadSave, AFileThatIsNoDesignChangesNothing) {
+    view.Type(ctl::kFr, u"77");
+    const Text core = view.GetText(ctl::kCoreList);
+    const int runs = dlg.calculationsRun();
+    testing::WriteBytes(data.program() / "empty.sav", "");
+    testing::WriteBytes(data.program() / "be.sav",
+                        std::string("\xFE\xFF\0F\0r\0\t\0=\0 \0\x39\0\x30", 16));
+    for (const char16_t* name : {u"empty.sav", u"be.sav"}) {
+        view.messages.clear();
+        ChooseToOpen(name);
+        dlg.OnLoad();
+        ASSERT_EQ(view.messages.size(), 1u);
+        EXPECT_EQ(view.messages[0].caption, u"Внимание!");
+        EXPECT_EQ(view.messages[0].text,
+                  u"Файл \"" + Text(name) + u"\" не является файлом проекта.");
+    }
+    EXPECT_EQ(view.GetText(ctl::kFr), u"77");
+    EXPECT_EQ(view.GetText(ctl::kCoreList), core);
+    EXPECT_EQ(dlg.calculationsRun(), runs);
+}
+
 TEST_F(LoadSave, UnreadableOrCancelledLoadChangesNothing) {
     view.Type(ctl::kFr, u"77");
     view.focus = 0;

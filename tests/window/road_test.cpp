@@ -120,6 +120,16 @@ TEST(OpeningRoad, FoldersAndFilesWhoseNamesAreNotTextWork) {
 TEST(OpeningRoad, RememberedInputsThatCannotBeReadAreLeftAlone) {
     DataRoot data;
     const fs::path ini = data.program() / "Kelvara.ini";
+    // An empty file holds no inputs: it is left alone like one that cannot be read.
+    testing::WriteBytes(ini, "");
+    {
+        Window w;
+        ASSERT_TRUE(w.dlg.Open(data.program()));
+        ASSERT_EQ(w.view.messages.size(), 1u);
+        EXPECT_EQ(w.view.messages[0].text.find(u"Не удалось прочитать файл \"Kelvara.ini\""), 0u);
+        EXPECT_EQ(w.view.GetText(ctl::kFr), u"100");
+        EXPECT_EQ(fs::file_size(ini), 0u);
+    }
     const std::uintmax_t size = 17u << 20;  // larger than any file the program reads
     testing::WriteBytes(ini, std::string(size, ' '));
     Window w;
