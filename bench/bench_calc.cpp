@@ -3,8 +3,12 @@
 #include <benchmark/benchmark.h>
 
 #include "calc/calculate.h"
+#include "calc/core_adviser.h"
 #include "calc/core_loss.h"
 #include "calc/gain.h"
+#include "refdata/core_database.h"
+#include "refdata/material.h"
+#include "refdata/wire_table.h"
 #include "tests/calc/calc_test_support.h"
 
 namespace kelvara {
@@ -58,6 +62,33 @@ void BM_Calculate(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Calculate);
+
+// The core adviser over the shipped database: every core with the default
+// material (argument 0) or with every material (argument 1), ranked.
+void BM_RankCores(benchmark::State& state) {
+    const std::filesystem::path root = std::filesystem::path(KELVARA_SOURCE_DIR) / "data";
+    const CoreFiles files = ReadCoreFiles(root);
+    const Text coreText = JoinCoreTexts(files.shipped, files.user);
+    const WireTable wires = ReadWireTable(root / "Wire.txt").value_or(WireTable{});
+    std::vector<NamedMaterial> materials;
+    for (const Text& name : ListMaterials(root / "Ferrites_Materials")) {
+        if (state.range(0) == 0 && name != u"N87 Epcos") continue;
+        NamedMaterial m{name, {}};
+        Text text;
+        if (ReadMaterialFile(root / "Ferrites_Materials" / std::filesystem::path(name + u".txt"),
+                             m.data, text))
+            materials.push_back(std::move(m));
+    }
+    const DesignInputs current;
+    for (auto _ : state) {
+        std::vector<Candidate> c = EvaluateCandidates(current, coreText, materials, wires);
+        RankCandidates(c);
+        benchmark::DoNotOptimize(c);
+    }
+    state.counters["candidates"] =
+        static_cast<double>(AllCoreNames(coreText).size() * materials.size());
+}
+BENCHMARK(BM_RankCores)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kelvara

@@ -147,6 +147,7 @@ CalcReport RunCalculation(DesignInputs& in, const CoreRecord& core,
     res.Fr = v.Fr;
     res.Q = v.Q;
     res.kL = v.kL;
+    res.Bm = v.Bm;
 
     if (const auto label = FirstInvalidInput(in, v, core, material)) {
         Text text(msg::kInvalidValuePrefix);
@@ -172,6 +173,7 @@ CalcReport RunCalculation(DesignInputs& in, const CoreRecord& core,
     // Load.
     double I2_1 = v.I2_1;
     if (in.vypr == 1) I2_1 = I2_1 * 2;
+    res.I2 = I2_1;
     res.Pload = v.U2_1 * I2_1;
     res.U2d = v.U2_1 + v.Ud;
     if (in.vypr == 2) res.U2d = v.U2_1 + 2 * v.Ud;

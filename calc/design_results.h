@@ -106,6 +106,8 @@ struct DesignResults {
     double Qmax = 0;        // largest quality factor that reaches MreqMin
     double Q = 0;           // the quality factor the run read
     double kL = 0;          // the inductance ratio Lm/Lr the run read
+    double Bm = 0;          // the flux-density amplitude the run read, T
+    double I2 = 0;          // output current, doubled for a two-polarity centre tap, A
     double Cr = 0;          // resonant capacitor, nF
     double Lr = 0;          // resonant inductance, µH
     double Lm = 0;          // magnetising inductance, µH (kL·Lr, then AL·N1²)

@@ -3,6 +3,8 @@
 // core database, select the core, calculate) with the window replaced by a
 // headless view, and prints what the window would show.
 #include <CLI/CLI.hpp>
+#include <array>
+#include <cmath>
 #include <filesystem>
 #include <iostream>
 #include <nlohmann/json.hpp>
@@ -11,6 +13,7 @@
 
 #include "cli/json_keys.h"
 #include "designs/design_file.h"
+#include "window/adviser.h"
 #include "window/headless_view.h"
 #include "window/kelvara_dlg.h"
 #include "window/messages.h"
@@ -35,6 +38,10 @@ constexpr const char* kFooter =
     "setevoe 0 DC, 1 AC mains; vypr 0 centre tap single, 1 centre tap dual, 2 bridge;\n"
     "yes_d 1 = use d11 and d21.\n"
     "\n"
+    "--rank prints one line per core (with --all-materials per core and material): the\n"
+    "settled gap or AL, turns, flux, losses, temperature rise, frequencies and the design\n"
+    "check's errors/warnings; with --json one object {\"rank\": [...]}.\n"
+    "\n"
     "Exit status: 0 the calculation ran to its end (warnings may have been shown);\n"
     "1 it did not run or stopped early; 2 usage error, unreadable file or a file that holds\n"
     "no design key.\n"
@@ -43,6 +50,8 @@ constexpr const char* kFooter =
 struct Options {
     std::string dataRoot;
     bool json = false;
+    bool rank = false;
+    bool allMaterials = false;
     std::vector<std::string> sets;
     std::string designFile;
 };
@@ -76,6 +85,121 @@ Json JsonText(TextView t) {
     return Json(ToUtf8(t));
 }
 
+// The design check: {"done", "rows": [{"key", "status", "label", "value",
+// "limit", "note", "numbers": {...}}]}; unknown numbers are null.
+Json CheckJson(const DesignCheck& check) {
+    Json rows = Json::array();
+    for (const CheckRow& r : check.rows) {
+        Json numbers = Json::object();
+        for (const CheckNumber& n : r.numbers) {
+            const std::string name(n.name);
+            if (n.isFlag) {
+                numbers[name] = n.flag;
+            } else if (n.known()) {
+                numbers[name] = n.value;
+            } else {
+                numbers[name] = nullptr;
+            }
+        }
+        Json row = Json::object();
+        row["key"] = std::string(r.key);
+        row["status"] = std::string(StatusKey(r.status));
+        row["label"] = ToUtf8(r.label);
+        row["value"] = ToUtf8(r.value);
+        row["limit"] = ToUtf8(r.limit);
+        row["note"] = ToUtf8(r.note);
+        row["numbers"] = std::move(numbers);
+        rows.push_back(std::move(row));
+    }
+    return Json{{"done", check.done}, {"rows", std::move(rows)}};
+}
+
+// The check as a table: a mark, the label, the value and the limit, then the
+// note on its own indented line.
+std::string CheckTable(const DesignCheck& check) {
+    std::string out = "\nПроверка проекта\n";
+    if (!check.done) return out + "  не выполнена: расчет не дошел до конца\n";
+    out += "  Итог: " + ToUtf8(CheckCounts(check)) + "\n";
+    for (const CheckRow& r : check.rows) {
+        const char* mark = r.status == CheckStatus::Ok        ? "ok "
+                           : r.status == CheckStatus::Warning ? "!! "
+                           : r.status == CheckStatus::Error   ? "XX "
+                                                              : "?? ";
+        out += "  " + std::string(mark) + Pad(ToUtf8(r.label), 40, false) + " " + ToUtf8(r.value) +
+               "  [" + ToUtf8(r.limit) + "]\n";
+        if (!r.note.empty()) out += "       " + ToUtf8(r.note) + "\n";
+    }
+    return out;
+}
+
+// The result texts as the window shows them, with the required gap's label
+// and unit.
+Json ResultsJson(TextView gapLabel, const std::array<Text, kResultFieldCount>& texts,
+                 TextView gapUnit) {
+    Json results = Json::object();
+    results["gapLabel"] = JsonText(gapLabel);
+    for (int f = 0; f < kResultFieldCount; ++f) {
+        results[std::string(cli::kResultJsonKeys[f])] = JsonText(texts[f]);
+        if (f == kRGapReq) results["gapUnit"] = JsonText(gapUnit);
+    }
+    return results;
+}
+
+// --rank: every core (with every material) for the design, ranked.
+void PrintRank(const std::vector<Candidate>& ranked, bool json) {
+    if (json) {
+        Json rank = Json::array();
+        for (const Candidate& c : ranked) {
+            const bool al = c.inputs.yes_al == 1;
+            Json e = Json::object();
+            e["core"] = ToUtf8(c.core);
+            e["material"] = ToUtf8(c.material);
+            e["calculated"] = c.calculated();
+            e["zazor"] = ToUtf8(c.inputs.zazor);
+            e["results"] = ResultsJson(al ? kALReqLabel : kGapReqLabel, c.report.results.text,
+                                       al ? u"" : u"мм");
+            e["errors"] = c.check.errors;
+            e["warnings"] = c.check.warnings;
+            e["Ve"] = c.Ve;
+            e["losses"] = std::isfinite(c.losses) ? Json(c.losses) : Json(nullptr);
+            e["rise"] = std::isfinite(c.rise) ? Json(c.rise) : Json(nullptr);
+            rank.push_back(std::move(e));
+        }
+        std::cout << Json{{"rank", std::move(rank)}}.dump(2, ' ', false,
+                                                          Json::error_handler_t::replace)
+                  << "\n";
+        return;
+    }
+    const auto fixed = [](double v, int digits) {
+        return std::isfinite(v) ? ToUtf8(FormatFixed(v, digits)) : std::string("-");
+    };
+    std::string out = "Подбор сердечника: вариантов " + std::to_string(ranked.size()) + "\n\n";
+    out += Pad("№", 4, true) + "  " + Pad("Сердечник", 16, false) + " " +
+           Pad("Материал", 16, false) + Pad("Ve, см3", 9, true) + Pad("N1", 5, true) +
+           Pad("N2", 7, true) + Pad("Зазор/AL", 10, true) + Pad("Bm, T", 7, true) +
+           Pad("Bfmin, T", 9, true) + Pad("Потери", 8, true) + Pad("Нагрев", 7, true) +
+           Pad("fmin", 8, true) + Pad("fmax", 8, true) + "  Ош/Пр\n";
+    int place = 0;
+    for (const Candidate& c : ranked) {
+        const DesignResults& r = c.report.results;
+        const CheckRow* bpk = c.check.Row("bpk");
+        out += Pad(std::to_string(++place), 4, true) + "  " + Pad(ToUtf8(c.core), 16, false) + " " +
+               Pad(ToUtf8(c.material), 16, false) + Pad(fixed(c.Ve, 3), 9, true);
+        if (!c.calculated()) {
+            out += "  расчет прерван\n";
+            continue;
+        }
+        out += Pad(ToUtf8(r.text[kRN1]), 5, true) + Pad(ToUtf8(r.text[kRN2]), 7, true) +
+               Pad(ToUtf8(c.inputs.zazor), 10, true) + Pad(ToUtf8(r.text[kRBmAct]), 7, true) +
+               Pad(fixed(bpk ? bpk->Number("B") : NAN, 3), 9, true) +
+               Pad(fixed(c.losses, 2), 8, true) + Pad(fixed(c.rise, 0), 7, true) +
+               Pad(r.xMinFound ? ToUtf8(r.text[kRFMin]) : "-", 8, true) +
+               Pad(r.xMaxFound ? ToUtf8(r.text[kRFMax]) : "-", 8, true) + "  " +
+               std::to_string(c.check.errors) + "/" + std::to_string(c.check.warnings) + "\n";
+    }
+    std::cout << out;
+}
+
 void PrintJson(const CKelvaraDlg& dlg, const HeadlessView& view, bool coreSelected) {
     const DesignInputs& in = dlg.inputs();
     Json out = Json::object();
@@ -99,19 +223,15 @@ void PrintJson(const CKelvaraDlg& dlg, const HeadlessView& view, bool coreSelect
     core["Ve"] = JsonText(coreSelected ? in.Ve : empty);
     out["core"] = std::move(core);
     out["material"] = Json{{"name", ToUtf8(in.mater)}};
-    Json results = Json::object();
-    results["gapLabel"] = JsonText(view.GetText(ctl::kGapLabel));
-    for (const ResultFieldDef& r : kResultFields) {
-        results[std::string(cli::kResultJsonKeys[r.field])] = JsonText(view.GetText(r.controlId));
-        if (r.controlId == ctl::kResGapReq)
-            results["gapUnit"] = JsonText(view.GetText(ctl::kGapUnit));
-    }
-    out["results"] = std::move(results);
+    std::array<Text, kResultFieldCount> texts;
+    for (const ResultFieldDef& r : kResultFields) texts[r.field] = view.GetText(r.controlId);
+    out["results"] = ResultsJson(view.GetText(ctl::kGapLabel), texts, view.GetText(ctl::kGapUnit));
     Json messages = Json::array();
     for (const auto& m : view.messages) {
         messages.push_back(Json{{"caption", ToUtf8(m.caption)}, {"text", ToUtf8(m.text)}});
     }
     out["messages"] = std::move(messages);
+    out["check"] = CheckJson(dlg.check());
     std::cout << out.dump(2, ' ', false, Json::error_handler_t::replace) << "\n";
 }
 
@@ -148,6 +268,7 @@ void PrintTable(const CKelvaraDlg& dlg, const HeadlessView& view, bool coreSelec
             pos = nl + 1;
         }
     }
+    out += CheckTable(dlg.check());
     std::cout << out;
 }
 
@@ -167,6 +288,11 @@ int main(int argc, char** argv) {
                    "override one design field after the file is read (repeatable)")
         ->type_name("KEY=VALUE")
         ->allow_extra_args(false);
+    app.add_flag("--rank", opt.rank,
+                 "rank every core of the database for the design (gap or AL settled for each)\n"
+                 "by the design check: errors, warnings, core volume, losses");
+    app.add_flag("--all-materials", opt.allMaterials,
+                 "with --rank: every core with every material");
     app.add_flag("--version", version, "the program's version");
     app.add_option("DESIGN_FILE", opt.designFile,
                    "a design file (\".sav\", or the remembered inputs \"Kelvara.ini\")")
@@ -231,6 +357,7 @@ int main(int argc, char** argv) {
         }
     }
     NormaliseChoices(in);
+    const DesignInputs fromFile = in;
 
     // 3. The material, the core database, the core and the calculation.
     if (in.mater.empty()) in.mater = kDefaultMaterial;
@@ -242,6 +369,13 @@ int main(int argc, char** argv) {
     const bool coreSelected = view.ListSelection(ctl::kCoreList) >= 0;
 
     // 4. Print.
+    if (opt.rank) {
+        std::vector<Candidate> ranked = EvaluateCandidates(
+            fromFile, dlg.coreText(), AdviserMaterials(dlg, opt.allMaterials), dlg.wires());
+        RankCandidates(ranked);
+        PrintRank(ranked, opt.json);
+        return 0;
+    }
     if (opt.json) {
         PrintJson(dlg, view, coreSelected);
     } else {

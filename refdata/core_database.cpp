@@ -140,6 +140,7 @@ CoreData LookupCore(TextView coreText, TextView name) {
     data.Ve = FormatFixed(data.record.Ve, 3);
     data.record.k1 = ParseDecimal(CoreValue(coreText, name, u"k1"));
     data.record.k2 = ParseDecimal(CoreValue(coreText, name, u"k2"));
+    data.record.Rth = ParseDecimal(CoreValue(coreText, name, u"Rth"));
     return data;
 }
 

@@ -18,6 +18,7 @@ struct CoreRecord {
     double mu = 0;  // effective permeability, a whole number
     double k1 = 0;  // AL law AL = k1·g^k2 (nH/turn², g in mm); 0 when absent
     double k2 = 0;
+    double Rth = 0;  // still-air thermal resistance of the set, K/W; 0 when absent
 };
 
 // The selected ferrite material: loss table (at most 9 × 9 points),

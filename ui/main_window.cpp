@@ -15,6 +15,8 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
+#include "ui/adviser_window.h"
+#include "ui/check_window.h"
 #include "ui/file_dialogs.h"
 #include "ui/main_window_layout.h"
 #include "ui/qt_text.h"
@@ -39,6 +41,8 @@ constexpr MenuCommand kMenu[] = {
     {ctl::kCmdHelp, u"Помощь"},
     {ctl::kCmdCircuit, u"Типовая схема резонансного полумостового преобразователя"},
     {ctl::kCmdAbout, u"О программе..."},
+    {ctl::kCmdCheck, u"Проверка проекта"},
+    {ctl::kCmdAdviser, u"Подбор сердечника"},
 };
 
 // Buttons whose click goes straight to a handler.
@@ -91,6 +95,16 @@ MainWindow::MainWindow(QWidget* parent)
     content->setFixedSize(units.ToSize(kMainWindowWidth, kMainWindowHeight));
     layout->addWidget(content);
 
+    // The design check's summary, below the window's own controls.
+    checkStrip_ = new QLabel(this);
+    checkStrip_->setTextFormat(Qt::RichText);
+    checkStrip_->setContentsMargins(units.ToSize(6, 2).width(), units.ToSize(6, 2).height(),
+                                    units.ToSize(6, 2).width(), units.ToSize(6, 2).height());
+    checkStrip_->setFrameShape(QFrame::StyledPanel);
+    checkStrip_->setToolTip(QStringLiteral("Итог проверки последнего расчета"));
+    connect(checkStrip_, &QLabel::linkActivated, this, [this] { OpenCheckWindow(); });
+    layout->addWidget(checkStrip_);
+
     controls_ = BuildControls(content, MainWindowControls(), units);
     for (const PlacedControl& c : controls_) {
         if (c.def->id != kNoId) byId_[c.def->id] = c.widget;
@@ -109,6 +123,23 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
+}
+
+void MainWindow::ShowCheck(const DesignCheck& check) {
+    if (!check.done) {
+        checkStrip_->setText(
+            QStringLiteral("<span style=\"color:%1\">Проверка проекта: расчет не выполнен до "
+                           "конца</span>")
+                .arg(StatusColour(CheckStatus::Unknown).name()));
+        return;
+    }
+    checkStrip_->setText(SummaryHtml(check) +
+                         QStringLiteral(" &nbsp; <a href=\"check\">Подробно...</a>"));
+}
+
+void MainWindow::OpenCheckWindow() {
+    CheckWindow window(this, dlg_.check());
+    window.exec();
 }
 
 bool MainWindow::Open(const std::filesystem::path& currentDir) {
@@ -144,6 +175,11 @@ void MainWindow::BuildMenu() {
     });
     connect(commands_[ctl::kCmdCircuit], &QAction::triggered, this, [this] { ShowCircuit(this); });
     connect(commands_[ctl::kCmdAbout], &QAction::triggered, this, [this] { ShowAbout(this); });
+    connect(commands_[ctl::kCmdCheck], &QAction::triggered, this, [this] { OpenCheckWindow(); });
+    connect(commands_[ctl::kCmdAdviser], &QAction::triggered, this, [this] {
+        AdviserWindow adviser(this, dlg_);
+        adviser.exec();
+    });
 }
 
 void MainWindow::AttachTooltips() {

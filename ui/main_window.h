@@ -14,6 +14,7 @@
 #include "window/view.h"
 
 class QAction;
+class QLabel;
 class QMenuBar;
 
 namespace kelvara::ui {
@@ -40,6 +41,10 @@ class MainWindow : public QDialog, public View {
     QAction* menuCommand(int id) const;
     QMenuBar* menuBar() const { return menuBar_; }
     ShapePicture* picture() const { return picture_; }
+    // The design check's summary line below the controls.
+    QLabel* checkStrip() const { return checkStrip_; }
+    // "Проверка проекта": the check of the last calculation in its window.
+    void OpenCheckWindow();
 
     // Answers message boxes instead of showing them (for tests).
     using MessageHook = std::function<Answer(TextView caption, TextView text, Buttons buttons)>;
@@ -61,6 +66,7 @@ class MainWindow : public QDialog, public View {
     Answer MessageBox(TextView caption, TextView text, Buttons buttons) override;
     void InvalidatePicture() override;
     void FocusControl(int id) override;
+    void ShowCheck(const DesignCheck& check) override;
     std::optional<Text> PickFileToOpen(const std::filesystem::path& folder) override;
     std::optional<Text> PickFileToSave(const std::filesystem::path& folder,
                                        const Text& suggested) override;
@@ -84,6 +90,7 @@ class MainWindow : public QDialog, public View {
     std::map<int, QAction*> commands_;
     QMenuBar* menuBar_ = nullptr;
     ShapePicture* picture_ = nullptr;
+    QLabel* checkStrip_ = nullptr;
     MessageHook messageHook_;
 };
 

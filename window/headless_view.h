@@ -51,6 +51,13 @@ class HeadlessView : public View {
     void Type(int id, const Text& text) { SetText(id, text); }
 
     std::vector<ShownMessage> messages;
+    // The summary line of the last design check shown, and how often one was.
+    Text checkSummary;
+    int checksShown = 0;
+    void ShowCheck(const DesignCheck& check) override {
+        checkSummary = CheckSummary(check);
+        ++checksShown;
+    }
     // Called when a message box is shown; returns the answer (default OK).
     std::function<Answer(const ShownMessage&)> answer;
     // The pickers' answers (default: cancelled).

@@ -133,6 +133,7 @@ void CKelvaraDlg::ShowEvents(const std::vector<CalcEvent>& events) {
     for (const CalcEvent& e : events) {
         if (e.kind == CalcEvent::Kind::Refresh) {
             Show();
+            view_.ShowCheck(check_);
         } else {
             view_.MessageBox(e.caption, e.text, View::Buttons::Ok);
         }
@@ -387,6 +388,7 @@ bool CKelvaraDlg::Calculate() {
     CalcReport report = RunCalculation(in_, coreRec_, material_, wires_);
     res_ = std::move(report.results);
     lastRunCompleted_ = report.completed;
+    check_ = CheckDesign(in_, res_, coreRec_, material_);
     ShowEvents(report.events);
     return lastRunCompleted_;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "calc/calculate.h"
+#include "calc/design_check.h"
 #include "calc/design_inputs.h"
 #include "calc/design_results.h"
 #include "refdata/records.h"
@@ -94,6 +95,8 @@ class CKelvaraDlg {
     DesignInputs& inputs() { return in_; }
     const DesignInputs& inputs() const { return in_; }
     const DesignResults& results() const { return res_; }
+    // The design check of the last calculation (not done when it stopped early).
+    const DesignCheck& check() const { return check_; }
     const CoreRecord& coreRecord() const { return coreRec_; }
     const MaterialLossData& material() const { return material_; }
     const WireTable& wires() const { return wires_; }
@@ -115,6 +118,7 @@ class CKelvaraDlg {
     View& view_;
     DesignInputs in_;
     DesignResults res_;
+    DesignCheck check_;
     CoreRecord coreRec_;
     MaterialLossData material_;
     Text materialText_;

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "calc/design_check.h"
 #include "refdata/text.h"
 
 namespace kelvara {
@@ -44,6 +45,10 @@ class View {
     // Redraw the core-shape picture (its background erased).
     virtual void InvalidatePicture() = 0;
     virtual void FocusControl(int id) = 0;
+
+    // The design check of the calculation just shown (a check that is not
+    // done clears the summary). A view without a summary ignores it.
+    virtual void ShowCheck(const DesignCheck& check) { (void)check; }
 
     // The program's own file pickers over the design files of `folder`.
     // They return the chosen name, or nothing when cancelled.

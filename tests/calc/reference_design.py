@@ -109,12 +109,19 @@ def dtext(d):
     return t
 
 
+def conducting_area(d, delta, adelta):
+    """The cross-section of a wire of diameter d that conducts at Fr: the whole
+    copper, or a ring one skin depth thick when the copper is larger than adelta."""
+    cu = PI * (d * d) / 4
+    return PI * (d * delta - delta * delta) if cu > adelta else cu
+
+
 def choose_wire(I, j, delta, adelta, yes_d, k):
+    """(diameter, copper cross-section, strands, conducting cross-section)."""
     A = I / j
 
     def aeff(d):
-        cu = PI * (d * d) / 4
-        return PI * (d * delta - delta * delta) if cu > adelta else cu
+        return conducting_area(d, delta, adelta)
 
     if yes_d:
         d = WIRES[k]
@@ -126,7 +133,7 @@ def choose_wire(I, j, delta, adelta, yes_d, k):
         strands = roundup(s)
         dn = math.sqrt(4 * (A / strands) / PI)
         d = next(w for w in WIRES if w >= dn)
-    return d, PI * (d * d) / 4, strands
+    return d, PI * (d * d) / 4, strands, aeff(d)
 
 
 def ind(v):
@@ -220,7 +227,8 @@ def run(**over):
     I1 = math.sqrt((Ip * Ip + Im * Im) / 2)
     k11 = next(i for i, w in enumerate(WIRES) if w >= num["d11"])
     k21 = next(i for i, w in enumerate(WIRES) if w >= num["d21"])
-    d, aw, st = choose_wire(I1, num["j"], delta, adelta, p["yes_d"], k11)
+    d, aw, st, ae1 = choose_wire(I1, num["j"], delta, adelta, p["yes_d"], k11)
+    st1 = st
     out["wire1"] = "%sx%.0f" % (dtext(d), st)
     acu1 = aw * N1 * st
     if p["vypr"] == 0:
@@ -231,7 +239,7 @@ def run(**over):
         out["N2"] = "%.0f" % N2
         ksec = 1.0
         I2w = PI * I2 / 2 / math.sqrt(2.0)
-    d, aw, st = choose_wire(I2w, num["j"], delta, adelta, p["yes_d"], k21)
+    d, aw, st, ae2 = choose_wire(I2w, num["j"], delta, adelta, p["yes_d"], k21)
     out["wire2"] = "%sx%.0f" % (dtext(d), st)
     acu2 = aw * N2 * st
     if p["vypr"] in (0, 1):
@@ -243,7 +251,11 @@ def run(**over):
     out["Lm"], out["LmUnit"] = ind(Lm)
     out["Ltot"], out["LtotUnit"] = ind(Ltot)
     out["_"] = dict(N1min=N1min, ALreq=ALreq, n=n, Lr=Lr, Cr=Cr, Lm=Lm, gapReq=gr, AL=AL,
-                    fill=fill, xpeak=xpeak, Qact=Qact, kLact=kLact, I1=I1, I2w=I2w)
+                    fill=fill, xpeak=xpeak, Qact=Qact, kLact=kLact, I1=I1, I2w=I2w,
+                    Fr=Fr, kL=kL, Q=Q, Bm=Bm, N1=N1, N2=N2, xmin=xmin, xmax=xmax,
+                    UhbMin=UhbMin, UhbMax=UhbMax, U2d=U2d, I2=I2, Pload=Pload,
+                    BmAct=BmAct, mmin=mmin, mmax=mmax, zazor=zazor,
+                    strands1=st1, Aeff1=ae1, strands2=st, Aeff2=ae2)
     return out
 
 

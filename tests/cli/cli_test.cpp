@@ -74,9 +74,20 @@ class Calc : public ::testing::Test {
 
 TEST_F(Calc, DefaultDesignAsJson) {
     Json j = RunJson({"design.sav"});
+    // The design check comes last, after the messages.
     EXPECT_EQ(Keys(j), (std::vector<std::string>{"calculated", "inputs", "core", "material",
-                                                 "results", "messages"}));
+                                                 "results", "messages", "check"}));
     EXPECT_TRUE(j["calculated"].get<bool>());
+    EXPECT_TRUE(j["check"]["done"].get<bool>());
+    ASSERT_EQ(j["check"]["rows"].size(), 14u);
+    EXPECT_EQ(
+        Keys(j["check"]["rows"][0]),
+        (std::vector<std::string>{"key", "status", "label", "value", "limit", "note", "numbers"}));
+    EXPECT_EQ(j["check"]["rows"][0]["key"], "ratio");
+    EXPECT_EQ(j["check"]["rows"][13]["key"], "fill");
+    // Numbers are JSON numbers, or null where unknown; flags are booleans.
+    EXPECT_TRUE(j["check"]["rows"][0]["numbers"]["n"].is_number());
+    EXPECT_TRUE(j["check"]["rows"][2]["numbers"]["alMode"].is_boolean());
     Json& in = j["inputs"];
     std::vector<std::string> keys;
     for (const FieldDef& f : kDesignFileFields) keys.push_back(ToUtf8(f.key));
@@ -183,6 +194,9 @@ TEST_F(Calc, StoppedRunsExitWithOneAndKeepTheirMessages) {
     EXPECT_EQ(j["messages"][0]["text"].get<std::string>(),
               "Недопустимое значение: Резонансная частота, кГц.");
     EXPECT_EQ(j["results"]["N1"].get<std::string>(), "");
+    // A run that stopped has no check.
+    EXPECT_FALSE(j["check"]["done"].get<bool>());
+    EXPECT_TRUE(j["check"]["rows"].empty());
 
     Json d = RunJson({"--set", "Rds=50", "design.sav"}, 1);
     ASSERT_EQ(d["messages"].size(), 1u);
@@ -305,6 +319,71 @@ TEST_F(Calc, BadDesignFilesNeverCrash) {
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
         ExpectNoSanitizerReport(r);
     }
+}
+
+// --rank: each entry is exactly the single run with that core and material
+// and the gap (or AL) starting from 0 (or 100000); the user's own cores take
+// part; --all-materials pairs every core with every material.
+TEST_F(Calc, RankedEntriesAreTheSingleRunsWithTheGapSettled) {
+    testing::WriteUtf16(data.root() / "Bases_Cores" / "UserFerritesCores.txt",
+                        u"[E 30 user]\r\nAe = 60\r\nAn = 80\r\nle = 67\r\nmu = 1800\r\n\r\n");
+    for (const bool alMode : {false, true}) {
+        SCOPED_TRACE(alMode ? "AL" : "gap");
+        std::vector<std::string> mode;
+        if (alMode) mode = {"--set", "yes_al=1", "--set", "zazor=300"};
+        std::vector<std::string> args = mode;
+        args.insert(args.begin(), "--rank");
+        args.push_back("design.sav");
+        Json ranked = RunJson(args);
+        ASSERT_TRUE(ranked["rank"].is_array());
+        ASSERT_EQ(ranked["rank"].size(), 9u);  // 8 shipped cores and the user's
+        bool userCoreSeen = false;
+        int errorsBefore = -1;
+        for (Json& e : ranked["rank"]) {
+            const std::string core = e["core"].get<std::string>();
+            SCOPED_TRACE(core);
+            userCoreSeen = userCoreSeen || core == "E 30 user";
+            EXPECT_EQ(e["material"].get<std::string>(), "N87 Epcos");
+            std::vector<std::string> single = mode;
+            for (const std::string& set : {"core=" + core, std::string("mater=N87 Epcos"),
+                                           std::string(alMode ? "zazor=100000" : "zazor=0")}) {
+                single.push_back("--set");
+                single.push_back(set);
+            }
+            single.push_back("design.sav");
+            const bool calculated = e["calculated"].get<bool>();
+            Json one = RunJson(single, calculated ? 0 : 1);
+            EXPECT_EQ(calculated, one["calculated"].get<bool>());
+            EXPECT_EQ(e["results"], one["results"]);
+            EXPECT_EQ(e["zazor"], one["inputs"]["zazor"]);
+            int errors = 0, warnings = 0;
+            for (Json& row : one["check"]["rows"]) {
+                errors += row["status"] == "error";
+                warnings += row["status"] == "warning";
+            }
+            EXPECT_EQ(e["errors"].get<int>(), errors);
+            EXPECT_EQ(e["warnings"].get<int>(), warnings);
+            // Fewer errors always rank first.
+            if (calculated) {
+                EXPECT_GE(errors, errorsBefore);
+                errorsBefore = errors;
+            }
+        }
+        EXPECT_TRUE(userCoreSeen);
+    }
+    Json all = RunJson({"--rank", "--all-materials", "design.sav"});
+    ASSERT_EQ(all["rank"].size(), 18u);
+    int n87 = 0;
+    for (Json& e : all["rank"]) n87 += e["material"] == "N87 Epcos";
+    EXPECT_EQ(n87, 9);
+}
+
+TEST_F(Calc, RankedTableListsEveryCore) {
+    const CalcRun r = RunCalc(data.program(), {"--rank", "design.sav"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    for (const char* core : {"E 25/13/7", "E 40/16/12", "EI 25", "ETD 34/17/11", "RM 10"})
+        EXPECT_NE(r.out.find(core), std::string::npos) << core;
+    EXPECT_NE(r.out.find("Подбор сердечника: вариантов 8"), std::string::npos) << r.out;
 }
 
 }  // namespace

@@ -51,8 +51,11 @@ TEST_F(WindowTest, WindowHasTheCaptionAndAFixedSize) {
               "Kelvara - Расчет резонансных цепей резонансного полумостового преобразователя "
               "(Версия 4.4)");
     const DialogUnits u = DialogUnits::ForFont(window->font());
-    EXPECT_EQ(window->size(), u.ToSize(kMainWindowWidth, kMainWindowHeight) +
-                                  QSize(0, window->menuBar()->height()));
+    // The controls' area in dialog units, the menu bar above, the check's
+    // summary strip below.
+    EXPECT_EQ(window->size(),
+              u.ToSize(kMainWindowWidth, kMainWindowHeight) +
+                  QSize(0, window->menuBar()->height() + window->checkStrip()->height()));
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
     EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
@@ -225,10 +228,10 @@ TEST_F(WindowTest, LongTooltipsWrapWithinTheirWidth) {
     }
 }
 
-TEST_F(WindowTest, MenuHasTheFourCommands) {
+TEST_F(WindowTest, MenuHasItsCommands) {
     OpenWindow();
     const QList<QAction*> actions = window->menuBar()->actions();
-    ASSERT_EQ(actions.size(), 4);
+    ASSERT_EQ(actions.size(), 6);
     EXPECT_EQ(actions[0]->text(), "Передаточная характеристика");
     EXPECT_EQ(actions[1]->text(), "Помощь");
     EXPECT_EQ(actions[2]->text(), "Типовая схема резонансного полумостового преобразователя");
@@ -237,6 +240,11 @@ TEST_F(WindowTest, MenuHasTheFourCommands) {
     EXPECT_EQ(window->menuCommand(ctl::kCmdHelp), actions[1]);
     EXPECT_EQ(window->menuCommand(ctl::kCmdCircuit), actions[2]);
     EXPECT_EQ(window->menuCommand(ctl::kCmdAbout), actions[3]);
+    // The design check and the core adviser come after the window's own four commands.
+    EXPECT_EQ(actions[4]->text(), "Проверка проекта");
+    EXPECT_EQ(window->menuCommand(ctl::kCmdCheck), actions[4]);
+    EXPECT_EQ(actions[5]->text(), "Подбор сердечника");
+    EXPECT_EQ(window->menuCommand(ctl::kCmdAdviser), actions[5]);
     for (QAction* a : actions) {
         EXPECT_TRUE(a->isEnabled());
         EXPECT_EQ(a->menu(), nullptr);

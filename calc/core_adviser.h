@@ -1,0 +1,57 @@
+// The core adviser: every core of the database (with the selected material,
+// or with every material) calculated for the current requirements with its
+// gap or AL settled, and ranked by the design check.
+#pragma once
+
+#include <cstddef>
+#include <span>
+#include <vector>
+
+#include "calc/calculate.h"
+#include "calc/design_check.h"
+
+namespace kelvara {
+
+// A material by its list name, with its data.
+struct NamedMaterial {
+    Text name;
+    MaterialLossData data;
+};
+
+struct Candidate {
+    Text core;
+    Text material;
+    size_t order = 0;     // position in database order (cores, then materials)
+    DesignInputs inputs;  // as the run left them (zazor holds the settled gap or AL)
+    CoreRecord record;    // the core's data as the window would show them
+    CalcReport report;
+    DesignCheck check;
+    double Ve = 0;      // core volume, cm³
+    double losses = 0;  // the check's estimated losses (core + copper), W; NaN unknown
+    double rise = 0;    // the check's temperature rise, K; NaN unknown
+
+    bool calculated() const { return report.completed; }
+};
+
+// The names of every core of the database text, in the order they first stand
+// in it (each family's list of the core list, families E, EI, ER, ETD, other).
+std::vector<Text> AllCoreNames(TextView coreText);
+
+// Calculates every candidate: a fresh copy of `current` with the core and the
+// material set, and the gap settled (gap mode starts from "0", so the run
+// raises it to the gap the core needs; AL mode from "100000", so the run
+// lowers it to the largest usable AL). `threads` 0: one per processor.
+std::vector<Candidate> EvaluateCandidates(const DesignInputs& current, TextView coreText,
+                                          std::span<const NamedMaterial> materials,
+                                          const WireTable& wires, unsigned threads = 0);
+
+// Orders the candidates: runs that went to their end first, by the check's
+// errors, then warnings, then the core volume, then the estimated losses
+// (unknown last); ties and the runs that stopped keep database order.
+void RankCandidates(std::vector<Candidate>& candidates);
+
+// The settled zazor a candidate starts from.
+inline constexpr std::u16string_view kAdviserStartGap = u"0";
+inline constexpr std::u16string_view kAdviserStartAL = u"100000";
+
+}  // namespace kelvara

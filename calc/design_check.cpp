@@ -1,0 +1,592 @@
+#include "calc/design_check.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "calc/core_loss.h"
+#include "calc/design_rules.h"
+#include "calc/gain.h"
+#include "refdata/core_database.h"
+#include "refdata/physics.h"
+
+namespace kelvara {
+
+namespace {
+
+using phys::kPi;
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// Thresholds of the rows.
+constexpr double kRatioTolerance = 0.05;  // |n/nDesign − 1|
+constexpr double kKlTolerance = 0.20;     // |kLact/kL − 1|
+constexpr double kGapExcess = 2;          // gap (or AL) ratio
+constexpr double kGainMargin = 0.10;      // peak gain over the gain needed
+constexpr double kZvsMargin = 0.05;       // fMin over the zero-phase frequency
+constexpr double kFluxOverBm = 1.05;      // BmAct over Bm
+constexpr double kSaturationShare = 0.8;  // B(fMin) over Bsat
+constexpr double kRiseWarning = 40;       // K
+constexpr double kRiseError = 60;         // K
+constexpr double kCopperHotRise = 80;     // K above 20 °C
+constexpr double kRthCoefficient = 53;    // Rth = 53·Ve^-0.54, K/W, Ve cm³
+constexpr double kRthExponent = -0.54;
+
+bool Known(double v) {
+    return std::isfinite(v);
+}
+double Finite(double v) {
+    return std::isfinite(v) ? v : kNaN;
+}
+double Ratio(double a, double b) {
+    return Finite(a / b);
+}
+
+CheckNumber Num(std::string_view name, double v) {
+    return CheckNumber{name, Finite(v), false, false};
+}
+CheckNumber Flag(std::string_view name, bool f) {
+    return CheckNumber{name, 0, true, f};
+}
+
+// Texts of numbers: C-locale fixed point, "—" when unknown.
+Text Fix(double v, int digits) {
+    return Known(v) ? FormatFixed(v, digits) : Text(u"—");
+}
+Text Percent(double fraction) {
+    if (!Known(fraction)) return u"—";
+    Text t = FormatFixed(fraction * 100, 1);
+    if (fraction > 0) t.insert(0, u"+");
+    return t + u" %";
+}
+
+// The input zazor after the run, read as a number.
+double ZazorValue(const DesignInputs& in) {
+    return ParseDecimal(Replaced(in.zazor, u',', u'.'));
+}
+
+struct Corners {
+    double Fr = 0;
+    double n = 0;        // N1/N2
+    double fMin = kNaN;  // kHz
+    double fMax = kNaN;
+    double xZp = kNaN;
+    double fZp = kNaN;
+};
+
+// Flux amplitude at f kHz: the magnetising voltage is clamped by n·U2d.
+double FluxAt(const DesignResults& r, const CoreRecord& core, double n, double f) {
+    return 0.5 * (n * r.U2d) * 500 / (r.N1 * core.Ae * f);
+}
+// Magnetising current peak at f kHz, A.
+double MagnetisingAt(const DesignResults& r, double n, double f) {
+    return r.U2d * n / (4 * f * r.Lm) * 1000;
+}
+double PrimaryRms(double Ip, double Im) {
+    return std::sqrt((Ip * Ip + Im * Im) / 2);
+}
+// Core loss at (f, B) in W, NaN without data.
+double LossAt(const MaterialLossData& m, double Ve, double f, double B) {
+    if (!Known(f) || !Known(B)) return kNaN;
+    const CoreLossEstimate e = EstimateCoreLoss(f, B, m, Ve);
+    return e.ok ? Finite(e.lossW) : kNaN;
+}
+
+void Add(DesignCheck& c, CheckRow row) {
+    if (row.status == CheckStatus::Error) ++c.errors;
+    if (row.status == CheckStatus::Warning) ++c.warnings;
+    c.rows.push_back(std::move(row));
+}
+
+CheckRow RatioRow(const DesignResults& r, const Corners& k) {
+    CheckRow row{"ratio"};
+    const double deviation = Finite(k.n / r.nDesign - 1);
+    row.numbers = {Num("n", k.n), Num("nDesign", r.nDesign), Num("deviation", deviation)};
+    row.label = u"Коэффициент трансформации N1/N2";
+    row.value =
+        Fix(k.n, 3) + u" (расчетный " + Fix(r.nDesign, 3) + u", " + Percent(deviation) + u")";
+    row.limit = u"отклонение не более ±5 %";
+    if (!Known(deviation)) {
+        row.status = CheckStatus::Unknown;
+    } else if (std::abs(deviation) > kRatioTolerance) {
+        row.status = CheckStatus::Warning;
+        row.note =
+            u"Целые числа витков заметно изменили коэффициент трансформации: выходное "
+            u"напряжение будет достигаться на других частотах, чем рассчитано. Подберите "
+            u"N1 и N2 ближе к расчетному отношению или измените выходное напряжение.";
+    } else {
+        row.status = CheckStatus::Ok;
+    }
+    return row;
+}
+
+CheckRow KlRow(const DesignResults& r) {
+    CheckRow row{"kl"};
+    const double deviation = Finite(r.kLact / r.kL - 1);
+    const double alForKl = Finite(1000 * r.kL * r.Lr / (r.N1 * r.N1));
+    row.numbers = {Num("kL", r.kL), Num("kLact", r.kLact), Num("deviation", deviation),
+                   Num("N1", r.N1), Num("ALforKl", alForKl)};
+    row.label = u"Отношение Lm/Lr с целыми витками";
+    row.value = Fix(r.kLact, 3) + u" (задано " + Fix(r.kL, 3) + u", " + Percent(deviation) + u")";
+    row.limit = u"отклонение не более ±20 %";
+    if (!Known(deviation)) {
+        row.status = CheckStatus::Unknown;
+    } else if (std::abs(deviation) > kKlTolerance) {
+        row.status = CheckStatus::Warning;
+        row.note = u"Lm/Lr задается зазором при целом числе витков N1 = " + Fix(r.N1, 0) +
+                   u", а не расчетом. Для Lm/Lr = " + Fix(r.kL, 3) + u" нужен AL около " +
+                   Fix(alForKl, 0) + u" нГн/виток^2: подберите под него зазор или AL.";
+    } else {
+        row.status = CheckStatus::Ok;
+    }
+    return row;
+}
+
+CheckRow GapRow(const DesignInputs& in, const DesignResults& r) {
+    CheckRow row{"gap"};
+    const bool alMode = in.yes_al == 1;
+    const double value = ZazorValue(in);
+    const double required = r.gapReq;
+    const double ratio = alMode ? Ratio(required, value) : Ratio(value, required);
+    row.numbers = {Num("value", value), Num("required", required), Num("ratio", ratio),
+                   Flag("alMode", alMode)};
+    if (alMode) {
+        row.label = u"AL против наибольшего допустимого";
+        row.value = Fix(value, 0) + u" нГн/виток^2 (допустимо до " + Fix(required, 0) + u")";
+        row.limit = u"не меньше половины допустимого";
+    } else {
+        row.label = u"Зазор против требуемого";
+        row.value = Fix(value, 2) + u" мм (нужно не менее " + Fix(required, 2) + u" мм)";
+        row.limit = u"не больше двух требуемых";
+    }
+    if (!Known(ratio)) {
+        row.status = CheckStatus::Unknown;
+    } else if (ratio > kGapExcess) {
+        row.status = CheckStatus::Warning;
+        row.note = alMode ? u"AL намного меньше допустимого: витков больше N1min, индукция "
+                            u"заметно ниже заданной, больше меди. Введите AL около " +
+                                Fix(required, 0) + u" нГн/виток^2."
+                          : u"Зазор намного больше необходимого: витков больше N1min, индукция "
+                            u"заметно ниже заданной, больше меди. Введите зазор около " +
+                                Fix(required + 0.005, 2) + u" мм.";
+    } else {
+        row.status = CheckStatus::Ok;
+    }
+    return row;
+}
+
+CheckRow GainRow(const DesignResults& r) {
+    CheckRow row{"gain"};
+    const double peak = r.xPeakFound ? Finite(Gain(r.xPeak, r.Qact, r.kLact)) : kNaN;
+    const double required = Finite(r.MreqMin);
+    const double margin = Finite(peak / required - 1);
+    row.numbers = {Num("peakGain", peak), Num("required", required), Num("margin", margin)};
+    row.label = u"Запас по усилению";
+    row.value =
+        u"пик " + Fix(peak, 3) + u", нужно " + Fix(required, 3) + u" (" + Percent(margin) + u")";
+    row.limit = u"запас не менее 10 %";
+    if (!r.xMinFound) {
+        row.status = CheckStatus::Error;
+        row.note =
+            u"При минимальном напряжении питания усиления не хватает: минимальная рабочая "
+            u"частота не найдена. Уменьшите добротность Q или отношение Lm/Lr, либо поднимите "
+            u"минимальное напряжение питания.";
+    } else if (!Known(margin)) {
+        row.status = CheckStatus::Unknown;
+    } else if (margin < kGainMargin) {
+        row.status = CheckStatus::Warning;
+        row.note =
+            u"Запас по усилению мал: при просадке питания или перегрузке преобразователь не "
+            u"удержит выходное напряжение. Уменьшите Q или Lm/Lr.";
+    } else {
+        row.status = CheckStatus::Ok;
+    }
+    return row;
+}
+
+CheckRow ZvsRow(const DesignResults& r, const Corners& k) {
+    CheckRow row{"zvs"};
+    const double xMin = r.xMinFound ? r.xMin : kNaN;
+    const double margin = Finite(xMin / k.xZp - 1);
+    row.numbers = {Num("xZeroPhase", k.xZp), Num("fZeroPhase", k.fZp), Num("fMin", k.fMin),
+                   Num("margin", margin)};
+    row.label = u"Граница емкостного режима";
+    row.value = u"fmin " + Fix(k.fMin, 2) + u" кГц, граница " + Fix(k.fZp, 2) + u" кГц (" +
+                Percent(margin) + u")";
+    row.limit = u"fmin выше границы на 5 %";
+    if (!Known(k.xZp) || !Known(xMin)) {
+        row.status = CheckStatus::Unknown;
+        row.note = u"Не оценить: " + Text(Known(xMin) ? u"граница емкостного режима не найдена."
+                                                      : u"минимальная рабочая частота не найдена.");
+    } else if (xMin <= k.xZp) {
+        row.status = CheckStatus::Error;
+        row.note =
+            u"При минимальном напряжении питания рабочая частота ниже границы емкостного "
+            u"режима: транзисторы переключаются без ZVS и могут выйти из строя. Уменьшите Q "
+            u"или Lm/Lr, либо поднимите минимальное напряжение питания.";
+    } else if (margin < kZvsMargin) {
+        row.status = CheckStatus::Warning;
+        row.note =
+            u"Рабочая точка при минимальном питании близка к емкостному режиму: при перегрузке "
+            u"преобразователь в него войдет. Уменьшите Q или Lm/Lr.";
+    } else {
+        row.status = CheckStatus::Ok;
+    }
+    return row;
+}
+
+CheckRow FctlRow(const DesignResults& r, const Corners& k) {
+    CheckRow row{"fctl"};
+    const double fCtl = r.xPeakFound ? Finite(r.xPeak * k.Fr) : kNaN;
+    row.numbers = {Num("fCtl", fCtl), Num("fZeroPhase", k.fZp)};
+    row.label = u"Нижняя частота контроллера";
+    row.value = Fix(fCtl, 2) + u" кГц (пик усиления), граница " + Fix(k.fZp, 2) + u" кГц";
+    row.limit = u"справочно";
+    if (!Known(fCtl) || !Known(k.fZp)) {
+        row.status = CheckStatus::Unknown;
+        row.note = u"Не оценить: нет пика усиления или границы емкостного режима.";
+    } else {
+        row.status = CheckStatus::Ok;
+        row.note =
+            u"При полной нагрузке пик усиления лежит в емкостной области, и контроллер, "
+            u"ограниченный частотой " +
+            Fix(fCtl, 2) +
+            u" кГц, при перегрузке может войти в емкостный режим. Ограничьте минимальную "
+            u"частоту контроллера значением " +
+            Fix(k.fZp, 2) + u" кГц.";
+    }
+    return row;
+}
+
+CheckRow BfrRow(const DesignResults& r) {
+    CheckRow row{"bfr"};
+    row.numbers = {Num("BmAct", r.BmAct), Num("Bm", r.Bm), Num("N1", r.N1), Num("N1min", r.N1min)};
+    row.label = u"Индукция на резонансной частоте";
+    row.value = Fix(r.BmAct, 3) + u" T (задано " + Fix(r.Bm, 3) + u" T)";
+    row.limit = u"не более 1.05·Bm";
+    if (!Known(r.BmAct) || !Known(r.Bm)) {
+        row.status = CheckStatus::Unknown;
+    } else if (r.BmAct > kFluxOverBm * r.Bm) {
+        row.status = CheckStatus::Warning;
+        row.note = u"Витков первичной обмотки меньше N1min = " + Fix(r.N1min, 0) +
+                   u": индукция выше заданной. Уменьшите зазор (больше AL) или увеличьте "
+                   u"число витков.";
+    } else {
+        row.status = CheckStatus::Ok;
+    }
+    return row;
+}
+
+CheckRow BpkRow(const DesignResults& r, const CoreRecord& core, const MaterialLossData& m,
+                const Corners& k) {
+    CheckRow row{"bpk"};
+    const double B = Finite(FluxAt(r, core, k.n, k.fMin));
+    const double bsat = m.Bmax != 0 && Known(m.Bmax) ? m.Bmax / 1000 : kNaN;
+    row.numbers = {Num("B", B), Num("Bsat", bsat)};
+    row.label = u"Индукция на минимальной частоте";
+    row.value = Fix(B, 3) + u" T (насыщение " + Fix(bsat, 3) + u" T при 100 °C)";
+    row.limit = u"не более 0.8·Bsat";
+    if (!Known(B) || !Known(bsat)) {
+        row.status = CheckStatus::Unknown;
+        row.note = Known(bsat) ? u"Не оценить: минимальная рабочая частота не найдена."
+                               : u"Не оценить: в файле материала нет индукции насыщения Bmax.";
+    } else if (B >= bsat) {
+        row.status = CheckStatus::Error;
+        row.note =
+            u"На минимальной частоте индукция достигает насыщения: сердечник насытится. "
+            u"Увеличьте число витков (уменьшите Bm), поднимите минимальную частоту или "
+            u"выберите сердечник большего сечения.";
+    } else if (B > kSaturationShare * bsat) {
+        row.status = CheckStatus::Warning;
+        row.note =
+            u"На минимальной частоте индукция близка к насыщению: при нагреве и перегрузке "
+            u"сердечник может насытиться. Увеличьте число витков или сечение сердечника.";
+    } else {
+        row.status = CheckStatus::Ok;
+    }
+    return row;
+}
+
+}  // namespace
+
+std::string_view StatusKey(CheckStatus s) {
+    switch (s) {
+        case CheckStatus::Ok:
+            return "ok";
+        case CheckStatus::Warning:
+            return "warning";
+        case CheckStatus::Error:
+            return "error";
+        case CheckStatus::Unknown:
+            break;
+    }
+    return "unknown";
+}
+
+bool CheckNumber::known() const {
+    return isFlag || std::isfinite(value);
+}
+
+double CheckRow::Number(std::string_view name) const {
+    for (const CheckNumber& n : numbers)
+        if (n.name == name) return n.isFlag ? (n.flag ? 1 : 0) : n.value;
+    return kNaN;
+}
+
+const CheckRow* DesignCheck::Row(std::string_view key) const {
+    for (const CheckRow& r : rows)
+        if (r.key == key) return &r;
+    return nullptr;
+}
+
+namespace check {
+
+double CopperResistivityHot() {
+    return phys::kCopperResistivity20 * (1 + phys::kCopperTempCoefficient * kCopperHotRise);
+}
+
+double ThermalResistanceEstimate(double Ve) {
+    return kRthCoefficient * std::pow(Ve, kRthExponent);
+}
+
+double ZeroPhasePoint(double k, double q) {
+    if (!(std::isfinite(k) && k > 0 && std::isfinite(q) && q > 0)) return kNaN;
+    // Imaginary part of the tank's input impedance over √(Lr/Cr).
+    const auto h = [k, q](double x) {
+        const double t = x * k * q;
+        return (x - 1 / x) + (x * k) / (1 + t * t);
+    };
+    for (int i = 0; i < 1000; ++i) {
+        const double x = 1 - 0.001 * i;
+        if (h(x) > 0) continue;
+        double lo = x;
+        double hi = x + 0.001;
+        for (int step = 0; step < 100; ++step) {
+            const double mid = (lo + hi) / 2;
+            if (h(mid) <= 0) {
+                lo = mid;
+            } else {
+                hi = mid;
+            }
+        }
+        return (lo + hi) / 2;
+    }
+    return kNaN;
+}
+
+}  // namespace check
+
+DesignCheck CheckDesign(const DesignInputs& in, const DesignResults& r, const CoreRecord& core,
+                        const MaterialLossData& m) {
+    DesignCheck c;
+    if (!r.calculated) return c;
+    c.done = true;
+
+    Corners k;
+    k.Fr = r.Fr;
+    k.n = r.N1 / r.N2;
+    if (r.xMinFound) k.fMin = Finite(r.xMin * r.Fr);
+    if (r.xMaxFound) k.fMax = Finite(r.xMax * r.Fr);
+    k.xZp = check::ZeroPhasePoint(r.kLact, r.Qact);
+    k.fZp = Finite(k.xZp * r.Fr);
+
+    Add(c, RatioRow(r, k));
+    Add(c, KlRow(r));
+    Add(c, GapRow(in, r));
+    Add(c, GainRow(r));
+    Add(c, ZvsRow(r, k));
+    Add(c, FctlRow(r, k));
+    Add(c, BfrRow(r));
+    Add(c, BpkRow(r, core, m, k));
+
+    // Core loss at both corners.
+    const double Ve = core.le * core.Ae / 1000;
+    const double BMin = FluxAt(r, core, k.n, k.fMin);
+    const double BMax = FluxAt(r, core, k.n, k.fMax);
+    const double lossMin = LossAt(m, Ve, k.fMin, BMin);
+    const double lossMax = LossAt(m, Ve, k.fMax, BMax);
+    {
+        CheckRow row{"pcore"};
+        row.numbers = {Num("atFMin", lossMin), Num("atFMax", lossMax)};
+        row.label = u"Потери в сердечнике на fmin / fmax";
+        row.value = Fix(lossMin, 3) + u" / " + Fix(lossMax, 3) + u" Вт";
+        row.limit = u"справочно";
+        if (Known(lossMin) && Known(lossMax)) {
+            row.status = CheckStatus::Ok;
+        } else {
+            row.status = CheckStatus::Unknown;
+            row.note = Known(k.fMin) && Known(k.fMax)
+                           ? u"Не оценить: в таблице потерь материала нет данных для этой "
+                             u"частоты и индукции."
+                           : u"Не оценить: рабочая частота не найдена.";
+        }
+        Add(c, std::move(row));
+    }
+
+    // Currents.
+    const double Ip = Finite(kPi * r.I2 / (2 * k.n));
+    const double ImMin = Finite(MagnetisingAt(r, k.n, k.fMin));
+    const double I1Min = Finite(PrimaryRms(Ip, ImMin));
+    const double I1Max = Finite(PrimaryRms(Ip, MagnetisingAt(r, k.n, k.fMax)));
+    const double I1Fr = Finite(PrimaryRms(Ip, MagnetisingAt(r, k.n, k.Fr)));
+    {
+        CheckRow row{"currents"};
+        row.numbers = {Num("Ip", Ip), Num("ImAtFMin", ImMin), Num("I1AtFMin", I1Min),
+                       Num("I1AtFMax", I1Max), Num("I1AtFr", I1Fr)};
+        row.label = u"Ток первичной обмотки (действующий)";
+        row.value = Fix(I1Min, 2) + u" А на fmin, " + Fix(I1Max, 2) + u" А на fmax, " +
+                    Fix(I1Fr, 2) + u" А на Fr";
+        row.limit = u"справочно";
+        const bool known = Known(Ip) && Known(ImMin) && Known(I1Min) && Known(I1Max) && Known(I1Fr);
+        row.status = known ? CheckStatus::Ok : CheckStatus::Unknown;
+        if (!known) row.note = u"Не оценить: рабочая частота не найдена.";
+        Add(c, std::move(row));
+    }
+
+    // Resonant capacitor.
+    {
+        CheckRow row{"vcr"};
+        const double amplitude =
+            Finite(std::sqrt(Ip * Ip + ImMin * ImMin) * 1e6 / (2 * kPi * k.fMin * r.Cr));
+        row.numbers = {Num("amplitude", amplitude), Num("rms", I1Min)};
+        row.label = u"Резонансный конденсатор";
+        row.value = Fix(amplitude, 0) + u" В амплитуда, " + Fix(I1Min, 2) + u" А действ.";
+        row.limit = u"справочно";
+        if (Known(amplitude) && Known(I1Min)) {
+            row.status = CheckStatus::Ok;
+            row.note =
+                u"Амплитуда переменной составляющей на fmin. Если постоянную составляющую "
+                u"(половину напряжения питания) блокирует только Cr, она добавляется к "
+                u"амплитуде: выбирайте конденсатор с запасом по напряжению и току.";
+        } else {
+            row.status = CheckStatus::Unknown;
+            row.note = u"Не оценить: минимальная рабочая частота не найдена.";
+        }
+        Add(c, std::move(row));
+    }
+
+    // Copper loss, without the proximity effect.
+    const bool squareLeg = [&] {
+        const int32_t family = ShapeFromName(core.name);
+        return family == kShapeE || family == kShapeEI;
+    }();
+    const double w = std::sqrt(core.An / 3);
+    const double P = squareLeg ? 4 * std::sqrt(core.Ae) : 2 * std::sqrt(kPi * core.Ae);
+    const double MLT = Finite(P + kPi * w);
+    const double rho = check::CopperResistivityHot();
+    const bool wires = r.wire1.chosen && r.wire2.chosen;
+    const double R1 = wires ? Finite(rho * r.N1 * MLT / (r.wire1.strands * r.wire1.Aeff)) : kNaN;
+    const double R2 = wires ? Finite(rho * r.N2 * MLT / (r.wire2.strands * r.wire2.Aeff)) : kNaN;
+    const double P1 = Finite(I1Min * I1Min * R1);
+    const double windings = (in.vypr == 0 || in.vypr == 1) ? 2 : 1;
+    const double P2 = Finite(windings * (r.I2w * r.I2w) * R2);
+    {
+        CheckRow row{"copper"};
+        row.numbers = {Num("MLT", MLT), Num("R1", R1), Num("R2", R2), Num("P1", P1), Num("P2", P2)};
+        row.label = u"Потери в меди (оценка)";
+        row.value = Fix(P1, 3) + u" + " + Fix(P2, 3) + u" Вт (виток " + Fix(MLT, 1) + u" мм)";
+        row.limit = u"справочно";
+        if (Known(MLT) && Known(R1) && Known(R2) && Known(P1) && Known(P2)) {
+            row.status = CheckStatus::Ok;
+            row.note =
+                u"Оценка при 100 °C без эффекта близости: в многослойной обмотке потери "
+                u"будут больше.";
+        } else {
+            row.status = CheckStatus::Unknown;
+            row.note = wires ? u"Не оценить: минимальная рабочая частота не найдена."
+                             : u"Не оценить: провод не выбран (нет таблицы проводов).";
+        }
+        Add(c, std::move(row));
+    }
+
+    // Temperature rise of the core set in still air.
+    {
+        CheckRow row{"temp"};
+        const bool fromDatabase = core.Rth != 0 && Known(core.Rth);
+        const double Rth = fromDatabase ? core.Rth : Finite(check::ThermalResistanceEstimate(Ve));
+        const double losses =
+            Known(lossMin) && Known(lossMax) ? Finite(std::max(lossMin, lossMax) + P1 + P2) : kNaN;
+        const double rise = Finite(Rth * losses);
+        const double share = Finite(losses / r.Pload);
+        row.numbers = {Num("Rth", Rth), Flag("RthFromDatabase", fromDatabase),
+                       Num("losses", losses), Num("rise", rise), Num("share", share)};
+        row.label = u"Перегрев трансформатора";
+        row.value = Fix(rise, 0) + u" K (потери " + Fix(losses, 2) + u" Вт, Rth " + Fix(Rth, 1) +
+                    u" K/Вт" + (fromDatabase ? u" по базе)" : u" оценка)");
+        row.limit = u"не более 40 K";
+        if (!Known(rise)) {
+            row.status = CheckStatus::Unknown;
+            row.note = u"Не оценить: неизвестны потери в сердечнике или в меди.";
+        } else if (rise > kRiseError) {
+            row.status = CheckStatus::Error;
+            row.note =
+                u"Перегрев больше 60 K: трансформатор перегреется. Выберите сердечник "
+                u"больше, материал с меньшими потерями, уменьшите Bm или плотность тока.";
+        } else if (rise > kRiseWarning) {
+            row.status = CheckStatus::Warning;
+            row.note =
+                u"Перегрев больше 40 K: проверьте охлаждение, или выберите сердечник больше, "
+                u"уменьшите Bm или плотность тока.";
+        } else {
+            row.status = CheckStatus::Ok;
+        }
+        Add(c, std::move(row));
+    }
+
+    // Window fill.
+    {
+        CheckRow row{"fill"};
+        row.numbers = {Num("fill", r.fill), Num("limit", rule::kFillLimit)};
+        row.label = u"Заполнение окна";
+        row.value = Fix(r.fill, 3);
+        row.limit = u"не более " + FormatFixed(rule::kFillLimit, 1);
+        if (!Known(r.fill)) {
+            row.status = CheckStatus::Unknown;
+            row.note = u"Не оценить: провод не выбран.";
+        } else if (r.fill > rule::kFillLimit) {
+            row.status = CheckStatus::Warning;
+            row.note =
+                u"Обмотки могут не поместиться в окно: выберите сердечник с большим окном "
+                u"или проверьте укладку обмоток по слоям.";
+        } else {
+            row.status = CheckStatus::Ok;
+        }
+        Add(c, std::move(row));
+    }
+    return c;
+}
+
+namespace {
+
+// "1 ошибка", "2 ошибки", "5 ошибок".
+Text Counted(int n, std::u16string_view one, std::u16string_view few, std::u16string_view many) {
+    const int tens = n % 100;
+    const int units = n % 10;
+    std::u16string_view word = many;
+    if (tens < 11 || tens > 14) {
+        if (units == 1) {
+            word = one;
+        } else if (units >= 2 && units <= 4) {
+            word = few;
+        }
+    }
+    return FormatInt(n) + u" " + Text(word);
+}
+
+}  // namespace
+
+Text CheckSummary(const DesignCheck& c) {
+    if (!c.done) return {};
+    return u"Проверка проекта: " + CheckCounts(c);
+}
+
+Text CheckCounts(const DesignCheck& c) {
+    if (c.errors == 0 && c.warnings == 0) return u"замечаний нет";
+    Text t;
+    if (c.errors > 0) t += Counted(c.errors, u"ошибка", u"ошибки", u"ошибок");
+    if (c.errors > 0 && c.warnings > 0) t += u", ";
+    if (c.warnings > 0)
+        t += Counted(c.warnings, u"предупреждение", u"предупреждения", u"предупреждений");
+    return t;
+}
+
+}  // namespace kelvara

@@ -1,0 +1,77 @@
+// The design check: the finished design looked at in its two operating
+// corners (the lowest and the highest supply) with the first-harmonic model
+// of the calculation. Each row says whether one quantity is fine, doubtful or
+// wrong, with its numbers and what to change. It never changes an input or a
+// result of the calculation.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "calc/design_inputs.h"
+#include "calc/design_results.h"
+#include "refdata/records.h"
+
+namespace kelvara {
+
+enum class CheckStatus { Ok, Warning, Error, Unknown };
+
+// "ok", "warning", "error", "unknown".
+std::string_view StatusKey(CheckStatus s);
+
+// One number of a row: a value (not finite = unknown) or a yes/no flag.
+struct CheckNumber {
+    std::string_view name;
+    double value = 0;
+    bool isFlag = false;
+    bool flag = false;
+    bool known() const;
+};
+
+struct CheckRow {
+    explicit CheckRow(std::string_view k = {}) : key(k) {}
+
+    std::string_view key;
+    CheckStatus status = CheckStatus::Unknown;
+    Text label;  // what is checked
+    Text value;  // the design's numbers
+    Text limit;  // what they are held against
+    Text note;   // what it means and what to change (empty when nothing to say)
+    std::vector<CheckNumber> numbers;
+
+    // The value of a number by name (NaN when the row has no such number).
+    double Number(std::string_view name) const;
+};
+
+struct DesignCheck {
+    bool done = false;  // false: the run did not go to its end, no rows
+    std::vector<CheckRow> rows;
+    int errors = 0;
+    int warnings = 0;
+
+    const CheckRow* Row(std::string_view key) const;
+};
+
+// Numbers of the check besides the run's.
+namespace check {
+// Copper resistivity at 100 °C, Ω·mm.
+double CopperResistivityHot();
+// Still-air thermal resistance estimate of a core set of Ve cm³, K/W.
+double ThermalResistanceEstimate(double Ve);
+// The zero-phase point x of the tank at full load (k = Lm/Lr, q = its Q):
+// NaN when there is none in (0, 1] or k, q are not finite and positive.
+double ZeroPhasePoint(double k, double q);
+}  // namespace check
+
+// Checks the design of a finished run: `in` and `res` as the run left them,
+// the core and material it used.
+DesignCheck CheckDesign(const DesignInputs& in, const DesignResults& res, const CoreRecord& core,
+                        const MaterialLossData& material);
+
+// The counts: "1 ошибка, 2 предупреждения", or "замечаний нет".
+Text CheckCounts(const DesignCheck& check);
+// One line for the window: "Проверка проекта: 1 ошибка, 2 предупреждения" or
+// "Проверка проекта: замечаний нет"; empty for a run that did not end.
+Text CheckSummary(const DesignCheck& check);
+
+}  // namespace kelvara
