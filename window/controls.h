@@ -101,7 +101,12 @@ constexpr const FieldControls& ControlsOf(const FieldDef& f) {
 constexpr std::u16string_view FieldLabelOf(int id) {
     for (const FieldControls& c : kFieldControls) {
         if (c.ids[0] != id) continue;
-        if (const FieldDef* f = FindField(c.key)) return f->label;
+        // Searched by key here (not through a pointer), so that the layout
+        // tables stay constant expressions in sanitized builds too.
+        for (const FieldDef& f : kDesignFileFields)
+            if (f.key == c.key) return f.label;
+        for (const FieldDef& f : kCoreGroupFields)
+            if (f.key == c.key) return f.label;
     }
     return {};
 }
