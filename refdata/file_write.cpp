@@ -213,4 +213,15 @@ WriteResult CreateIfMissing(const fs::path& target) {
     return {};
 }
 
+WriteResult CreateFolders(const fs::path& folder) {
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    if (ec) return {ec};
+    // create_directories answers nothing when a file already has the name.
+    if (!fs::is_directory(folder, ec)) {
+        return {ec ? ec : std::make_error_code(std::errc::not_a_directory)};
+    }
+    return {};
+}
+
 }  // namespace kelvara

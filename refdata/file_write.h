@@ -32,4 +32,8 @@ WriteResult AppendWithRollback(const std::filesystem::path& target, std::string_
 // exists but cannot be read is left alone).
 WriteResult CreateIfMissing(const std::filesystem::path& target);
 
+// Creates `folder` and the folders above it that are missing. A folder that
+// exists already is no failure; a file of that name is (not_a_directory).
+WriteResult CreateFolders(const std::filesystem::path& folder);
+
 }  // namespace kelvara

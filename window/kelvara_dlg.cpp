@@ -335,6 +335,21 @@ bool CKelvaraDlg::ApplyDesign(ApplyMode mode) {
     return true;
 }
 
+bool CKelvaraDlg::OpenDesign(const fs::path& file) {
+    const DesignRead read = ReadDesignFile(file, in_);
+    if (!read) {
+        const bool notADesign = read.status == DesignReadStatus::NotADesign;
+        Text text(notADesign ? msg::kNotADesignBefore : msg::kDesignUnreadableBefore);
+        text += PathDisplayText(file);
+        text += notADesign ? msg::kNotADesignAfter : msg::kDesignUnreadableAfter;
+        Warning(text);
+        return false;
+    }
+    ApplyDesign(ApplyMode::Loading);
+    view_.InvalidatePicture();
+    return true;
+}
+
 // --- Core list -------------------------------------------------------------
 
 void CKelvaraDlg::FillCoreList() {

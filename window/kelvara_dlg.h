@@ -45,6 +45,11 @@ class CKelvaraDlg {
     enum class ApplyMode { Opening, Loading };
     bool ApplyDesign(ApplyMode mode);
 
+    // After opening: loads the design file a command line names, as
+    // "Загрузить" does with a picked one. A file that cannot be read or holds
+    // no design is said by its path and changes nothing; false then.
+    bool OpenDesign(const std::filesystem::path& file);
+
     // Pieces of the opening road, shared with kelvara-calc.
     void SetFolders(const std::filesystem::path& currentDir);
     void SetDataRoot(const std::filesystem::path& dataRoot);

@@ -31,5 +31,14 @@ inline constexpr std::u16string_view kNotADesignAfter = u"\" не являетс
 // "Не удалось записать файл "<name>"."
 inline constexpr std::u16string_view kWriteFailedBefore = u"Не удалось записать файл \"";
 inline constexpr std::u16string_view kWriteFailedAfter = u"\".";
+// "Не удалось подготовить папку данных "<root>".\nНе записан "<file>": <reason>"
+inline constexpr std::u16string_view kUserRootFailedBefore =
+    u"Не удалось подготовить папку данных \"";
+inline constexpr std::u16string_view kUserRootFailedMiddle = u"\".\nНе записан \"";
+inline constexpr std::u16string_view kUserRootFailedAfter = u"\": ";
+// "Не удалось открыть файл проекта "<name>"."
+inline constexpr std::u16string_view kDesignUnreadableBefore =
+    u"Не удалось открыть файл проекта \"";
+inline constexpr std::u16string_view kDesignUnreadableAfter = u"\".";
 
 }  // namespace kelvara::msg
