@@ -1,17 +1,23 @@
 #include "ui/kelvara_app.h"
 
+#include <QElapsedTimer>
 #include <QPainter>
 #include <QPalette>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOptionGroupBox>
 #include <QToolTip>
+#include <QWindow>
 #include <filesystem>
+#include <iostream>
+#include <string>
 #include <system_error>
 
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
 #include "ui/tooltips.h"
+#include "window/controls.h"
+#include "window/program_folders.h"
 
 namespace kelvara::ui {
 
@@ -86,20 +92,161 @@ void ApplyLook(QApplication& app) {
     QToolTip::setPalette(tips);
 }
 
+StartOptions ParseStartOptions(const std::vector<std::filesystem::path>& args) {
+    const auto is = [](const std::filesystem::path& arg, const char* text) {
+        return arg.native() == std::filesystem::path(text).native();
+    };
+    StartOptions out;
+    bool optionsEnded = false;
+    for (const std::filesystem::path& arg : args) {
+        const auto& name = arg.native();
+        if (!optionsEnded && is(arg, "--")) {
+            optionsEnded = true;
+        } else if (!optionsEnded && name.size() > 1 && name[0] == '-') {
+            if (is(arg, "-h") || is(arg, "--help")) {
+                out.help = true;
+            } else if (is(arg, "--version")) {
+                out.version = true;
+            } else if (is(arg, "--start-check")) {
+                out.startCheck = true;
+            } else {
+                out.error = "unknown option '" + arg.string() + "'";
+            }
+        } else if (out.designFile) {
+            out.error = "only one design file can be opened";
+        } else {
+            out.designFile = arg;
+        }
+    }
+    return out;
+}
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: kelvara [OPTION]... [DESIGN_FILE]\n"
+    "Designs the resonant circuit and the transformer of an LLC half-bridge converter.\n"
+    "Opens the window; DESIGN_FILE (\".sav\") is loaded at start-up as \"Загрузить\" does.\n"
+    "\n"
+    "  --start-check  open the window, print its first results and any message, and quit\n"
+    "                 (exit status 0 when the results were shown and nothing was said)\n"
+    "  --version      print the version and quit\n"
+    "  -h, --help     print this help and quit\n"
+    "\n"
+    "Started in a program folder (one whose parent holds \"Wire.txt\") the program uses it;\n"
+    "otherwise it uses $KELVARA_HOME, else $XDG_DATA_HOME/Kelvara, else\n"
+    "~/.local/share/Kelvara, filled from the installed reference data.\n";
+
+// The arguments Qt left, as the system names them.
+std::vector<std::filesystem::path> ArgumentsOf(int argc, char** argv) {
+    std::vector<std::filesystem::path> args;
+#if defined(_WIN32)
+    (void)argv;
+    const QStringList list = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < list.size(); ++i) args.emplace_back(list[i].toStdWString());
+#else
+    for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
+#endif
+    return args;
+}
+
+// A folder's name for a printed line (names that are not text may show
+// replacement characters).
+std::string PrintedPath(const std::filesystem::path& path) {
+#if defined(_WIN32)
+    return QString::fromStdWString(path.native()).toStdString();
+#else
+    return path.native();
+#endif
+}
+
+// --start-check: the window on screen with its first results; they are
+// printed as "label: value unit" lines read back from the window's controls.
+int StartCheck(MainWindow& window, const std::filesystem::path& programFolder, int messages) {
+    window.show();
+    QElapsedTimer timer;
+    timer.start();
+    while (!(window.windowHandle() && window.windowHandle()->isExposed()) &&
+           timer.elapsed() < 10000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    QCoreApplication::processEvents();
+    const bool exposed = window.windowHandle() && window.windowHandle()->isExposed();
+    std::string out = "Program folder: " + PrintedPath(programFolder) + "\n";
+    out += "Window: " + window.windowTitle().toStdString() + (exposed ? "" : " (not shown)") + "\n";
+    const auto row = [&](const Text& label, int valueId, const Text& unit) {
+        out += ToUtf8(label) + ": " + ToUtf8(window.GetText(valueId));
+        if (!unit.empty()) out += " " + ToUtf8(unit);
+        out += "\n";
+    };
+    row(window.GetText(ctl::kGapLabel), ctl::kResGapReq, window.GetText(ctl::kGapUnit));
+    for (const ResultRowDef& r : kResultRowDefs) {
+        row(Text(r.label), r.valueId, r.unitId != 0 ? window.GetText(r.unitId) : Text(r.unit));
+    }
+    std::cout << out << std::flush;
+    const bool ok = exposed && window.dialog().lastRunCompleted() && messages == 0;
+    window.hide();
+    return ok ? 0 : 1;
+}
+
+}  // namespace
+
 CKelvaraApp::CKelvaraApp(int& argc, char** argv) : app_(argc, argv) {
     QApplication::setApplicationName(QStringLiteral("Kelvara"));
+    QApplication::setApplicationVersion(QStringLiteral(KELVARA_VERSION));
+    // Ties the window to its menu entry (and its icon) on Wayland.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KELVARA_APP_ID));
     ApplyLook(app_);
+    // Qt has taken its own options out of argc and argv.
+    options_ = ParseStartOptions(ArgumentsOf(argc, argv));
+}
+
+std::optional<int> AnswerWithoutWindow(int argc, char** argv) {
+    std::vector<std::filesystem::path> args;
+    for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
+    const StartOptions options = ParseStartOptions(args);
+    if (options.help) {
+        std::cout << kUsage;
+        return 0;
+    }
+    if (options.version) {
+        std::cout << "kelvara " KELVARA_VERSION "\n";
+        return 0;
+    }
+    return std::nullopt;
 }
 
 int CKelvaraApp::Run() {
-    MainWindow window;
-    // A missing wire table or material folder ends the program with the
-    // message already shown; nothing is written.
+    if (!options_.error.empty()) {
+        std::cerr << "kelvara: " << options_.error << "\nTry 'kelvara --help'.\n";
+        return 2;
+    }
     // The current folder as the system names it: its name need not be text.
     std::error_code ec;
     std::filesystem::path current = std::filesystem::current_path(ec);
     if (ec) current = std::filesystem::path(".");
-    if (!window.Open(current)) return 1;
+    const ProgramFolders folders = FindProgramFolders(ProcessFolderInputs(current));
+
+    MainWindow window;
+    int messages = 0;
+    if (options_.startCheck) {
+        window.setMessageHook([&messages](TextView caption, TextView text, View::Buttons) {
+            ++messages;
+            std::cout << ToUtf8(caption) << ": " << ToUtf8(text) << "\n";
+            return View::Answer::Ok;
+        });
+    }
+    if (const Text problems = FillProblemsMessage(folders); !problems.empty()) {
+        window.dialog().Warning(problems);
+    }
+    // A missing wire table or material folder ends the program with the
+    // message already shown; nothing is written.
+    if (!window.Open(folders.programFolder)) return 1;
+    if (options_.designFile) {
+        window.dialog().OpenDesign(
+            DesignFileFromCommandLine(*options_.designFile, current, folders.programFolder));
+    }
+    if (options_.startCheck) return StartCheck(window, folders.programFolder, messages);
     window.exec();
     return 0;
 }

@@ -1,9 +1,13 @@
 // The application object: the program's look (style, font, tooltips) and its
-// one window, run from the current folder.
+// one window, run in the program folder.
 #pragma once
 
 #include <QApplication>
 #include <QFont>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace kelvara::ui {
 
@@ -14,14 +18,33 @@ QFont DialogFont();
 // Style, font and tooltip settings of every window of the program.
 void ApplyLook(QApplication& app);
 
+// What the command line asks of the window (Qt's own options taken out).
+struct StartOptions {
+    bool help = false;
+    bool version = false;
+    // Open, print the first results and any message, and quit.
+    bool startCheck = false;
+    std::optional<std::filesystem::path> designFile;
+    std::string error;  // a usage error; empty when the line is fine
+};
+StartOptions ParseStartOptions(const std::vector<std::filesystem::path>& args);
+
+// --help and --version, answered before any window system is asked for (Qt's
+// options are not taken out yet, so nothing else is judged here); nothing
+// when the window is to start.
+std::optional<int> AnswerWithoutWindow(int argc, char** argv);
+
 class CKelvaraApp {
   public:
     CKelvaraApp(int& argc, char** argv);
-    // Opens the main window in the current folder and runs it until it closes.
+    // Opens the main window in the program folder (the current folder when it
+    // is one, else the per-user one), loads the design the command line
+    // names, and runs the window until it closes.
     int Run();
 
   private:
     QApplication app_;
+    StartOptions options_;
 };
 
 }  // namespace kelvara::ui

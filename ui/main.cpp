@@ -3,6 +3,7 @@
 #include "ui/kelvara_app.h"
 
 int main(int argc, char** argv) {
+    if (const auto status = kelvara::ui::AnswerWithoutWindow(argc, argv)) return *status;
     kelvara::ui::CKelvaraApp app(argc, argv);
     return app.Run();
 }
