@@ -17,6 +17,7 @@
 #include "window/headless_view.h"
 #include "window/kelvara_dlg.h"
 #include "window/messages.h"
+#include "window/program_folders.h"
 
 namespace fs = std::filesystem;
 using namespace kelvara;
@@ -45,7 +46,11 @@ constexpr const char* kFooter =
     "Exit status: 0 the calculation ran to its end (warnings may have been shown);\n"
     "1 it did not run or stopped early; 2 usage error, unreadable file or a file that holds\n"
     "no design key.\n"
-    "Nothing is ever written, except an empty \"UserFerritesCores.txt\" when it is missing.\n";
+    "Nothing is ever written, except an empty \"UserFerritesCores.txt\" when it is missing\n"
+    "and, outside a program folder, the per-user data root (KELVARA_HOME, else\n"
+    "XDG_DATA_HOME/Kelvara, else ~/.local/share/Kelvara), kept up to the installed data.\n"
+    "A relative DESIGN_FILE that is not in the current folder is looked for in the\n"
+    "program folder.\n";
 
 struct Options {
     std::string dataRoot;
@@ -83,6 +88,17 @@ std::string Pad(const std::string& s, size_t width, bool right) {
 
 Json JsonText(TextView t) {
     return Json(ToUtf8(t));
+}
+
+// The program folder without --data-root, as the window finds it: the current
+// folder when it is one, else the per-user one, brought up to the installed
+// data first; what could not be written there is said on standard error.
+fs::path ProgramFolderFor(const fs::path& current) {
+    const ProgramFolders folders = FindProgramFolders(ProcessFolderInputs(current));
+    if (const Text problems = FillProblemsMessage(folders); !problems.empty()) {
+        std::cerr << "kelvara-calc: " << ToUtf8(problems) << "\n";
+    }
+    return folders.programFolder;
 }
 
 // The design check: {"done", "rows": [{"key", "status", "label", "value",
@@ -281,7 +297,8 @@ int main(int argc, char** argv) {
     app.footer(kFooter);
     app.add_option("--data-root", opt.dataRoot,
                    "folder holding \"Wire.txt\", \"Ferrites_Materials\" and \"Bases_Cores\"\n"
-                   "(default: the parent of the current folder, as for the window)")
+                   "(default: as for the window, the parent of the current folder when that\n"
+                   "is a program folder, else the per-user data root)")
         ->type_name("DIR");
     app.add_flag("--json", opt.json, "machine-readable output (one JSON object, UTF-8)");
     app.add_option("--set", opt.sets,
@@ -327,8 +344,13 @@ int main(int argc, char** argv) {
     HeadlessView view;
     CKelvaraDlg dlg(view);
     std::error_code ec;
-    dlg.SetFolders(fs::current_path(ec));
-    if (app.count("--data-root") > 0) dlg.SetDataRoot(fs::path(opt.dataRoot));
+    const fs::path current = fs::current_path(ec);
+    if (app.count("--data-root") > 0) {
+        dlg.SetFolders(current);
+        dlg.SetDataRoot(fs::path(opt.dataRoot));
+    } else {
+        dlg.SetFolders(ProgramFolderFor(current));
+    }
 
     // 1. The wire table.
     if (!dlg.LoadWireTable()) {
@@ -339,7 +361,9 @@ int main(int argc, char** argv) {
 
     // 2. The design file and the overrides.
     DesignInputs& in = dlg.inputs();
-    const DesignRead read = ReadDesignFile(fs::path(opt.designFile), in);
+    const fs::path designFile =
+        DesignFileFromCommandLine(fs::path(opt.designFile), current, dlg.settingsFolder());
+    const DesignRead read = ReadDesignFile(designFile, in);
     if (read.status == DesignReadStatus::NotADesign) {
         std::cerr << ToUtf8(msg::kNotADesignBefore) << opt.designFile
                   << ToUtf8(msg::kNotADesignAfter) << "\n";
