@@ -8,6 +8,9 @@ kelvara_packages=(
     qt6-base-dev qt6-svg-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev clang-format
     locales xvfb xauth fonts-dejavu-core fonts-liberation2 python3
+    # The installed-layout and package checks.
+    desktop-file-utils appstream libxml2-utils shared-mime-info libglib2.0-bin man-db groff-base
+    dpkg-dev file lintian
 )
 
 kelvara_sudo() {

@@ -26,6 +26,9 @@ cmake --preset default >/dev/null
 cmake --build --preset default -j "$jobs"
 ctest --preset default -j "$jobs"
 
+echo "== installed layout: install rules, desktop files, Debian package, unpacked programs =="
+./scripts/check_package.sh build/default
+
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer build =="
 cmake --preset asan >/dev/null
 cmake --build --preset asan -j "$jobs"
