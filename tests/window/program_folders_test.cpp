@@ -56,19 +56,26 @@ struct RootCase {
     const char* kelvaraHome;
     const char* xdgDataHome;
     const char* home;
-    const char* expected;  // relative answers are under the current folder "/cwd"
+    const char* expected;  // the current folder is "/cwd"
 };
+
+// "/x/y" as an absolute path of this system (Windows wants a drive too);
+// other texts as they are.
+fs::path Abs(const std::string& text) {
+    if (text.empty() || text[0] != '/') return fs::path(text);
+    return fs::temp_directory_path().root_path() / fs::path(text.substr(1));
+}
 
 class UserRoot : public ::testing::TestWithParam<RootCase> {};
 
 TEST_P(UserRoot, FollowsTheEnvironment) {
     const RootCase& c = GetParam();
     FolderInputs in;
-    in.currentDir = "/cwd";
-    in.kelvaraHome = c.kelvaraHome;
-    in.xdgDataHome = c.xdgDataHome;
-    in.home = c.home;
-    EXPECT_EQ(UserDataRoot(in), fs::path(c.expected));
+    in.currentDir = Abs("/cwd");
+    in.kelvaraHome = Abs(c.kelvaraHome);
+    in.xdgDataHome = Abs(c.xdgDataHome);
+    in.home = Abs(c.home);
+    EXPECT_EQ(UserDataRoot(in), Abs(c.expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(
