@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,11 @@ struct OptionsCase {
     const char* design;  // nullptr: none
     bool error;
 };
+
+// Test names show the case's name.
+void PrintTo(const OptionsCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class StartOptionsTable : public ::testing::TestWithParam<OptionsCase> {};
 

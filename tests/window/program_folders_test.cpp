@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <map>
+#include <ostream>
 
 #include "designs/design_file.h"
 #include "support/data_root.h"
@@ -64,6 +65,11 @@ struct RootCase {
 fs::path Abs(const std::string& text) {
     if (text.empty() || text[0] != '/') return fs::path(text);
     return fs::temp_directory_path().root_path() / fs::path(text.substr(1));
+}
+
+// Test names show the case's name.
+void PrintTo(const RootCase& c, std::ostream* os) {
+    *os << c.name;
 }
 
 class UserRoot : public ::testing::TestWithParam<RootCase> {};
