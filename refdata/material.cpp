@@ -22,8 +22,10 @@ Text NumberedKey(TextView prefix, int number) {
     return key;
 }
 
+// Only ".txt" exactly: a material is opened by its name + ".txt", which
+// names no "N87.TXT" where letter case counts.
 bool EndsWithTxt(TextView name) {
-    return name.size() >= 4 && StartsWithIgnoreCase(name.substr(name.size() - 4), u".txt");
+    return name.ends_with(u".txt");
 }
 
 }  // namespace

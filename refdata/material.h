@@ -21,8 +21,9 @@ void ParseMaterialText(TextView text, MaterialLossData& data);
 bool ReadMaterialFile(const std::filesystem::path& file, MaterialLossData& data,
                       Text& materialText);
 
-// The material names of a folder: every ordinary "*.txt" file without its
-// ending, sorted ignoring letter case.
+// The material names of a folder: every ordinary file whose name ends in
+// ".txt" exactly (letter case counts), without that ending, sorted ignoring
+// letter case.
 std::vector<Text> ListMaterials(const std::filesystem::path& folder);
 
 }  // namespace kelvara
