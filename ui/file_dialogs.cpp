@@ -113,6 +113,7 @@ void FileDialogBase::OnSelectionChanged() {
 }
 
 void FileDialogBase::AcceptSelected() {
+    picker_.SetName(chosenName());
     if (!picker_.Accept()) return;
     edit_->setText(ToQ(picker_.name()));
     accept();

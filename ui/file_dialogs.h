@@ -40,7 +40,8 @@ class FileDialogBase : public QDialog {
     void changeEvent(QEvent* event) override;
     // The list's selection changed (by the user).
     void OnSelectionChanged();
-    // "Открыть": closes with OK only with a selection.
+    // "Открыть": closes with OK with a selection, or with the listed file
+    // whose name stands in the edit.
     void AcceptSelected();
     // Double-click on an entry: as "Открыть" in the open picker; in the save
     // picker as "Сохранить", replace question included.

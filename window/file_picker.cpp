@@ -71,9 +71,13 @@ void FilePicker::Select(int index) {
 }
 
 bool FilePicker::Accept() {
-    if (selection_ < 0) return false;
-    name_ = entries_[static_cast<size_t>(selection_)];
-    return true;
+    if (selection_ >= 0) {
+        name_ = entries_[static_cast<size_t>(selection_)];
+        return true;
+    }
+    // A refill clears the selection but not the name edit: the file named
+    // there is opened while the folder still lists it.
+    return !name_.empty() && std::find(entries_.begin(), entries_.end(), name_) != entries_.end();
 }
 
 bool FilePicker::Save(const Question& ask) {

@@ -36,7 +36,8 @@ class FilePicker {
     // The user selects an entry: its name goes into the name edit.
     void Select(int index);
 
-    // "Открыть": true when the picker closes with OK (only with a selection).
+    // "Открыть": true when the picker closes with OK: with a selection, or
+    // when the name in the edit is one of the listed files.
     bool Accept();
     // "Сохранить": works out the file that will be written from the name in
     // the edit and asks the replace question whenever that file exists; true

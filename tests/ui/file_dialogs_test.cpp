@@ -86,7 +86,12 @@ TEST_F(Pickers, SelectingCopiesTheNameAndActivationRefillsTheList) {
     EXPECT_TRUE(open.fileList()->selectedItems().isEmpty());
     EXPECT_EQ(open.nameEdit()->text(), "b.sav");  // the edit keeps the name
 
-    // Without a selection "Открыть" does nothing.
+    // Without a selection, and with the name in the edit no longer listed,
+    // "Открыть" does nothing.
+    fs::remove(dir / "b.sav");
+    Activate(open);
+    EXPECT_EQ(Entries(open.fileList()), QStringList({"0.sav", "c.SAV", "Kelvara.ini"}));
+    EXPECT_EQ(open.nameEdit()->text(), "b.sav");
     open.okButton()->click();
     EXPECT_TRUE(open.isVisible());
     EXPECT_EQ(open.result(), QDialog::Rejected);
@@ -96,6 +101,21 @@ TEST_F(Pickers, SelectingCopiesTheNameAndActivationRefillsTheList) {
     EXPECT_FALSE(open.isVisible());
     EXPECT_EQ(open.result(), QDialog::Accepted);
     EXPECT_EQ(open.chosenName(), u"0.sav");
+}
+
+// Switching to another window and back clears the selection; the name in
+// the edit still names a listed file, and "Открыть" opens it.
+TEST_F(Pickers, OpenTakesTheListedNameInTheEditAfterAnActivationChange) {
+    COpenFileDlg open(dir.path(), nullptr);
+    Show(open);
+    open.fileList()->setCurrentRow(1);
+    ASSERT_EQ(open.nameEdit()->text(), "b.sav");
+    Activate(open);
+    ASSERT_TRUE(open.fileList()->selectedItems().isEmpty());
+    QTest::keyClick(open.fileList(), Qt::Key_Return);  // the default button
+    EXPECT_FALSE(open.isVisible());
+    EXPECT_EQ(open.result(), QDialog::Accepted);
+    EXPECT_EQ(open.chosenName(), u"b.sav");
 }
 
 TEST_F(Pickers, DoubleClickAcceptsOnlyASelectedEntry) {

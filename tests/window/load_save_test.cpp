@@ -208,21 +208,33 @@ TEST(FilePickerTest, ListsDesignFilesInOneCaseInsensitiveOrder) {
               (std::vector<Text>{u"A.ini", u"a.sav", u"b.sav", u"c.SAV"}));
 }
 
-TEST(FilePickerTest, OpenNeedsASelectionAndRefillClearsIt) {
+TEST(FilePickerTest, OpenTakesTheSelectionOrTheListedNameInTheEdit) {
     testing::TempDir dir;
     testing::WriteBytes(dir / "one.sav", "x");
     FilePicker picker(FilePicker::Kind::Open, dir.path());
-    EXPECT_FALSE(picker.Accept());
+    EXPECT_FALSE(picker.Accept());  // nothing chosen
     picker.Select(0);
     EXPECT_EQ(picker.name(), u"one.sav");
     testing::WriteBytes(dir / "two.sav", "x");
     picker.Refill();  // activation changed
     EXPECT_EQ(picker.entries().size(), 2u);
     EXPECT_EQ(picker.selection(), -1);
-    EXPECT_FALSE(picker.Accept());
+    // The edit still names a listed file: "Открыть" opens it.
+    EXPECT_TRUE(picker.Accept());
+    EXPECT_EQ(picker.name(), u"one.sav");
     picker.Select(1);
     EXPECT_TRUE(picker.Accept());
     EXPECT_EQ(picker.name(), u"two.sav");
+
+    // A name the folder no longer lists (removed, or differing in letter
+    // case) opens nothing.
+    std::filesystem::remove(dir / "two.sav");
+    picker.Refill();
+    EXPECT_FALSE(picker.Accept());
+    picker.SetName(u"ONE.sav");
+    EXPECT_FALSE(picker.Accept());
+    picker.SetName(u"one.sav");
+    EXPECT_TRUE(picker.Accept());
 }
 
 TEST(FilePickerTest, SaveAsksOnlyForAnExactlyListedName) {
