@@ -15,6 +15,8 @@ namespace {
 
 // Height of the strip under the picture, where the button sits, in pixels.
 constexpr int kButtonStrip = 50;
+// Thin grid lines closer than this, in pixels, would run together.
+constexpr double kMinLinePixels = 8;
 
 QColor ToQColor(PlotColour colour) {
     switch (colour) {
@@ -70,7 +72,7 @@ void DrawLabel(QPainter& painter, const Mapping& map, const PlotLabel& label) {
             flags |= Qt::AlignRight;
             break;
     }
-    painter.setPen(Qt::black);
+    painter.setPen(ToQColor(label.colour));
     painter.drawText(rect, flags, ToQ(label.text));
 }
 
@@ -101,8 +103,9 @@ void PaintTransferPlot(QPainter& painter, const TransferPlot& plot, double pixel
     painter.restore();
 }
 
-CPerChar::CPerChar(QWidget* parent, double kL, double Q, double xMin, double xMax, double Fr)
-    : QDialog(parent), kL_(kL), Q_(Q), xMin_(xMin), xMax_(xMax), Fr_(Fr) {
+CPerChar::CPerChar(QWidget* parent, double kL, double Q, double xMin, double xMax, double Fr,
+                   bool stale)
+    : QDialog(parent), kL_(kL), Q_(Q), xMin_(xMin), xMax_(xMax), Fr_(Fr), stale_(stale) {
     const DialogUnits units =
         secondary::SetUpDialog(*this, QStringLiteral("Передаточная характеристика"), 680, 336);
     ok_ = secondary::AddCloseButton(*this, units, QStringLiteral("OK"), 315, 312, 49, 16, true);
@@ -150,7 +153,11 @@ TransferPlot CPerChar::BuildPlot() const {
     };
     const int W = static_cast<int>(std::abs(area.width() / k));
     const int H = static_cast<int>(std::abs(area.height() / k));
-    return BuildTransferPlot(kL_, Q_, xMin_, xMax_, Fr_, W, H, measure);
+    PlotOptions options;
+    options.minLineGap =
+        std::max(options.minLineGap, static_cast<int>(std::ceil(kMinLinePixels / k)));
+    options.stale = stale_;
+    return BuildTransferPlot(kL_, Q_, xMin_, xMax_, Fr_, W, H, measure, options);
 }
 
 QImage CPerChar::RenderPicture() const {

@@ -21,8 +21,9 @@ void PaintTransferPlot(QPainter& painter, const TransferPlot& plot, double pixel
 class CPerChar : public QDialog {
   public:
     // kL = kLact, Q = Qact, xMin, xMax (0 when not found) and Fr (kHz) of the
-    // last calculation.
-    CPerChar(QWidget* parent, double kL, double Q, double xMin, double xMax, double Fr);
+    // last calculation; `stale` when its inputs have been changed since.
+    CPerChar(QWidget* parent, double kL, double Q, double xMin, double xMax, double Fr,
+             bool stale = false);
 
     // The client area less the 50-pixel strip at the bottom.
     QRect DrawingArea() const;
@@ -42,6 +43,7 @@ class CPerChar : public QDialog {
 
   private:
     double kL_, Q_, xMin_, xMax_, Fr_;
+    bool stale_ = false;
     QPushButton* ok_ = nullptr;
 };
 

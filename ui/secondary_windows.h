@@ -13,9 +13,10 @@ namespace kelvara::ui {
 // Shows a message box (caption, text) through the main window's view.
 using MessageFn = std::function<void(TextView caption, TextView text)>;
 
-// "Передаточная характеристика": the gain curve of the last calculation.
+// "Передаточная характеристика": the gain curve of the last calculation,
+// marked when its inputs have been changed since (`stale`).
 void ShowTransferCharacteristic(QWidget* parent, double kL, double Q, double xMin, double xMax,
-                                double Fr);
+                                double Fr, bool stale = false);
 // "Помощь": the text of "ReadMe.txt" in `currentFolder`; when it is missing
 // only the message is shown.
 void ShowHelp(QWidget* parent, const std::filesystem::path& currentFolder,

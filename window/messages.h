@@ -28,6 +28,9 @@ inline constexpr std::u16string_view kNotFoundAfter = u"\".";
 // "Файл "<name>" не является файлом проекта."
 inline constexpr std::u16string_view kNotADesignBefore = u"Файл \"";
 inline constexpr std::u16string_view kNotADesignAfter = u"\" не является файлом проекта.";
+// Said while the results on show belong to earlier inputs.
+inline constexpr std::u16string_view kResultsStale =
+    u"Результаты не соответствуют исходным данным — нажмите «Рассчитать»";
 // "Не удалось записать файл "<name>"."
 inline constexpr std::u16string_view kWriteFailedBefore = u"Не удалось записать файл \"";
 inline constexpr std::u16string_view kWriteFailedAfter = u"\".";

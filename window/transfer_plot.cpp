@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <optional>
 #include <utility>
 
 #include "calc/gain.h"
+#include "window/messages.h"
 
 namespace kelvara {
 namespace {
@@ -32,6 +34,143 @@ constexpr int kThinPen = 1;
 constexpr int kMarkHalf = 15;  // half the length of a mark's strokes
 constexpr int kLabelGap = 20;  // distance of a label from what it names
 constexpr int kAxisLabelTop = -10;
+constexpr int kNoteMargin = 10;   // between the note and the picture's corner
+constexpr int kLabelSpacing = 4;  // between labels moved out of each other's way
+constexpr int kTitleGap = 8;      // between the gain axis's title and the grid's top line
+// How far a mark's label may be moved up or down, in label heights, and how
+// far it goes to keep clear of the curve.
+constexpr int kMaxLabelSteps = 8;
+constexpr int kNearSteps = 2;
+
+bool Overlap(const PlotRect& a, const PlotRect& b) {
+    return a.left < b.right && b.left < a.right && a.bottom < b.top && b.bottom < a.top;
+}
+
+PlotRect Moved(PlotRect r, int dx, int dy) {
+    return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
+}
+
+// Finds the labels their places: inside the room (the shown part) and clear
+// of every place taken before.
+class Placer {
+  public:
+    explicit Placer(const PlotRect& shown) : room_(shown) {}
+
+    // Keeps labels off a place (a mark's strokes).
+    void Take(const PlotRect& r) { taken_.push_back(r); }
+
+    // A label with one place of its own: that place, moved sideways into the
+    // room when it sticks out; nothing when it would then cover a label
+    // placed before or stick out above or below.
+    std::optional<PlotRect> Fixed(const PlotRect& r) {
+        const PlotRect in = Sideways(r);
+        if (!Inside(in) || !Free(in)) return std::nullopt;
+        taken_.push_back(in);
+        return in;
+    }
+
+    // With `ownPlace`, the first candidate (the label's own place) when it
+    // lies inside the room and clear of the places taken; the curve may
+    // cross it, as it is drawn over the labels. Else, of the first `near`
+    // candidates, the first that does and is not crossed by the curve
+    // (`crossed`); else the first that does so once moved sideways into the
+    // room. Then of all candidates the same with the curve across it; else
+    // the first one moved into the room.
+    PlotRect Best(const std::vector<PlotRect>& candidates,
+                  const std::function<bool(const PlotRect&)>& crossed = {}, size_t near = SIZE_MAX,
+                  bool ownPlace = true) {
+        if (ownPlace && Inside(candidates.front()) && Free(candidates.front())) {
+            taken_.push_back(candidates.front());
+            return candidates.front();
+        }
+        for (int pass = 0; pass < 4; ++pass) {
+            const bool shift = pass % 2 == 1;
+            const bool avoidCurve = pass < 2;
+            if (avoidCurve && !crossed) continue;
+            const size_t count = avoidCurve ? std::min(near, candidates.size()) : candidates.size();
+            for (size_t i = 0; i < count; ++i) {
+                const PlotRect& c = candidates[i];
+                const PlotRect r = shift ? Sideways(c) : c;
+                if (Inside(r) && Free(r) && !(avoidCurve && crossed(r))) {
+                    taken_.push_back(r);
+                    return r;
+                }
+            }
+        }
+        PlotRect r = Sideways(candidates.front());
+        if (r.top > room_.top) r = Moved(r, 0, room_.top - r.top);
+        if (r.bottom < room_.bottom) r = Moved(r, 0, room_.bottom - r.bottom);
+        taken_.push_back(r);
+        return r;
+    }
+
+  private:
+    bool Inside(const PlotRect& r) const {
+        return r.left >= room_.left && r.right <= room_.right && r.bottom >= room_.bottom &&
+               r.top <= room_.top;
+    }
+    bool Free(const PlotRect& r) const {
+        return std::none_of(taken_.begin(), taken_.end(),
+                            [&](const PlotRect& t) { return Overlap(r, t); });
+    }
+    // Moved sideways into the room; one wider than the room keeps its left
+    // edge at the room's.
+    PlotRect Sideways(const PlotRect& r) const {
+        if (r.right > room_.right) return Sideways(Moved(r, room_.right - r.right, 0));
+        if (r.left < room_.left) return Moved(r, room_.left - r.left, 0);
+        return r;
+    }
+
+    PlotRect room_;
+    std::vector<PlotRect> taken_;
+};
+
+// Whether the line from a to b passes through the rectangle's inside.
+bool SegmentCrosses(const PlotPoint& a, const PlotPoint& b, const PlotRect& r) {
+    if ((a.x <= r.left && b.x <= r.left) || (a.x >= r.right && b.x >= r.right) ||
+        (a.y <= r.bottom && b.y <= r.bottom) || (a.y >= r.top && b.y >= r.top)) {
+        return false;
+    }
+    // Clip the line's parameter t in [0, 1] to the rectangle's slabs.
+    double t0 = 0, t1 = 1;
+    const auto clip = [&](double p, double q) {
+        if (p == 0) return q > 0;
+        const double t = q / p;
+        if (p < 0) {
+            t0 = std::max(t0, t);
+        } else {
+            t1 = std::min(t1, t);
+        }
+        return t0 < t1;
+    };
+    const double dx = b.x - a.x, dy = b.y - a.y;
+    return clip(-dx, a.x - r.left) && clip(dx, r.right - a.x) && clip(-dy, a.y - r.bottom) &&
+           clip(dy, r.top - a.y);
+}
+
+// Whether the curve (points in increasing x) passes through a rectangle.
+bool CurveCrosses(const std::vector<PlotPoint>& curve, const PlotRect& r) {
+    auto it = std::lower_bound(curve.begin(), curve.end(), r.left,
+                               [](const PlotPoint& p, int x) { return p.x < x; });
+    if (it != curve.begin()) --it;
+    for (; it != curve.end() && std::next(it) != curve.end() && it->x <= r.right; ++it) {
+        if (SegmentCrosses(*it, *std::next(it), r)) return true;
+    }
+    return false;
+}
+
+// The rectangle a mark's strokes span (a label may touch their ends, as the
+// controller's does).
+PlotRect MarkBox(const std::vector<PlotLine>& lines) {
+    PlotRect box{lines.front().x1, lines.front().y1, lines.front().x1, lines.front().y1};
+    for (const PlotLine& l : lines) {
+        box.left = std::min({box.left, l.x1, l.x2});
+        box.right = std::max({box.right, l.x1, l.x2});
+        box.bottom = std::min({box.bottom, l.y1, l.y2});
+        box.top = std::max({box.top, l.y1, l.y2});
+    }
+    return box;
+}
 
 // The whole part of v (truncation toward zero) as a co-ordinate; nothing
 // when v is undefined (NaN).
@@ -118,7 +257,7 @@ PlotLine RedLine(int x1, int y1, int x2, int y2) {
 }  // namespace
 
 TransferPlot BuildTransferPlot(double kL, double Q, double xMin, double xMax, double Fr, int W,
-                               int H, const TextMeasure& measure) {
+                               int H, const TextMeasure& measure, const PlotOptions& options) {
     TransferPlot plot;
     const bool areaUsable = W > 0 && H > 0 && W <= kMaxArea && H <= kMaxArea;
     Builder b(kL, Q, Fr, measure, plot);
@@ -180,22 +319,45 @@ TransferPlot BuildTransferPlot(double kL, double Q, double xMin, double xMax, do
     // The resonant frequency, thick.
     b.FrequencyLine(Fr, kThickPen, yTop);
 
-    // Axis labels.
-    plot.gridLabels.push_back(
-        b.LeftTop(FormatFixed(0.3, 1) + u"*Fr", plot.x3 - kLabelGap, kAxisLabelTop));
-    plot.gridLabels.push_back(b.CentreTop(u"0.5*Fr", plot.x5, kAxisLabelTop));
-    plot.gridLabels.push_back(b.LeftBottom(u"Частота", plot.x30 + kLabelGap, kAxisLabelTop));
+    // Every label goes where the rules put it, moved sideways into the shown
+    // part when it sticks out; an axis label that would cover another one is
+    // left out.
+    Placer placer(plot.window);
+    const auto fixed = [&](PlotLabel label) {
+        if (const std::optional<PlotRect> r = placer.Fixed(label.rect)) {
+            label.rect = *r;
+            plot.gridLabels.push_back(std::move(label));
+        }
+    };
 
-    // Thick lines every 0.5 of gain, with their values.
+    // Axis labels.
+    fixed(b.LeftTop(FormatFixed(0.3, 1) + u"*Fr", plot.x3 - kLabelGap, kAxisLabelTop));
+    fixed(b.CentreTop(u"0.5*Fr", plot.x5, kAxisLabelTop));
+    fixed(b.LeftBottom(u"Частота", plot.x30 + kLabelGap, kAxisLabelTop));
+
+    // Thick lines every 0.5 of gain, with their values; where the lines lie
+    // closer than a label is high, only every second (fourth, …) is labelled.
+    const int labelHeight = b.Measure(u"0.0").height;
+    int labelEvery = 1;
+    while (labelEvery * plot.dy < labelHeight + kLabelSpacing && labelEvery < 2 * plot.ymax)
+        labelEvery *= 2;
     for (int i = 0; i <= 2 * plot.ymax; ++i) {
         const int y = i * plot.dy;
         b.GridLine(plot.x3, y, plot.x30, y, kThickPen);
-        plot.gridLabels.push_back(b.RightMiddle(FormatFixed(0.5 * i, 1), plot.x3 - kLabelGap, y));
+        if (i % labelEvery == 0)
+            fixed(b.RightMiddle(FormatFixed(0.5 * i, 1), plot.x3 - kLabelGap, y));
     }
-    // Thin lines every 0.1 of gain.
-    for (int i = 0; i <= 10 * plot.ymax; ++i) {
-        const int y = (i * plot.dy) / 5;
-        b.GridLine(plot.x3, y, plot.x30, y, kThinPen);
+    // Thin lines every 0.1 of gain; every 0.25, or none, where they would lie
+    // closer than the least gap and run together.
+    const int minGap = std::max(options.minLineGap, 1);
+    plot.thinParts = 5;
+    while (plot.thinParts > 1 && plot.dy / plot.thinParts < minGap)
+        plot.thinParts = plot.thinParts == 5 ? 2 : 1;
+    if (plot.thinParts > 1) {
+        for (int i = 0; i <= 2 * plot.thinParts * plot.ymax; ++i) {
+            const int y = (i * plot.dy) / plot.thinParts;
+            b.GridLine(plot.x3, y, plot.x30, y, kThinPen);
+        }
     }
     // Thin frequency lines at 0.3 … 1.0 ·Fr, then at 1, 2 and 3 ·Fr with labels.
     for (int v = 3; v <= 10; ++v) b.FrequencyLine(v * 0.1 * Fr, kThinPen, yTop);
@@ -203,7 +365,7 @@ TransferPlot BuildTransferPlot(double kL, double Q, double xMin, double xMax, do
         const std::optional<int> xv = b.FrequencyLine(v * Fr, kThinPen, yTop);
         if (!xv) continue;
         Text text = v == 1 ? u"Fr=" + FormatFixed(Fr, 1) + u" кГц" : FormatFixed(v, 0) + u"*Fr";
-        plot.gridLabels.push_back(b.CentreTop(std::move(text), *xv, kAxisLabelTop));
+        fixed(b.CentreTop(std::move(text), *xv, kAxisLabelTop));
     }
 
     // The curve. A point without a defined height (never for positive,
@@ -217,17 +379,93 @@ TransferPlot BuildTransferPlot(double kL, double Q, double xMin, double xMax, do
         if (px && py) plot.curve.push_back({*px, *py});
     }
 
-    // The controller frequency: the lowest frequency the controller may reach.
+    // The texts placed from here on keep clear of the curve where they can.
+    // The curve may pass through a text's box above and below the letters.
+    const auto crossed = [&plot](const PlotRect& r) {
+        const int margin = r.Height() / 4;
+        return CurveCrosses(plot.curve, {r.left, r.top - margin, r.right, r.bottom + margin});
+    };
+
+    // The gain axis's title, over the grid's top left corner; further right
+    // where a high peak runs through it.
+    {
+        PlotLabel title = b.LeftBottom(Text(kGainAxisTitle), plot.x3, yTop + kTitleGap);
+        std::vector<PlotRect> candidates;
+        for (int k = 0; k <= 4 * kMaxLabelSteps; ++k)
+            candidates.push_back(Moved(title.rect, k * title.rect.Height(), 0));
+        // Not a place of its own: the first one clear of the curve.
+        title.rect = placer.Best(candidates, crossed, candidates.size(), false);
+        plot.gridLabels.push_back(std::move(title));
+    }
+    // Results of earlier inputs: said at the top right, or as near it as
+    // there is room.
+    if (options.stale) {
+        PlotLabel note = b.LeftTop(Text(msg::kResultsStale), 0, 0);
+        note.align = LabelAlign::Right;
+        note.colour = PlotColour::Red;
+        const int w = note.rect.Width(), h = note.rect.Height();
+        const int right = plot.window.right - kNoteMargin;
+        const int top = plot.window.top - kNoteMargin;
+        std::vector<PlotRect> candidates;
+        for (int k = 0; k <= kMaxLabelSteps; ++k) {
+            const int t = top - k * (h + kLabelSpacing);
+            candidates.push_back({right - w, t, right, t - h});
+        }
+        note.rect = placer.Best(candidates, crossed, candidates.size(), false);
+        plot.gridLabels.push_back(std::move(note));
+    }
+
+    // The marks first, so that no label covers another mark's strokes; then
+    // each label at the first place, in its own order of places, that lies
+    // inside the picture and clear of every other label.
+    // Each label's places in order of preference; the first `near` of them
+    // are tried clear of the curve first.
+    struct Places {
+        std::vector<PlotRect> rects;
+        size_t near = 0;
+    };
+    std::vector<Places> places;
+
+    // The controller frequency: the lowest frequency the controller may
+    // reach. A peak above the grid is marked on the grid's top line, so the
+    // mark stays in the picture; its label then gives the peak's gain.
     if (plot.peakFound) {
         const std::optional<int> xp = b.X(plot.xPk * Fr);
-        const std::optional<int> yp = b.Y(plot.GPk);
+        std::optional<int> yp = b.Y(plot.GPk);
         if (xp && yp) {
+            if (*yp > yTop) {
+                yp = yTop;
+                plot.peakAboveGrid = true;
+            }
             PlotMark mark;
             mark.kind = PlotMark::Kind::Controller;
             mark.lines.push_back(RedLine(*xp, *yp - kMarkHalf, *xp, *yp + kMarkHalf));
-            mark.label = b.LeftBottom(
-                u"Частота контроллера не менее " + FormatFixed(plot.xPk * Fr, 2) + u" кГц",
-                *xp - kLabelGap, *yp + kMarkHalf);
+            Text text = u"Частота контроллера не менее " + FormatFixed(plot.xPk * Fr, 2) + u" кГц";
+            if (plot.peakAboveGrid) text += u" (пик усиления " + FormatFixed(plot.GPk, 2) + u")";
+            // Above the mark, then below it; its left edge 20 units left of
+            // it, or its right edge 20 units right of it; then further up or down.
+            mark.label = b.LeftBottom(std::move(text), *xp - kLabelGap, *yp + kMarkHalf);
+            const PlotRect above = mark.label.rect;
+            const int w = above.Width(), h = above.Height();
+            const PlotRect aboveRight = Moved(above, 2 * kLabelGap - w, 0);
+            const int down = -(2 * kMarkHalf + h);
+            Places p;
+            p.rects = {above, aboveRight, Moved(above, 0, down), Moved(aboveRight, 0, down)};
+            // Right of a narrow peak, below the mark, where the curve has
+            // fallen away.
+            for (int k = 0; k <= kNearSteps; ++k) {
+                for (int j = 1; j <= 4 * kNearSteps; ++j) {
+                    p.rects.push_back(
+                        Moved(above, 2 * kLabelGap + j * h, down - k * (h + kLabelSpacing)));
+                }
+            }
+            p.near = p.rects.size();
+            for (int k = 1; k <= kMaxLabelSteps; ++k) {
+                const int step = k * (h + kLabelSpacing);
+                p.rects.push_back(Moved(above, 0, step));
+                p.rects.push_back(Moved(above, 0, down - step));
+            }
+            places.push_back(std::move(p));
             plot.marks.push_back(std::move(mark));
         }
     }
@@ -247,10 +485,31 @@ TransferPlot BuildTransferPlot(double kL, double Q, double xMin, double xMax, do
         mark.label =
             b.LeftMiddle(Text(name) + FormatFixed(xf * Fr, 2) + u" кГц (" + Text(supply) + u")",
                          *xm + kLabelGap, *ym);
+        // Right of the cross, then left of it; level with it, then a label
+        // height up, down, two up, …; near the cross first.
+        const PlotRect right = mark.label.rect;
+        const PlotRect left = Moved(right, -2 * kLabelGap - right.Width(), 0);
+        const int step = right.Height() + kLabelSpacing;
+        Places p;
+        for (const auto& [from, to] :
+             {std::pair{0, kNearSteps}, {kNearSteps + 1, kMaxLabelSteps}}) {
+            for (const PlotRect& side : {right, left}) {
+                for (int k = from; k <= to; ++k) {
+                    p.rects.push_back(Moved(side, 0, k * step));
+                    if (k > 0) p.rects.push_back(Moved(side, 0, -k * step));
+                }
+            }
+            if (from == 0) p.near = p.rects.size();
+        }
+        places.push_back(std::move(p));
         plot.marks.push_back(std::move(mark));
     };
     cross(xMin, PlotMark::Kind::Fmin, u"Fmin=", u"Минимальное напряжение питания");
     cross(xMax, PlotMark::Kind::Fmax, u"Fmax=", u"Максимальное напряжение питания");
+
+    for (const PlotMark& mark : plot.marks) placer.Take(MarkBox(mark.lines));
+    for (size_t i = 0; i < plot.marks.size(); ++i)
+        plot.marks[i].label.rect = placer.Best(places[i].rects, crossed, places[i].near);
     return plot;
 }
 

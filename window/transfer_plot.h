@@ -10,6 +10,7 @@
 #pragma once
 
 #include <functional>
+#include <string_view>
 #include <vector>
 
 #include "refdata/text.h"
@@ -43,12 +44,13 @@ struct PlotRect {
 // pixel wider or narrower than measured still keeps the fixed edge.
 enum class LabelAlign { Left, Centre, Right };
 
-// Texts are drawn black, on an opaque white background, in the one font of
-// the picture.
+// Texts are drawn on an opaque white background, in the one font of the
+// picture; black but for the note on results of earlier inputs.
 struct PlotLabel {
     Text text;
     PlotRect rect;
     LabelAlign align = LabelAlign::Centre;
+    PlotColour colour = PlotColour::Black;
 };
 
 // One red frequency mark: its lines (a short vertical stroke, or a cross) and
@@ -72,9 +74,10 @@ struct TransferPlot {
     // x from x3 − 100 to x3 − 100 + W, y from −50 to H − 50.
     PlotRect window;
 
-    // Drawing order: grid lines, grid labels, curve, marks.
+    // Drawing order: grid lines, grid labels, curve, marks. Every label lies
+    // inside the shown part and no two labels overlap.
     std::vector<PlotLine> grid;         // black
-    std::vector<PlotLabel> gridLabels;  // axis and gain labels
+    std::vector<PlotLabel> gridLabels;  // axis and gain labels, the gain title, the note
     std::vector<PlotPoint> curve;       // blue polyline, width kCurveWidth
     std::vector<PlotMark> marks;        // controller, then Fmin, then Fmax
 
@@ -91,18 +94,35 @@ struct TransferPlot {
     double xPk = 0, GPk = 0;      // the step just below the gain peak and its gain
     double GLast = 0;             // gain at the last x of the peak search
     bool peakFound = false;
+    // The peak lies above the top of the grid: the controller mark stands on
+    // the grid's top line and its label gives the peak's gain.
+    bool peakAboveGrid = false;
+    // Thin gain lines per thick step of 0.5: 5 (every 0.1), 2 (every 0.25)
+    // or 1 (none between the thick ones).
+    int thinParts = 0;
+};
+
+// How the picture is to be made beyond its data.
+struct PlotOptions {
+    // The least distance of two thin gain lines, logical units; finer steps
+    // are left out, so the lines never run together.
+    int minLineGap = 10;
+    // The results belong to earlier inputs: the picture says so.
+    bool stale = false;
 };
 
 inline constexpr PlotColour kCurveColour = PlotColour::Blue;
 inline constexpr int kCurveWidth = 3;
 // Height of the picture's font, logical units.
 inline constexpr int kPlotFontHeight = 35;
+// The title of the gain axis, above the grid's top left corner.
+inline constexpr std::u16string_view kGainAxisTitle = u"Коэффициент передачи";
 
 // Builds the picture for the inductance ratio kL and quality factor Q of the
 // last calculation, its normalised operating frequencies xMin and xMax (0 when
 // not found) and its resonant frequency Fr (kHz), in a drawing area of W × H
 // logical units.
 TransferPlot BuildTransferPlot(double kL, double Q, double xMin, double xMax, double Fr, int W,
-                               int H, const TextMeasure& measure);
+                               int H, const TextMeasure& measure, const PlotOptions& options = {});
 
 }  // namespace kelvara

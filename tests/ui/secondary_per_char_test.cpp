@@ -74,6 +74,20 @@ TEST(TransferCharacteristicWindow, MarksFollowTheCalculation) {
     EXPECT_LT(redNone, redAll);
 }
 
+TEST(TransferCharacteristicWindow, ThinGainLinesStayApartOnScreen) {
+    SecondaryTestApp();
+    // A peak far above 10: the grid reaches gain 10, where thin lines every
+    // 0.1 would lie about 5 pixels apart and run into a band.
+    std::unique_ptr<CPerChar> w(new CPerChar(nullptr, 5, 0.03, 0.8, 1.3, 100));
+    const TransferPlot plot = w->BuildPlot();
+    ASSERT_EQ(plot.ymax, 10);
+    std::vector<double> ys;
+    for (const PlotLine& l : plot.grid) {
+        if (l.y1 == l.y2 && l.width == 1) ys.push_back(l.y1 * w->PixelsPerUnit());
+    }
+    for (size_t i = 1; i < ys.size(); ++i) EXPECT_GE(ys[i] - ys[i - 1], 6.0) << i;
+}
+
 TEST(TransferCharacteristicWindow, NoCalculationPaintsAWhiteArea) {
     SecondaryTestApp();
     std::unique_ptr<CPerChar> w(new CPerChar(nullptr, 0, 0, 0, 0, 0));

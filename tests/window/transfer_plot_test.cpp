@@ -132,8 +132,9 @@ TEST(TransferPlotPositions, AxisLabels) {
     const TransferPlot p = Build(5, 0.4);
     ExpectRect(FindLabel(p, u"0.3*Fr"), 457, -10, 577, -45);
     ExpectRect(FindLabel(p, u"0.5*Fr"), 638, -10, 758, -45);
-    // "Частота" stands on y = −10, right of the grid.
-    ExpectRect(FindLabel(p, u"Частота"), 1497, 25, 1637, -10);
+    // "Частота" stands on y = −10, right of the grid; at x30 + 20 it would end
+    // at 1637, past the picture's right edge (1627), so it ends there.
+    ExpectRect(FindLabel(p, u"Частота"), 1487, 25, 1627, -10);
     ExpectRect(FindLabel(p, u"Fr=100.0 кГц"), 880, -10, 1120, -45);
     ExpectRect(FindLabel(p, u"2*Fr"), 1261, -10, 1341, -45);  // log10(20)·1000 = 1301
     ExpectRect(FindLabel(p, u"3*Fr"), 1437, -10, 1517, -45);
@@ -218,8 +219,11 @@ TEST(TransferPlotPositions, OperatingFrequencyCrosses) {
         EXPECT_EQ(l.colour, PlotColour::Red);
         EXPECT_EQ(l.width, 5);
     }
+    // Right of the cross (923 … 1863) the label would run past the picture's
+    // right edge (1627), and left of it past the left one: it ends at the
+    // right edge, one label height and 4 units up, clear of the cross.
     const int w = static_cast<int>(fmin->label.text.size()) * 20;
-    ExpectRect(&fmin->label, 923, 569, 923 + w, 534);
+    ExpectRect(&fmin->label, 1627 - w, 569 + 39, 1627, 534 + 39);
     // Xm = log10(13)·1000 = 1113, Ym = 500·Gain(1.3) = 453.
     EXPECT_EQ(fmax->lines[0].x1, 1113);
     EXPECT_EQ(fmax->lines[1].y1, 453);
@@ -241,10 +245,15 @@ TEST(TransferPlotGrid, PeakAboveNineIsCappedAtTen) {
     const std::vector<std::string> labels = ThickLabels(p);
     ASSERT_EQ(labels.size(), 21u);
     EXPECT_EQ(labels.back(), "10.0");
-    // The controller mark stands where the gain is, above the grid.
+    // The peak (at 100·16.34 = 1633) lies above the grid and the picture:
+    // the controller mark stands on the grid's top line, and its label says
+    // how high the peak is.
+    EXPECT_TRUE(p.peakAboveGrid);
     const PlotMark* mark = FindMark(p, PlotMark::Kind::Controller);
     ASSERT_NE(mark, nullptr);
-    EXPECT_EQ(mark->lines[0].y1 + 15, 1633);  // 100·16.34
+    EXPECT_EQ(mark->lines[0].y1 + 15, 1000);
+    EXPECT_EQ(ToUtf8(mark->label.text),
+              "Частота контроллера не менее 40.85 кГц (пик усиления 16.34)");
 }
 
 TEST(TransferPlotGrid, NoPeakInRangeTakesTheLargestGainDrawnAndHasNoControllerMark) {
@@ -264,6 +273,151 @@ TEST(TransferPlotGrid, NoPeakInRangeTakesTheLargestGainDrawnAndHasNoControllerMa
         EXPECT_EQ(ToUtf8(l.text).find("контроллера"), std::string::npos);
     }
 }
+
+// --- Every label inside the picture, none over another -------------------------
+
+// About the proportions of the window's font: 17 units a character.
+TextSize WindowMeasure(TextView text) {
+    return {static_cast<int>(text.size()) * 17, 36};
+}
+
+std::vector<const PlotLabel*> AllLabels(const TransferPlot& p) {
+    std::vector<const PlotLabel*> labels;
+    for (const PlotLabel& l : p.gridLabels) labels.push_back(&l);
+    for (const PlotMark& m : p.marks) labels.push_back(&m.label);
+    return labels;
+}
+
+bool Inside(const PlotRect& r, const PlotRect& w) {
+    return r.left >= w.left && r.right <= w.right && r.bottom >= w.bottom && r.top <= w.top;
+}
+
+bool Overlap(const PlotRect& a, const PlotRect& b) {
+    return a.left < b.right && b.left < a.right && a.bottom < b.top && b.bottom < a.top;
+}
+
+PlotRect Span(const PlotLine& l) {
+    return {std::min(l.x1, l.x2), std::max(l.y1, l.y2), std::max(l.x1, l.x2), std::min(l.y1, l.y2)};
+}
+
+struct LayoutCase {
+    const char* name;
+    double kL, Q, xMin, xMax;
+    // The window's proportions, else the small test area (where a text of 20
+    // units a character can be too long for any free place).
+    bool windowSize;
+    bool stale = false;
+};
+
+void PrintTo(const LayoutCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class TransferPlotLayout : public ::testing::TestWithParam<LayoutCase> {};
+
+TEST_P(TransferPlotLayout, LabelsStayInsideThePictureAndApart) {
+    const LayoutCase& c = GetParam();
+    PlotOptions options;
+    options.stale = c.stale;
+    const TransferPlot p =
+        c.windowSize
+            ? BuildTransferPlot(c.kL, c.Q, c.xMin, c.xMax, 100, 2700, 1420, WindowMeasure, options)
+            : BuildTransferPlot(c.kL, c.Q, c.xMin, c.xMax, 100, kW, kH, SimpleMeasure, options);
+    ASSERT_TRUE(p.drawn);
+    const std::vector<const PlotLabel*> labels = AllLabels(p);
+    for (const PlotLabel* l : labels) {
+        EXPECT_TRUE(Inside(l->rect, p.window)) << ToUtf8(l->text);
+        EXPECT_GT(l->rect.Width(), 0) << ToUtf8(l->text);
+    }
+    for (size_t i = 0; i < labels.size(); ++i) {
+        for (size_t j = i + 1; j < labels.size(); ++j) {
+            EXPECT_FALSE(Overlap(labels[i]->rect, labels[j]->rect))
+                << ToUtf8(labels[i]->text) << " / " << ToUtf8(labels[j]->text);
+        }
+    }
+    // Every mark stands in the picture, and no mark's label lies over
+    // another mark.
+    EXPECT_EQ(p.marks.size(), 3u);
+    for (const PlotMark& m : p.marks) {
+        for (const PlotLine& l : m.lines) EXPECT_TRUE(Inside(Span(l), p.window));
+        for (const PlotMark& other : p.marks) {
+            if (&other == &m) continue;
+            for (const PlotLine& l : other.lines) {
+                EXPECT_FALSE(Overlap(m.label.rect, Span(l))) << ToUtf8(m.label.text);
+            }
+        }
+    }
+    // The gain axis is titled, above the grid.
+    const PlotLabel* title = FindLabel(p, kGainAxisTitle);
+    ASSERT_NE(title, nullptr);
+    EXPECT_GE(title->rect.bottom, 2 * p.dy * p.ymax);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Designs, TransferPlotLayout,
+    ::testing::Values(LayoutCase{"Default", 4.384, 0.4, 0.85, 1.1, true},
+                      LayoutCase{"DefaultSmall", 4.384, 0.4, 0.85, 1.1, false},
+                      // Peak gain 16.3 near 0.41·Fr, far above the grid's top at 10.
+                      LayoutCase{"PeakAboveTheGrid", 5, 0.03, 0.8, 1.3, true},
+                      LayoutCase{"PeakAboveTheGridStale", 5, 0.03, 0.8, 1.3, true, true},
+                      LayoutCase{"CloseOperatingFrequencies", 4.384, 0.4, 0.95, 0.96, true},
+                      LayoutCase{"CloseOperatingFrequenciesSmall", 4.384, 0.4, 0.95, 0.96, false},
+                      LayoutCase{"EqualOperatingFrequencies", 4.384, 0.4, 1.0, 1.0, true},
+                      LayoutCase{"MinimumNextToThePeak", 5, 0.4, 0.5, 0.52, true},
+                      LayoutCase{"MaximumNearThreeTimesFr", 5, 0.4, 0.9, 2.95, true},
+                      LayoutCase{"MaximumNearThreeTimesFrStale", 5, 0.4, 2.9, 2.95, true, true}),
+    [](const ::testing::TestParamInfo<LayoutCase>& info) { return info.param.name; });
+
+TEST(TransferPlotLayout, TheNoteOnEarlierInputsIsRedAndOnlyWhenAsked) {
+    const Text note = u"Результаты не соответствуют исходным данным — нажмите «Рассчитать»";
+    PlotOptions options;
+    EXPECT_EQ(
+        FindLabel(BuildTransferPlot(5, 0.4, 0.8, 1.3, 100, 2700, 1420, WindowMeasure, options),
+                  note),
+        nullptr);
+    options.stale = true;
+    const TransferPlot p =
+        BuildTransferPlot(5, 0.4, 0.8, 1.3, 100, 2700, 1420, WindowMeasure, options);
+    const PlotLabel* l = FindLabel(p, note);
+    ASSERT_NE(l, nullptr);
+    EXPECT_EQ(l->colour, PlotColour::Red);
+    // At the top right, above the grid.
+    EXPECT_EQ(l->rect.right, p.window.right - 10);
+    EXPECT_GT(l->rect.bottom, 2 * p.dy * p.ymax);
+}
+
+// --- Thin gain lines ---------------------------------------------------------------
+
+struct ThinLineCase {
+    int H;
+    int minLineGap;
+    int parts;  // thin lines per 0.5 of gain
+};
+
+class TransferPlotThinLines : public ::testing::TestWithParam<ThinLineCase> {};
+
+TEST_P(TransferPlotThinLines, NeverLieCloserThanTheLeastGap) {
+    const ThinLineCase& c = GetParam();
+    PlotOptions options;
+    options.minLineGap = c.minLineGap;
+    // A grid up to gain 10: the thin lines lie closest.
+    const TransferPlot p = BuildTransferPlot(5, 0.03, 0, 0, 100, kW, c.H, SimpleMeasure, options);
+    ASSERT_TRUE(p.drawn);
+    ASSERT_EQ(p.ymax, 10);
+    EXPECT_EQ(p.thinParts, c.parts);
+    std::vector<int> ys;
+    for (const PlotLine& l : p.grid) {
+        if (l.y1 == l.y2 && l.width == 1) ys.push_back(l.y1);
+    }
+    EXPECT_EQ(ys.size(), c.parts > 1 ? static_cast<size_t>(2 * 10 * c.parts + 1) : 0u);
+    for (size_t i = 1; i < ys.size(); ++i) EXPECT_GE(ys[i] - ys[i - 1], c.minLineGap) << i;
+}
+
+INSTANTIATE_TEST_SUITE_P(Heights, TransferPlotThinLines,
+                         ::testing::Values(ThinLineCase{kH, 10, 5},  // dy 50: every 0.1
+                                           ThinLineCase{kH, 11, 2},  // every 0.25
+                                           ThinLineCase{kH, 26, 1},  // thick lines only
+                                           ThinLineCase{600, 10, 2}, ThinLineCase{350, 10, 1}));
 
 // --- Marks that the calculation did not find ------------------------------------
 
