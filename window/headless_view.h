@@ -58,6 +58,9 @@ class HeadlessView : public View {
         checkSummary = CheckSummary(check);
         ++checksShown;
     }
+    // Whether the results are shown as belonging to earlier inputs.
+    bool resultsShownStale = false;
+    void ShowResultsStale(bool stale) override { resultsShownStale = stale; }
     // Called when a message box is shown; returns the answer (default OK).
     std::function<Answer(const ShownMessage&)> answer;
     // The pickers' answers (default: cancelled).

@@ -105,6 +105,18 @@ void TakeFields(const View& view, DesignInputs& in, const Fields& fields) {
     }
 }
 
+// Whether two records hold the same values in the fields the controls show.
+template <typename Fields>
+bool SameFields(const DesignInputs& a, const DesignInputs& b, const Fields& fields) {
+    for (const FieldDef& f : fields) {
+        if (f.kind == FieldKind::Text ? a.*(f.text) != b.*(f.text)
+                                      : a.*(f.number) != b.*(f.number)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 CKelvaraDlg::CKelvaraDlg(View& view) : view_(view) {}
@@ -125,6 +137,34 @@ void CKelvaraDlg::Take() {
     ExchangeGuard guard(exchanging_);
     TakeFields(view_, in_, kDesignFileFields);
     TakeFields(view_, in_, kCoreGroupFields);
+}
+
+DesignInputs CKelvaraDlg::TakeCopy() const {
+    DesignInputs copy = in_;
+    TakeFields(view_, copy, kDesignFileFields);
+    TakeFields(view_, copy, kCoreGroupFields);
+    return copy;
+}
+
+// --- Results that belong to earlier inputs --------------------------------------
+
+void CKelvaraDlg::SetStale(bool stale) {
+    if (stale == resultsStale_) return;
+    resultsStale_ = stale;
+    view_.ShowResultsStale(stale);
+}
+
+void CKelvaraDlg::UpdateStale() {
+    // Before the first calculation there are no results to belong to anything.
+    if (calculationsRun_ == 0) return;
+    const DesignInputs now = TakeCopy();
+    SetStale(!SameFields(now, calculatedInputs_, kDesignFileFields) ||
+             !SameFields(now, calculatedInputs_, kCoreGroupFields));
+}
+
+void CKelvaraDlg::OnInputChanged() {
+    if (exchanging_) return;
+    UpdateStale();
 }
 
 // --- Messages ----------------------------------------------------------------
@@ -400,11 +440,14 @@ void CKelvaraDlg::ShowSelectedCore() {
 bool CKelvaraDlg::Calculate() {
     Take();
     ++calculationsRun_;
+    // The results about to be shown belong to the inputs just taken.
+    SetStale(false);
     CalcReport report = RunCalculation(in_, coreRec_, material_, wires_);
     res_ = std::move(report.results);
     lastRunCompleted_ = report.completed;
     check_ = CheckDesign(in_, res_, coreRec_, material_);
     ShowEvents(report.events);
+    calculatedInputs_ = TakeCopy();
     return lastRunCompleted_;
 }
 
@@ -416,29 +459,34 @@ void CKelvaraDlg::OnKoChanged() {
     const Text limit(rule::kMaxWindowFillInput);
     if (ParseDecimal(Replaced(in_.ko, u',', u'.')) > ParseDecimal(limit)) in_.ko = limit;
     Show();
+    UpdateStale();
 }
 
 void CKelvaraDlg::OnRadioUnas() {
     if (exchanging_) return;
     view_.SetEnabled(ctl::kUnas, true);
     view_.SetEnabled(ctl::kRds, false);
+    UpdateStale();
 }
 
 void CKelvaraDlg::OnRadioRds() {
     if (exchanging_) return;
     view_.SetEnabled(ctl::kUnas, false);
     view_.SetEnabled(ctl::kRds, true);
+    UpdateStale();
 }
 
 void CKelvaraDlg::OnRadioDC() {
     if (exchanging_) return;
-    if (in_.setevoe != 1) return;
-    Take();
-    // Mains voltages become the rectified DC, rounded half away from zero;
-    // a comma ends the number here.
-    in_.Umin = FormatFixed(std::round(ParseDecimal(in_.Umin) * rule::kMainsRectifiedFactor), 0);
-    in_.Umax = FormatFixed(std::round(ParseDecimal(in_.Umax) * rule::kMainsRectifiedFactor), 0);
-    Show();
+    if (in_.setevoe == 1) {
+        Take();
+        // Mains voltages become the rectified DC, rounded half away from
+        // zero; a comma ends the number here.
+        in_.Umin = FormatFixed(std::round(ParseDecimal(in_.Umin) * rule::kMainsRectifiedFactor), 0);
+        in_.Umax = FormatFixed(std::round(ParseDecimal(in_.Umax) * rule::kMainsRectifiedFactor), 0);
+        Show();
+    }
+    UpdateStale();
 }
 
 void CKelvaraDlg::OnRadioAC() {
@@ -447,6 +495,7 @@ void CKelvaraDlg::OnRadioAC() {
     in_.Umin = rule::kMainsUmin;
     in_.Umax = rule::kMainsUmax;
     Show();
+    UpdateStale();
 }
 
 void CKelvaraDlg::OnShapeChanged() {
@@ -456,6 +505,8 @@ void CKelvaraDlg::OnShapeChanged() {
     view_.ListSelect(ctl::kCoreList, in_.coreIndex);
     ShowSelectedCore();
     view_.InvalidatePicture();
+    // While a core is being added nothing was calculated.
+    UpdateStale();
 }
 
 void CKelvaraDlg::OnUseDiametersClicked() {
@@ -477,19 +528,41 @@ void CKelvaraDlg::OnCoreSelected() {
 
 void CKelvaraDlg::OnMaterialSelected() {
     if (exchanging_) return;
+    ApplySelectedMaterial();
+}
+
+bool CKelvaraDlg::ApplySelectedMaterial() {
     Take();
     if (in_.add_by_size == 1 || in_.add_by_data == 1) {
         // The choice does not count while a core is being added; the list
         // goes back to the material in use, so it never shows another one.
         SelectMaterialEntry(in_.mater);
-        return;
+        return false;
     }
     const int sel = view_.ListSelection(ctl::kMaterialList);
-    if (sel < 0) return;
+    if (sel < 0) return false;
     in_.mater = view_.ListItem(ctl::kMaterialList, sel);
-    if (!ReadSelectedMaterial()) return;
+    if (!ReadSelectedMaterial()) return false;
     Show();
     Calculate();
+    return true;
+}
+
+bool CKelvaraDlg::OnMaterialTextEntered() {
+    if (exchanging_) return false;
+    const Text typed = view_.GetText(ctl::kMaterialList);
+    const int selected = view_.ListSelection(ctl::kMaterialList);
+    // Nothing typed since the last choice.
+    if (selected >= 0 && view_.ListItem(ctl::kMaterialList, selected) == typed) return false;
+    const int found = typed.empty() ? -1 : FindListPrefix(ctl::kMaterialList, typed, 0);
+    if (found < 0) {
+        SelectMaterialEntry(in_.mater);
+        return false;
+    }
+    view_.ListSelect(ctl::kMaterialList, found);
+    // The material in use, now shown by its whole name.
+    if (view_.ListItem(ctl::kMaterialList, found) == in_.mater) return false;
+    return ApplySelectedMaterial();
 }
 
 void CKelvaraDlg::OnGapRadio() {
@@ -554,6 +627,7 @@ void CKelvaraDlg::OnAddBySize() {
     }
     Show();
     view_.InvalidatePicture();
+    UpdateStale();
 }
 
 void CKelvaraDlg::OnAddByData() {
@@ -574,6 +648,7 @@ void CKelvaraDlg::OnAddByData() {
     }
     Show();
     view_.InvalidatePicture();
+    UpdateStale();
 }
 
 bool CKelvaraDlg::AppendToUserCoreFile(TextView record) {
@@ -672,6 +747,8 @@ void CKelvaraDlg::OnLoad() {
     ApplyDesign(ApplyMode::Loading);
     view_.InvalidatePicture();
     view_.FocusControl(ctl::kCalculate);
+    // A design whose core cannot be selected is shown without a calculation.
+    UpdateStale();
 }
 
 Text CKelvaraDlg::SuggestedSaveName() const {

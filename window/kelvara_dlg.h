@@ -80,6 +80,17 @@ class CKelvaraDlg {
     void OnCoreTextEdited();
     void OnCoreSelected();
     void OnMaterialSelected();
+    // The user ends typing in the material list's edit part (Enter, or the
+    // focus leaves it). The text selects the first entry that begins with it,
+    // letter case ignored, as a choice from the list does; text that begins
+    // no entry (or none at all) gives way to the material in use, so the list
+    // never shows a name the calculation does not use. True when a
+    // calculation ran.
+    bool OnMaterialTextEntered();
+    // An input control changed (typing, a radio button or checkbox) without a
+    // calculation of its own: the results are marked as belonging to earlier
+    // inputs while the inputs differ from those of the last calculation.
+    void OnInputChanged();
     void OnGapRadio();
     void OnALRadio();
     // Remembers the inputs; the window then closes (also when the write failed).
@@ -111,6 +122,10 @@ class CKelvaraDlg {
     // True when the last calculation started by any road went to its end.
     bool lastRunCompleted() const { return lastRunCompleted_; }
     int calculationsRun() const { return calculationsRun_; }
+    // True while the results, the design check and the gain curve on show
+    // belong to other inputs than those in the controls: set when an input
+    // changes after a calculation, cleared when the next calculation ends.
+    bool resultsStale() const { return resultsStale_; }
 
     View& view() { return view_; }
 
@@ -135,6 +150,9 @@ class CKelvaraDlg {
     bool exchanging_ = false;
     bool lastRunCompleted_ = false;
     int calculationsRun_ = 0;
+    bool resultsStale_ = false;
+    // The inputs as the controls showed them when the last calculation ended.
+    DesignInputs calculatedInputs_;
 
   private:
     // Replays a calculation's events: refreshes and message boxes, in order.
@@ -146,6 +164,15 @@ class CKelvaraDlg {
     int FindCoreEntry(TextView name, int start) const;
     std::filesystem::path MaterialFile(TextView name) const;
     void SelectMaterialEntry(TextView name);
+    // Reads the selected entry's material and calculates; false (the list
+    // back at the material in use) when nothing was calculated.
+    bool ApplySelectedMaterial();
+    // The record as the controls show it now, the record itself untouched.
+    DesignInputs TakeCopy() const;
+    // Marks the results stale, or current, by comparing the controls with
+    // the inputs of the last calculation; the view hears of every change.
+    void UpdateStale();
+    void SetStale(bool stale);
     bool AppendToUserCoreFile(TextView record);
     void ClearCoreFields();
 };

@@ -49,6 +49,9 @@ class View {
     // The design check of the calculation just shown (a check that is not
     // done clears the summary). A view without a summary ignores it.
     virtual void ShowCheck(const DesignCheck& check) { (void)check; }
+    // The results on show belong to earlier inputs (true) or to the inputs
+    // in the controls again (false). Called on every change of that state.
+    virtual void ShowResultsStale(bool stale) { (void)stale; }
 
     // The program's own file pickers over the design files of `folder`.
     // They return the chosen name, or nothing when cancelled.

@@ -1,6 +1,8 @@
 // The main window's control handlers, driven through a headless view.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "calc/gap_model.h"
 #include "support/open_window.h"
 #include "window/headless_view.h"
@@ -159,6 +161,171 @@ TEST_F(Handlers, MaterialSelectionIsIgnoredWhileAddingACore) {
     EXPECT_EQ(dlg.calculationsRun(), runs);
     // The list shows the material in use again.
     EXPECT_EQ(view.GetText(ctl::kMaterialList), u"N87 Epcos");
+}
+
+// --- Text typed into the material list ------------------------------------------
+
+struct MaterialTyping {
+    const char16_t* typed;
+    const char16_t* shown;  // the list's text afterwards, also the material in use
+    bool calculates;
+};
+
+void PrintTo(const MaterialTyping& c, std::ostream* os) {
+    *os << ToUtf8(c.typed);
+}
+
+class MaterialTypingTest : public Handlers, public ::testing::WithParamInterface<MaterialTyping> {};
+
+TEST_P(MaterialTypingTest, SelectsByTheListsRuleOrGoesBackToTheMaterialInUse) {
+    ASSERT_EQ(dlg.inputs().mater, u"N87 Epcos");
+    const int runs = dlg.calculationsRun();
+    view.Type(ctl::kMaterialList, GetParam().typed);
+    EXPECT_EQ(dlg.OnMaterialTextEntered(), GetParam().calculates);
+    EXPECT_EQ(view.GetText(ctl::kMaterialList), GetParam().shown);
+    EXPECT_EQ(view.ListItem(ctl::kMaterialList, view.ListSelection(ctl::kMaterialList)),
+              GetParam().shown);
+    EXPECT_EQ(dlg.inputs().mater, GetParam().shown);
+    EXPECT_EQ(dlg.calculationsRun(), runs + (GetParam().calculates ? 1 : 0));
+    EXPECT_TRUE(view.messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Typed, MaterialTypingTest,
+    ::testing::Values(MaterialTyping{u"XYZ", u"N87 Epcos", false},
+                      MaterialTyping{u"", u"N87 Epcos", false},
+                      MaterialTyping{u"3C90 Ferroxcube and more", u"N87 Epcos", false},
+                      MaterialTyping{u"3c", u"3C90 Ferroxcube", true},
+                      MaterialTyping{u"3C90 FERROXCUBE", u"3C90 Ferroxcube", true},
+                      // The material in use, now shown by its whole name.
+                      MaterialTyping{u"n8", u"N87 Epcos", false},
+                      MaterialTyping{u"N87 Epcos", u"N87 Epcos", false}));
+
+TEST_F(Handlers, TypedMaterialThatCannotBeReadOrWhileAddingACoreIsNotTaken) {
+    view.SetChecked(ctl::kAddByData, true);
+    view.Type(ctl::kMaterialList, u"3c");
+    EXPECT_FALSE(dlg.OnMaterialTextEntered());
+    EXPECT_EQ(view.GetText(ctl::kMaterialList), u"N87 Epcos");
+    EXPECT_EQ(dlg.inputs().mater, u"N87 Epcos");
+    view.SetChecked(ctl::kAddByData, false);
+
+    fs::remove(data.root() / "Ferrites_Materials" / "3C90 Ferroxcube.txt");
+    view.Type(ctl::kMaterialList, u"3c");
+    EXPECT_FALSE(dlg.OnMaterialTextEntered());
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].text,
+              u"Не удалось прочитать файл материала \"3C90 Ferroxcube.txt\".");
+    EXPECT_EQ(view.GetText(ctl::kMaterialList), u"N87 Epcos");
+    EXPECT_EQ(dlg.inputs().mater, u"N87 Epcos");
+}
+
+// --- Results that belong to earlier inputs ---------------------------------------
+
+struct InputChange {
+    const char* name;
+    void (*change)(HeadlessView& view, CKelvaraDlg& dlg);
+    bool stale;  // the results are then of earlier inputs
+};
+
+void PrintTo(const InputChange& c, std::ostream* os) {
+    *os << c.name;
+}
+
+const std::initializer_list<int> kSupply = {ctl::kRadioDC, ctl::kRadioAC};
+const std::initializer_list<int> kRectifier = {ctl::kVypr0, ctl::kVypr1, ctl::kVypr2};
+
+class StaleResults : public Handlers, public ::testing::WithParamInterface<InputChange> {};
+
+TEST_P(StaleResults, AreMarkedUntilTheNextCalculationEnds) {
+    ASSERT_GT(dlg.calculationsRun(), 0);
+    ASSERT_FALSE(dlg.resultsStale());
+    GetParam().change(view, dlg);
+    EXPECT_EQ(dlg.resultsStale(), GetParam().stale);
+    EXPECT_EQ(view.resultsShownStale, GetParam().stale);
+    dlg.Calculate();
+    EXPECT_FALSE(dlg.resultsStale());
+    EXPECT_FALSE(view.resultsShownStale);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, StaleResults,
+    ::testing::Values(InputChange{"TypingInAnEdit",
+                                  [](HeadlessView& v, CKelvaraDlg& d) {
+                                      v.Type(ctl::kFr, u"150");
+                                      d.OnInputChanged();
+                                  },
+                                  true},
+                      InputChange{"TypingTheSameValueAgain",
+                                  [](HeadlessView& v, CKelvaraDlg& d) {
+                                      v.Type(ctl::kFr, u"150");
+                                      d.OnInputChanged();
+                                      v.Type(ctl::kFr, u"100");
+                                      d.OnInputChanged();
+                                  },
+                                  false},
+                      InputChange{"WindowFillCut",
+                                  [](HeadlessView& v, CKelvaraDlg& d) {
+                                      v.Type(ctl::kKo, u"0,7");
+                                      d.OnKoChanged();
+                                  },
+                                  true},
+                      InputChange{"MainsSupply",
+                                  [](HeadlessView& v, CKelvaraDlg& d) {
+                                      v.ClickRadio(ctl::kRadioAC, kSupply);
+                                      d.OnRadioAC();
+                                  },
+                                  true},
+                      InputChange{"DcWhileDc",
+                                  [](HeadlessView& v, CKelvaraDlg& d) {
+                                      v.ClickRadio(ctl::kRadioDC, kSupply);
+                                      d.OnRadioDC();
+                                  },
+                                  false},
+                      InputChange{"Rectifier",
+                                  [](HeadlessView& v, CKelvaraDlg& d) {
+                                      v.ClickRadio(ctl::kVypr2, kRectifier);
+                                      d.OnInputChanged();
+                                  },
+                                  true},
+                      InputChange{
+                          "TransistorKind",
+                          [](HeadlessView& v, CKelvaraDlg& d) {
+                              v.ClickRadio(ctl::kRadioUnas, {ctl::kRadioUnas, ctl::kRadioRds});
+                              d.OnRadioUnas();
+                          },
+                          true},
+                      InputChange{"AddingACoreClearsItsData",
+                                  [](HeadlessView& v, CKelvaraDlg& d) {
+                                      v.SetChecked(ctl::kAddByData, true);
+                                      d.OnAddByData();
+                                  },
+                                  true},
+                      // These calculate at once.
+                      InputChange{"WireDiameters",
+                                  [](HeadlessView& v, CKelvaraDlg& d) {
+                                      v.Type(ctl::kFr, u"150");
+                                      d.OnInputChanged();
+                                      v.SetChecked(ctl::kYesD, true);
+                                      d.OnUseDiametersClicked();
+                                  },
+                                  false},
+                      InputChange{"AnotherMaterial",
+                                  [](HeadlessView& v, CKelvaraDlg& d) {
+                                      v.Type(ctl::kJ, u"6");
+                                      d.OnInputChanged();
+                                      v.ListSelect(ctl::kMaterialList, 0);
+                                      d.OnMaterialSelected();
+                                  },
+                                  false}),
+    [](const ::testing::TestParamInfo<InputChange>& info) { return info.param.name; });
+
+TEST(StaleResultsBeforeAnyCalculation, AreNeverMarked) {
+    HeadlessView view;
+    CKelvaraDlg dlg(view);
+    view.Type(ctl::kFr, u"150");
+    dlg.OnInputChanged();
+    EXPECT_FALSE(dlg.resultsStale());
+    EXPECT_FALSE(view.resultsShownStale);
 }
 
 TEST_F(Handlers, NotificationsDuringAnExchangeAreIgnored) {
