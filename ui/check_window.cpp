@@ -9,6 +9,7 @@
 
 #include "ui/qt_text.h"
 #include "ui/shape_picture.h"
+#include "window/messages.h"
 
 namespace kelvara::ui {
 
@@ -49,7 +50,7 @@ QString SummaryHtml(const DesignCheck& check) {
         .arg(StatusColour(worst).name(), ToQ(CheckCounts(check)).toHtmlEscaped());
 }
 
-CheckWindow::CheckWindow(QWidget* parent, const DesignCheck& check) : QDialog(parent) {
+CheckWindow::CheckWindow(QWidget* parent, const DesignCheck& check, bool stale) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Проверка проекта"));
     setWindowIcon(ProgramIcon());
     setModal(true);
@@ -57,9 +58,17 @@ CheckWindow::CheckWindow(QWidget* parent, const DesignCheck& check) : QDialog(pa
 
     summary_ = new QLabel(this);
     summary_->setTextFormat(Qt::RichText);
-    summary_->setText(check.done ? SummaryHtml(check)
-                                 : QStringLiteral("Проверка проекта: расчет не выполнен до "
-                                                  "конца, проверять нечего."));
+    QString summary = check.done ? SummaryHtml(check)
+                                 : QStringLiteral(
+                                       "Проверка проекта: расчет не выполнен до "
+                                       "конца, проверять нечего.");
+    if (stale) {
+        summary = QStringLiteral("<b><span style=\"color:%1\">%2</span></b><br>")
+                      .arg(StatusColour(CheckStatus::Error).name(),
+                           ToQ(msg::kResultsStale).toHtmlEscaped()) +
+                  summary;
+    }
+    summary_->setText(summary);
     layout->addWidget(summary_);
 
     table_ = new QTableWidget(static_cast<int>(check.rows.size()), 5, this);

@@ -23,7 +23,8 @@ class CheckWindow : public QDialog {
     Q_OBJECT
 
   public:
-    CheckWindow(QWidget* parent, const DesignCheck& check);
+    // `stale`: the check is of inputs that have been changed since.
+    CheckWindow(QWidget* parent, const DesignCheck& check, bool stale = false);
 
     QTableWidget* table() const { return table_; }
     QLabel* summary() const { return summary_; }

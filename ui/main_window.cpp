@@ -23,6 +23,7 @@
 #include "ui/secondary_windows.h"
 #include "ui/shape_picture.h"
 #include "ui/tooltips.h"
+#include "window/messages.h"
 
 namespace kelvara::ui {
 
@@ -126,19 +127,48 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::ShowCheck(const DesignCheck& check) {
+    ShowStrip(check);
+}
+
+void MainWindow::ShowStrip(const DesignCheck& check) {
+    const QString grey = StatusColour(CheckStatus::Unknown).name();
+    if (dlg_.resultsStale()) {
+        // The check, too, is of the earlier inputs: the line says so first
+        // and the summary follows in grey.
+        QString text = QStringLiteral("<b><span style=\"color:%1\">%2</span></b>")
+                           .arg(StatusColour(CheckStatus::Error).name(),
+                                ToQ(msg::kResultsStale).toHtmlEscaped());
+        if (check.done) {
+            text += QStringLiteral(
+                        " &nbsp; <span style=\"color:%1\">Проверка проекта: %2</span>"
+                        " &nbsp; <a href=\"check\">Подробно...</a>")
+                        .arg(grey, ToQ(CheckCounts(check)).toHtmlEscaped());
+        }
+        checkStrip_->setText(text);
+        return;
+    }
     if (!check.done) {
         checkStrip_->setText(
             QStringLiteral("<span style=\"color:%1\">Проверка проекта: расчет не выполнен до "
                            "конца</span>")
-                .arg(StatusColour(CheckStatus::Unknown).name()));
+                .arg(grey));
         return;
     }
     checkStrip_->setText(SummaryHtml(check) +
                          QStringLiteral(" &nbsp; <a href=\"check\">Подробно...</a>"));
 }
 
+void MainWindow::ShowResultsStale(bool stale) {
+    // Greyed values belong to earlier inputs.
+    for (const ResultRowDef& r : kResultRowDefs) {
+        if (QWidget* w = control(r.valueId)) w->setEnabled(!stale);
+    }
+    if (QWidget* w = control(ctl::kResGapReq)) w->setEnabled(!stale);
+    ShowStrip(dlg_.check());
+}
+
 void MainWindow::OpenCheckWindow() {
-    CheckWindow window(this, dlg_.check());
+    CheckWindow window(this, dlg_.check(), dlg_.resultsStale());
     window.exec();
 }
 
@@ -166,7 +196,7 @@ void MainWindow::BuildMenu() {
     connect(commands_[ctl::kCmdTransfer], &QAction::triggered, this, [this] {
         const DesignResults& r = dlg_.results();
         ShowTransferCharacteristic(this, r.kLact, r.Qact, r.xMinFound ? r.xMin : 0,
-                                   r.xMaxFound ? r.xMax : 0, r.Fr);
+                                   r.xMaxFound ? r.xMax : 0, r.Fr, dlg_.resultsStale());
     });
     connect(commands_[ctl::kCmdHelp], &QAction::triggered, this, [this] {
         ShowHelp(this, dlg_.settingsFolder(), [this](TextView caption, TextView text) {
@@ -207,6 +237,22 @@ void MainWindow::ConnectNotifications() {
     connect(cores, &QComboBox::activated, this, [this] { dlg_.OnCoreSelected(); });
     auto* materials = static_cast<QComboBox*>(control(ctl::kMaterialList));
     connect(materials, &QComboBox::activated, this, [this] { dlg_.OnMaterialSelected(); });
+    // Typing in the material list ends with Enter (see eventFilter) or when
+    // the focus leaves it.
+    connect(materials->lineEdit(), &QLineEdit::editingFinished, this,
+            [this] { dlg_.OnMaterialTextEntered(); });
+    // Every input the user changes, after the handlers above: the results
+    // may now belong to earlier inputs.
+    for (const FieldControls& f : kFieldControls) {
+        for (int b = 0; b < f.count; ++b) {
+            QWidget* w = control(f.ids[static_cast<size_t>(b)]);
+            if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+                connect(edit, &QLineEdit::textChanged, this, [this] { dlg_.OnInputChanged(); });
+            } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+                connect(button, &QAbstractButton::clicked, this, [this] { dlg_.OnInputChanged(); });
+            }
+        }
+    }
 }
 
 void MainWindow::reject() {
@@ -224,6 +270,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         QAction* help = menuCommand(ctl::kCmdHelp);
         if (key->key() == Qt::Key_F1 && mods == Qt::NoModifier && help && help->isEnabled()) {
             help->trigger();
+            return true;
+        }
+        // Enter ends typing in the material list; when the typed text chose
+        // another material, that choice has calculated and Enter is done.
+        auto* materials = static_cast<QComboBox*>(control(ctl::kMaterialList));
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            (watched == materials || watched == materials->lineEdit()) &&
+            dlg_.OnMaterialTextEntered()) {
             return true;
         }
     }

@@ -67,6 +67,8 @@ class MainWindow : public QDialog, public View {
     void InvalidatePicture() override;
     void FocusControl(int id) override;
     void ShowCheck(const DesignCheck& check) override;
+    // Greys the result values and says so in the summary strip.
+    void ShowResultsStale(bool stale) override;
     std::optional<Text> PickFileToOpen(const std::filesystem::path& folder) override;
     std::optional<Text> PickFileToSave(const std::filesystem::path& folder,
                                        const Text& suggested) override;
@@ -83,6 +85,8 @@ class MainWindow : public QDialog, public View {
     void ConnectNotifications();
     void BuildMenu();
     void AttachTooltips();
+    // The summary strip for a check, and for results of earlier inputs.
+    void ShowStrip(const DesignCheck& check);
 
     CKelvaraDlg dlg_;
     std::vector<PlacedControl> controls_;
