@@ -15,6 +15,8 @@ inline double GainAt(double x, double Q, double kL) {
     return 1 / std::sqrt(a * a + b * b);
 }
 
+}  // namespace
+
 // The sweep's x values, from 2.0 down to the last one not below 0.3, each
 // the previous minus 0.0001 in double precision. Built once.
 const std::vector<double>& SweepPoints() {
@@ -30,8 +32,6 @@ const std::vector<double>& SweepPoints() {
     }();
     return points;
 }
-
-}  // namespace
 
 double Gain(double x, double Q, double kL) {
     return GainAt(x, Q, kL);

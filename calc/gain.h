@@ -3,6 +3,8 @@
 // that finds the operating frequencies.
 #pragma once
 
+#include <vector>
+
 namespace kelvara {
 
 // Voltage gain at x for quality factor Q and inductance ratio kL = Lm/Lr.
@@ -28,5 +30,9 @@ inline constexpr double kSweepStep = 0.0001;
 // the first at which it exceeds MreqMax, and the first at which it falls
 // below the gain of the step before (all comparisons strict).
 GainSweep SweepGain(double Q, double kL, double MreqMin, double MreqMax);
+
+// The sweep's x values, from 2.0 down to the last one not below 0.3, each the
+// previous minus 0.0001 in double precision (17 001 points).
+const std::vector<double>& SweepPoints();
 
 }  // namespace kelvara

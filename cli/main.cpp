@@ -3,6 +3,7 @@
 // core database, select the core, calculate) with the window replaced by a
 // headless view, and prints what the window would show.
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <filesystem>
@@ -13,11 +14,15 @@
 
 #include "cli/json_keys.h"
 #include "designs/design_file.h"
+#include "refdata/file_write.h"
+#include "refdata/paths.h"
+#include "refdata/platform.h"
 #include "window/adviser.h"
 #include "window/headless_view.h"
 #include "window/kelvara_dlg.h"
 #include "window/messages.h"
 #include "window/program_folders.h"
+#include "window/report.h"
 
 namespace fs = std::filesystem;
 using namespace kelvara;
@@ -56,6 +61,8 @@ struct Options {
     std::string dataRoot;
     bool json = false;
     bool rank = false;
+    std::string report;  // --report FILE.html
+    std::string curve;   // --curve FILE.csv
     bool allMaterials = false;
     std::vector<std::string> sets;
     std::string designFile;
@@ -291,6 +298,7 @@ void PrintTable(const CKelvaraDlg& dlg, const HeadlessView& view, bool coreSelec
 }  // namespace
 
 int main(int argc, char** argv) {
+    platform::UseBinaryStandardStreams();
     Options opt;
     bool version = false;
     CLI::App app(kDescription, "kelvara-calc");
@@ -305,6 +313,12 @@ int main(int argc, char** argv) {
                    "override one design field after the file is read (repeatable)")
         ->type_name("KEY=VALUE")
         ->allow_extra_args(false);
+    app.add_option("--report", opt.report,
+                   "also write the design report as one self-contained HTML file")
+        ->type_name("FILE.html");
+    app.add_option("--curve", opt.curve,
+                   "also write the gain curve as CSV (f_kHz,x,gain; one line per sweep point)")
+        ->type_name("FILE.csv");
     app.add_flag("--rank", opt.rank,
                  "rank every core of the database for the design (gap or AL settled for each)\n"
                  "by the design check: errors, warnings, core volume, losses");
@@ -315,7 +329,9 @@ int main(int argc, char** argv) {
                    "a design file (\".sav\", or the remembered inputs \"Kelvara.ini\")")
         ->required();
     try {
-        app.parse(argc, argv);
+        std::vector<std::string> args = platform::Arguments(argc, argv);
+        std::reverse(args.begin(), args.end());  // CLI11 takes the last one first
+        app.parse(std::move(args));
     } catch (const CLI::CallForHelp&) {
         std::cout << app.help();
         return 0;
@@ -347,7 +363,7 @@ int main(int argc, char** argv) {
     const fs::path current = fs::current_path(ec);
     if (app.count("--data-root") > 0) {
         dlg.SetFolders(current);
-        dlg.SetDataRoot(fs::path(opt.dataRoot));
+        dlg.SetDataRoot(platform::PathFromArgument(opt.dataRoot));
     } else {
         dlg.SetFolders(ProgramFolderFor(current));
     }
@@ -361,8 +377,8 @@ int main(int argc, char** argv) {
 
     // 2. The design file and the overrides.
     DesignInputs& in = dlg.inputs();
-    const fs::path designFile =
-        DesignFileFromCommandLine(fs::path(opt.designFile), current, dlg.settingsFolder());
+    const fs::path designFile = DesignFileFromCommandLine(
+        platform::PathFromArgument(opt.designFile), current, dlg.settingsFolder());
     const DesignRead read = ReadDesignFile(designFile, in);
     if (read.status == DesignReadStatus::NotADesign) {
         std::cerr << ToUtf8(msg::kNotADesignBefore) << opt.designFile
@@ -392,7 +408,29 @@ int main(int argc, char** argv) {
     }
     const bool coreSelected = view.ListSelection(ctl::kCoreList) >= 0;
 
-    // 4. Print.
+    // 4. The files asked for, then print.
+    if (!opt.report.empty()) {
+        ReportSource source = ReportSourceOf(dlg);
+        source.designFile = PathDisplayText(fs::path(opt.designFile).filename());
+        source.date = ReportDate();
+        if (const WriteResult w =
+                WriteFileSafely(fs::path(opt.report), ReportHtml(BuildReport(source)));
+            !w) {
+            std::cerr << "kelvara-calc: cannot write the report '" << opt.report
+                      << "': " << w.error.message() << "\n";
+            return 2;
+        }
+    }
+    if (!opt.curve.empty()) {
+        const std::string csv = GainCurveCsv(dlg.results());
+        if (csv.empty()) {
+            std::cerr << "kelvara-calc: no gain curve: the calculation did not run to its end\n";
+        } else if (const WriteResult w = WriteFileSafely(fs::path(opt.curve), csv); !w) {
+            std::cerr << "kelvara-calc: cannot write the curve '" << opt.curve
+                      << "': " << w.error.message() << "\n";
+            return 2;
+        }
+    }
     if (opt.rank) {
         std::vector<Candidate> ranked = EvaluateCandidates(
             fromFile, dlg.coreText(), AdviserMaterials(dlg, opt.allMaterials), dlg.wires());

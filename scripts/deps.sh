@@ -7,11 +7,16 @@ kelvara_packages=(
     cmake ninja-build g++ clang pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev clang-format
-    locales xvfb xauth fonts-dejavu-core fonts-liberation2 python3
+    locales xvfb xauth fonts-dejavu-core fonts-liberation2 python3 poppler-utils
     # The installed-layout and package checks.
     desktop-file-utils appstream libxml2-utils shared-mime-info libglib2.0-bin man-db groff-base
     dpkg-dev file lintian
 )
+
+# The Windows build: the mingw-w64 cross compiler, GoogleTest's sources to
+# build with it, and Wine to run its tests (without the desktop packages Wine
+# recommends: the tests need no display).
+kelvara_windows_packages=(g++-mingw-w64-x86-64-posix googletest wine wine64)
 
 kelvara_sudo() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -29,6 +34,18 @@ kelvara_install_deps() {
         echo "Installing: ${missing[*]}"
         kelvara_sudo apt-get update -qq
         kelvara_sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+    fi
+    missing=()
+    for p in "${kelvara_windows_packages[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$p")
+        fi
+    done
+    if [ "${#missing[@]}" -gt 0 ]; then
+        echo "Installing: ${missing[*]}"
+        kelvara_sudo apt-get update -qq
+        kelvara_sudo env DEBIAN_FRONTEND=noninteractive \
+            apt-get install -y -qq --no-install-recommends "${missing[@]}"
     fi
     # The number-format tests run under a Russian locale.
     if ! locale -a 2>/dev/null | grep -qiE '^ru_RU\.utf-?8$'; then

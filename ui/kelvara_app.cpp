@@ -6,6 +6,7 @@
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOptionGroupBox>
+#include <QStyleOptionMenuItem>
 #include <QToolTip>
 #include <QWindow>
 #include <filesystem>
@@ -33,7 +34,24 @@ class KelvaraStyle : public QProxyStyle {
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override {
         if (hint == SH_ToolTip_WakeUpDelay) return kTooltipDelayMs;
+        // A lone Alt opens the menu bar for the keyboard on every platform.
+        if (hint == SH_MenuBar_AltKeyNavigation) return 1;
         return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        // The command lit in a menu bar opened from the keyboard (Alt, F10)
+        // is drawn as a pressed one, so the user sees where the arrows are.
+        const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+        if (element == CE_MenuBarItem && item && (item->state & State_Selected) && widget &&
+            widget->hasFocus()) {
+            QStyleOptionMenuItem lit = *item;
+            lit.state |= State_Sunken;
+            QProxyStyle::drawControl(element, &lit, painter, widget);
+            return;
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
     }
 
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,

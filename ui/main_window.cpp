@@ -37,14 +37,25 @@ struct MenuCommand {
     std::u16string_view text;
 };
 
+// Each command with its own mnemonic letter ("&"): Alt and the letter
+// chooses it, as does the letter once Alt or F10 has opened the menu bar.
 constexpr MenuCommand kMenu[] = {
-    {ctl::kCmdTransfer, u"Передаточная характеристика"},
-    {ctl::kCmdHelp, u"Помощь"},
-    {ctl::kCmdCircuit, u"Типовая схема резонансного полумостового преобразователя"},
-    {ctl::kCmdAbout, u"О программе..."},
-    {ctl::kCmdCheck, u"Проверка проекта"},
-    {ctl::kCmdAdviser, u"Подбор сердечника"},
+    {ctl::kCmdTransfer, u"&Передаточная характеристика"},
+    {ctl::kCmdHelp, u"По&мощь"},
+    {ctl::kCmdCircuit, u"&Типовая схема резонансного полумостового преобразователя"},
+    {ctl::kCmdAbout, u"&О программе..."},
+    {ctl::kCmdCheck, u"Про&верка проекта"},
+    {ctl::kCmdAdviser, u"Подбор &сердечника"},
+    {ctl::kCmdReport, u"От&чёт..."},
+    {ctl::kCmdPrint, u"П&ечать..."},
 };
+
+// The mnemonic letter of a menu text (after its "&"), upper case; none when
+// it has no "&".
+QChar MnemonicOf(const QString& text) {
+    const qsizetype at = text.indexOf(u'&');
+    return at >= 0 && at + 1 < text.size() ? text[at + 1].toUpper() : QChar();
+}
 
 // Buttons whose click goes straight to a handler.
 struct ClickHandler {
@@ -175,7 +186,26 @@ void MainWindow::OpenCheckWindow() {
 bool MainWindow::Open(const std::filesystem::path& currentDir) {
     const bool ok = dlg_.Open(currentDir);
     picture_->update();
+    // The window will not be shown: what the opening had to say is shown
+    // now, on its own.
+    if (!ok) ShowHeldMessages();
     return ok;
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // The window becomes visible once this event is done: the messages of
+    // its opening follow, over it.
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        QMetaObject::invokeMethod(this, &MainWindow::ShowHeldMessages, Qt::QueuedConnection);
+    }
+}
+
+void MainWindow::ShowHeldMessages() {
+    std::vector<HeldMessage> held;
+    held.swap(heldMessages_);
+    for (const HeldMessage& m : held) ShowMessageBox(m.caption, m.text, Buttons::Ok);
 }
 
 QWidget* MainWindow::control(int id) const {
@@ -210,6 +240,9 @@ void MainWindow::BuildMenu() {
         AdviserWindow adviser(this, dlg_);
         adviser.exec();
     });
+    connect(commands_[ctl::kCmdReport], &QAction::triggered, this, [this] { SaveReport(); });
+    connect(commands_[ctl::kCmdPrint], &QAction::triggered, this, [this] { PrintReport(); });
+    SetUpCopying();
 }
 
 void MainWindow::AttachTooltips() {
@@ -261,15 +294,21 @@ void MainWindow::reject() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    // F1 without Shift, Ctrl or Alt, in any of the program's windows, is the
-    // "Помощь" command.
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const auto mods = key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier |
                                               Qt::AltModifier | Qt::MetaModifier);
+        // F1 without Shift, Ctrl or Alt, in any of the program's windows, is
+        // the "Помощь" command.
         QAction* help = menuCommand(ctl::kCmdHelp);
         if (key->key() == Qt::Key_F1 && mods == Qt::NoModifier && help && help->isEnabled()) {
             help->trigger();
+            return true;
+        }
+        if (watched == menuBar_ && MenuKey(*key)) return true;
+        // F10 in the main window opens its menu bar, as Alt does.
+        if (key->key() == Qt::Key_F10 && mods == Qt::NoModifier && isActiveWindow()) {
+            OpenMenuBar();
             return true;
         }
         // Enter ends typing in the material list; when the typed text chose
@@ -282,6 +321,32 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void MainWindow::OpenMenuBar() {
+    // The menu bar opens for the keyboard on a lone Alt, pressed and
+    // released; F10 does the same through it.
+    QKeyEvent press(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::NoModifier);
+    QCoreApplication::sendEvent(this, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+    QCoreApplication::sendEvent(this, &release);
+}
+
+bool MainWindow::MenuKey(const QKeyEvent& key) {
+    // With the menu bar open for the keyboard, a command's letter chooses it
+    // (the commands open no drop-down menus that the letter could show).
+    if (key.text().size() != 1 || (key.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)))
+        return false;
+    const QChar letter = key.text()[0].toUpper();
+    for (QAction* action : menuBar_->actions()) {
+        if (!action->isEnabled() || MnemonicOf(action->text()) != letter) continue;
+        // Escape closes the menu bar and gives the focus back first.
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QCoreApplication::sendEvent(menuBar_, &escape);
+        action->trigger();
+        return true;
+    }
+    return false;
 }
 
 // --- View ----------------------------------------------------------------------
@@ -389,6 +454,17 @@ void MainWindow::ListSelect(int id, int index) {
 }
 
 View::Answer MainWindow::MessageBox(TextView caption, TextView text, Buttons buttons) {
+    if (messageHook_) return messageHook_(caption, text, buttons);
+    // Until the window has been shown, a message that only informs waits for
+    // it, so that it appears over the window rather than alone.
+    if (!shownOnce_ && buttons == Buttons::Ok) {
+        heldMessages_.push_back(HeldMessage{Text(caption), Text(text)});
+        return Answer::Ok;
+    }
+    return ShowMessageBox(caption, text, buttons);
+}
+
+View::Answer MainWindow::ShowMessageBox(TextView caption, TextView text, Buttons buttons) {
     if (messageHook_) return messageHook_(caption, text, buttons);
     const bool okCancel = buttons == Buttons::OkCancel;
     QMessageBox box(QMessageBox::NoIcon, ToQ(caption), ToQ(text),

@@ -11,9 +11,11 @@
 
 #include "ui/dialog_layout.h"
 #include "window/kelvara_dlg.h"
+#include "window/report.h"
 #include "window/view.h"
 
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QMenuBar;
 
@@ -46,7 +48,21 @@ class MainWindow : public QDialog, public View {
     // "Проверка проекта": the check of the last calculation in its window.
     void OpenCheckWindow();
 
-    // Answers message boxes instead of showing them (for tests).
+    // "Отчёт...": the design report as HTML or PDF, by the system's save
+    // dialog; "Печать...": the report through the system's print dialog.
+    void SaveReport();
+    void PrintReport();
+    // Writes the report to `file` (".pdf" → PDF, anything else HTML); false
+    // when it cannot be written (the message was shown).
+    bool WriteReport(const QString& file);
+    // The report of the window's state as it stands.
+    ReportDocument CurrentReport() const;
+    // Ctrl+C and "Копировать результаты": the results table as tab-separated
+    // lines on the clipboard.
+    void CopyResults();
+
+    // Answers message boxes instead of showing them (for tests); the answers
+    // come at once, also while the window is not shown yet.
     using MessageHook = std::function<Answer(TextView caption, TextView text, Buttons buttons)>;
     void setMessageHook(MessageHook hook) { messageHook_ = std::move(hook); }
 
@@ -80,6 +96,7 @@ class MainWindow : public QDialog, public View {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void ConnectNotifications();
@@ -87,6 +104,13 @@ class MainWindow : public QDialog, public View {
     void AttachTooltips();
     // The summary strip for a check, and for results of earlier inputs.
     void ShowStrip(const DesignCheck& check);
+    // The messages held back until the window was shown, in their order.
+    void ShowHeldMessages();
+    Answer ShowMessageBox(TextView caption, TextView text, Buttons buttons);
+    // The menu bar opened for the keyboard (F10), and a key pressed in it.
+    void OpenMenuBar();
+    bool MenuKey(const QKeyEvent& key);
+    void SetUpCopying();
 
     CKelvaraDlg dlg_;
     std::vector<PlacedControl> controls_;
@@ -96,6 +120,12 @@ class MainWindow : public QDialog, public View {
     ShapePicture* picture_ = nullptr;
     QLabel* checkStrip_ = nullptr;
     MessageHook messageHook_;
+    struct HeldMessage {
+        Text caption;
+        Text text;
+    };
+    std::vector<HeldMessage> heldMessages_;
+    bool shownOnce_ = false;
 };
 
 }  // namespace kelvara::ui

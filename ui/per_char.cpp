@@ -1,14 +1,20 @@
 #include "ui/per_char.h"
 
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFontMetricsF>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPolygonF>
 #include <QPushButton>
+#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
 
 #include "ui/qt_text.h"
 #include "ui/secondary_layout.h"
+#include "window/report.h"
 
 namespace kelvara::ui {
 namespace {
@@ -109,6 +115,61 @@ CPerChar::CPerChar(QWidget* parent, double kL, double Q, double xMin, double xMa
     const DialogUnits units =
         secondary::SetUpDialog(*this, QStringLiteral("Передаточная характеристика"), 680, 336);
     ok_ = secondary::AddCloseButton(*this, units, QStringLiteral("OK"), 315, 312, 49, 16, true);
+    saveImage_ = new QPushButton(QStringLiteral("Сохранить изображение..."), this);
+    saveImage_->setGeometry(units.ToRect(8, 312, 110, 16));
+    exportCsv_ = new QPushButton(QStringLiteral("Экспорт CSV..."), this);
+    exportCsv_->setGeometry(units.ToRect(124, 312, 70, 16));
+    const QString folder = QDir::currentPath() + QStringLiteral("/");
+    connect(saveImage_, &QPushButton::clicked, this, [this, folder] {
+        QString selected;
+        const QString file = QFileDialog::getSaveFileName(
+            this, QStringLiteral("Сохранить изображение"),
+            folder + QStringLiteral("Передаточная характеристика.png"),
+            QStringLiteral("Изображение PNG (*.png);;Рисунок SVG (*.svg)"), &selected);
+        if (file.isEmpty()) return;
+        QString target = file;
+        if (QFileInfo(target).suffix().isEmpty())
+            target += selected.contains(QStringLiteral("svg")) ? QStringLiteral(".svg")
+                                                               : QStringLiteral(".png");
+        if (!SaveImage(target)) {
+            QMessageBox::warning(this, QStringLiteral("Ошибка!"),
+                                 QStringLiteral("Не удалось записать файл \"%1\".")
+                                     .arg(QFileInfo(target).fileName()));
+        }
+    });
+    connect(exportCsv_, &QPushButton::clicked, this, [this, folder] {
+        QString file =
+            QFileDialog::getSaveFileName(this, QStringLiteral("Экспорт CSV"),
+                                         folder + QStringLiteral("Передаточная характеристика.csv"),
+                                         QStringLiteral("Таблица CSV (*.csv)"));
+        if (file.isEmpty()) return;
+        if (QFileInfo(file).suffix().isEmpty()) file += QStringLiteral(".csv");
+        if (!ExportCsv(file)) {
+            QMessageBox::warning(
+                this, QStringLiteral("Ошибка!"),
+                QStringLiteral("Не удалось записать файл \"%1\".").arg(QFileInfo(file).fileName()));
+        }
+    });
+}
+
+bool CPerChar::SaveImage(const QString& file) const {
+    if (file.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
+        const std::string svg = TransferPlotSvg(BuildPlot());
+        QSaveFile out(file);
+        if (svg.empty() || !out.open(QIODevice::WriteOnly)) return false;
+        out.write(svg.data(), static_cast<qint64>(svg.size()));
+        return out.commit();
+    }
+    const QImage picture = RenderPicture();
+    return !picture.isNull() && picture.save(file, "PNG");
+}
+
+bool CPerChar::ExportCsv(const QString& file) const {
+    const std::string csv = GainCurveCsv(kL_, Q_, Fr_);
+    QSaveFile out(file);
+    if (csv.empty() || !out.open(QIODevice::WriteOnly)) return false;
+    out.write(csv.data(), static_cast<qint64>(csv.size()));
+    return out.commit();
 }
 
 QRect CPerChar::DrawingArea() const {

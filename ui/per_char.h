@@ -38,6 +38,12 @@ class CPerChar : public QDialog {
 
     QPushButton* OkButton() const { return ok_; }
 
+    // "Сохранить изображение": the picture as PNG (at the screen's pixel
+    // ratio) or, for a name ending in ".svg", as SVG; "Экспорт CSV": the gain
+    // curve. False when the file cannot be written.
+    bool SaveImage(const QString& file) const;
+    bool ExportCsv(const QString& file) const;
+
   protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -45,6 +51,8 @@ class CPerChar : public QDialog {
     double kL_, Q_, xMin_, xMax_, Fr_;
     bool stale_ = false;
     QPushButton* ok_ = nullptr;
+    QPushButton* saveImage_ = nullptr;
+    QPushButton* exportCsv_ = nullptr;
 };
 
 }  // namespace kelvara::ui

@@ -385,6 +385,7 @@ bool CKelvaraDlg::OpenDesign(const fs::path& file) {
         Warning(text);
         return false;
     }
+    designFile_ = PathDisplayText(file.filename());
     ApplyDesign(ApplyMode::Loading);
     view_.InvalidatePicture();
     return true;
@@ -446,6 +447,9 @@ bool CKelvaraDlg::Calculate() {
     res_ = std::move(report.results);
     lastRunCompleted_ = report.completed;
     check_ = CheckDesign(in_, res_, coreRec_, material_);
+    lastMessages_.clear();
+    for (const CalcEvent& e : report.events)
+        if (e.kind == CalcEvent::Kind::Message) lastMessages_.push_back(e);
     ShowEvents(report.events);
     calculatedInputs_ = TakeCopy();
     return lastRunCompleted_;
@@ -744,6 +748,7 @@ void CKelvaraDlg::OnLoad() {
         return;
     }
     if (!read) return;
+    designFile_ = *name;
     ApplyDesign(ApplyMode::Loading);
     view_.InvalidatePicture();
     view_.FocusControl(ctl::kCalculate);
@@ -777,6 +782,7 @@ void CKelvaraDlg::OnSave() {
         WriteFailed(*file);
         return;
     }
+    designFile_ = *file;
     view_.FocusControl(ctl::kCalculate);
 }
 

@@ -113,6 +113,10 @@ class CKelvaraDlg {
     const DesignResults& results() const { return res_; }
     // The design check of the last calculation (not done when it stopped early).
     const DesignCheck& check() const { return check_; }
+    // The design file last loaded or saved ("" when none).
+    const Text& designFile() const { return designFile_; }
+    // The messages of the last calculation, in order.
+    const std::vector<CalcEvent>& lastMessages() const { return lastMessages_; }
     const CoreRecord& coreRecord() const { return coreRec_; }
     const MaterialLossData& material() const { return material_; }
     const WireTable& wires() const { return wires_; }
@@ -139,6 +143,8 @@ class CKelvaraDlg {
     DesignInputs in_;
     DesignResults res_;
     DesignCheck check_;
+    std::vector<CalcEvent> lastMessages_;
+    Text designFile_;
     CoreRecord coreRec_;
     MaterialLossData material_;
     Text materialText_;

@@ -97,7 +97,9 @@ TEST_P(WholeDesign, EveryRowHasTheReferenceNumbersAndStatus) {
             }
         }
         // A row that is not fine says what to do.
-        if (got.status != CheckStatus::Ok) EXPECT_FALSE(got.note.empty());
+        if (got.status != CheckStatus::Ok) {
+            EXPECT_FALSE(got.note.empty());
+        }
         EXPECT_FALSE(got.label.empty());
     }
     EXPECT_EQ(r.check.errors, errors);

@@ -1,12 +1,12 @@
 // End-to-end tests of the built kelvara-calc on a temporary data root.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <nlohmann/json.hpp>
 
 #include "designs/design_file.h"
+#include "refdata/platform.h"
 #include "support/data_root.h"
+#include "support/run_program.h"
 
 namespace kelvara {
 namespace {
@@ -22,34 +22,16 @@ std::vector<std::string> Keys(const Json& j) {
     return out;
 }
 
-struct CalcRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using CalcRun = testing::ProgramRun;
 
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
+// kelvara-calc started in the folder `cwd`.
+CalcRun RunCalc(const fs::path& cwd, const std::vector<std::string>& args) {
+    return testing::RunProgram(KELVARA_CALC_PATH, args, cwd);
 }
 
-CalcRun RunCalc(const fs::path& cwd, const std::vector<std::string>& args) {
-    const fs::path errFile = cwd / ".stderr";
-    std::string cmd = "cd " + Quote(cwd.string()) + " && " + Quote(KELVARA_CALC_PATH);
-    for (const auto& a : args) cmd += " " + Quote(a);
-    cmd += " 2>" + Quote(errFile.string());
-    CalcRun r;
-    FILE* p = popen(cmd.c_str(), "r");
-    if (!p) return r;
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-    const int status = pclose(p);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.err = testing::ReadBytes(errFile);
-    fs::remove(errFile);
-    return r;
+// A path as an argument on this system's command line.
+std::string Arg(const fs::path& path) {
+    return platform::ArgumentFromPath(path);
 }
 
 void ExpectNoSanitizerReport(const CalcRun& r) {
@@ -247,7 +229,7 @@ TEST_F(Calc, DataRootCanBeGiven) {
     const fs::path elsewhere = data.root() / "other" / "place";
     fs::create_directories(elsewhere);
     ASSERT_TRUE(WriteDesignFile(elsewhere / "d.sav", DesignInputs{}));
-    const CalcRun r = RunCalc(elsewhere, {"--json", "--data-root", data.root().string(), "d.sav"});
+    const CalcRun r = RunCalc(elsewhere, {"--json", "--data-root", Arg(data.root()), "d.sav"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(Json::parse(r.out)["calculated"].get<bool>());
     // Without it the parent of the current folder holds no data.
@@ -255,18 +237,104 @@ TEST_F(Calc, DataRootCanBeGiven) {
 }
 
 TEST_F(Calc, ACurrentFolderWhoseNameIsNotTextWorks) {
-    DataRoot odd("prog\xff");
+    if (!testing::MakesNamesThatAreNotText()) {
+        GTEST_SKIP() << "this file system keeps no name that is not text";
+    }
+    DataRoot odd(testing::NameThatIsNotText("prog"));
     const fs::path cwd = odd.program();
     ASSERT_TRUE(WriteDesignFile(cwd / "d.sav", DesignInputs{}));
-    testing::WriteBytes(cwd / "notes\xff.txt", "x");
+    testing::WriteBytes(cwd / testing::NameThatIsNotText("notes"), "x");
     const CalcRun byParent = RunCalc(cwd, {"--json", "d.sav"});
     EXPECT_EQ(byParent.status, 0) << byParent.err;
     ExpectNoSanitizerReport(byParent);
     EXPECT_TRUE(Json::parse(byParent.out)["calculated"].get<bool>());
-    const CalcRun given = RunCalc(
-        cwd, {"--data-root", data.root().string(), (data.program() / "design.sav").string()});
+    const CalcRun given =
+        RunCalc(cwd, {"--data-root", Arg(data.root()), Arg(data.program() / "design.sav")});
     EXPECT_EQ(given.status, 0) << given.err;
     EXPECT_NE(given.out.find("216.0 Вт"), std::string::npos) << given.out;
+}
+
+// The same runs on every system, with Cyrillic names wherever a user may put
+// them: the data root, the program folder, the design file, a material and a
+// --set value. Standard output is the bytes the Linux build prints (UTF-8,
+// LF line ends), kept in tests/cli/cyrillic_run.txt; a run that differs
+// leaves its output in the build folder as cyrillic_run.actual.txt.
+TEST(CalcOnEverySystem, CyrillicNamesPrintTheSameBytes) {
+    testing::TempDir dir;
+    const fs::path root = dir / u8"Данные расчета";
+    const fs::path program = root / u8"Программа";
+    testing::WriteUtf16(root / "Wire.txt", testing::kTestWires);
+    testing::WriteUtf16(root / "Ferrites_Materials" / "N87 Epcos.txt", testing::kTestMaterial);
+    testing::WriteUtf16(root / "Ferrites_Materials" / u8"Феррит Н87.txt", testing::kTestMaterial);
+    testing::WriteUtf16(root / "Bases_Cores" / "FerritesCores.txt", testing::kTestCores);
+    fs::create_directories(program);
+    ASSERT_TRUE(WriteDesignFile(program / u8"Проект №1.sav", DesignInputs{}));
+    const std::string expected =
+        testing::ReadBytes(fs::path(KELVARA_SOURCE_DIR) / "tests" / "cli" / "cyrillic_run.txt");
+    ASSERT_FALSE(expected.empty());
+
+    const std::vector<std::string> set = {"--set", "mater=Феррит Н87", "--set", "Fr=95"};
+    struct Case {
+        const char* what;
+        fs::path cwd;
+        std::vector<std::string> args;
+    };
+    for (const Case& c : {
+             // The data root found as the parent of the current folder.
+             Case{"parent", program, {"Проект №1.sav"}},
+             // Given, with the design named relative to another folder.
+             Case{"given",
+                  dir.path(),
+                  {"--data-root", Arg(root), "Данные расчета/Программа/Проект №1.sav"}},
+             // Both as absolute paths.
+             Case{"absolute",
+                  dir.path(),
+                  {"--data-root", Arg(root), Arg(program / u8"Проект №1.sav")}},
+         }) {
+        std::vector<std::string> args = set;
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const CalcRun r = RunCalc(c.cwd, args);
+        EXPECT_EQ(r.status, 0) << c.what << ": " << r.err;
+        EXPECT_EQ(r.err, "") << c.what;
+        EXPECT_EQ(r.out, expected) << c.what;
+        if (r.out != expected) {
+            testing::WriteBytes(fs::path(KELVARA_BINARY_DIR) / "cyrillic_run.actual.txt", r.out);
+        }
+    }
+    const CalcRun j = RunCalc(program, {"--json", "--set", "mater=Феррит Н87", "Проект №1.sav"});
+    ASSERT_EQ(j.status, 0) << j.err;
+    EXPECT_EQ(j.out.find('\r'), std::string::npos);
+    EXPECT_EQ(Json::parse(j.out)["material"]["name"].get<std::string>(), "Феррит Н87");
+
+    // Messages name the file as it was given.
+    testing::WriteBytes(program / u8"Пустой.sav", "");
+    const CalcRun empty = RunCalc(program, {"Пустой.sav"});
+    EXPECT_EQ(empty.status, 2);
+    EXPECT_EQ(empty.err, "Файл \"Пустой.sav\" не является файлом проекта.\n");
+    const CalcRun missing = RunCalc(program, {"Нет такого.sav"});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(missing.err, "kelvara-calc: cannot read the design file 'Нет такого.sav'\n");
+}
+
+// Every argument arrives as it was given: letters of no single code page,
+// blanks, quotes and backslashes in any order (a Windows program splits one
+// command line itself).
+TEST(CalcOnEverySystem, ArgumentsArriveUnchanged) {
+    DataRoot data;
+    ASSERT_TRUE(WriteDesignFile(data.program() / "design.sav", DesignInputs{}));
+    for (const std::string core :
+         {"Ш 20", "Ω 漢字", "a\"b", "\"", "a\\", "a\\\\\"b c\\", "\\\\x y\\ \"", " ", "\t1 2\t"}) {
+        const CalcRun r =
+            RunCalc(data.program(), {"--json", "--set", "core=" + core, "design.sav"});
+        ASSERT_TRUE(r.status == 0 || r.status == 1) << core << ": " << r.err;
+        const Json j = Json::parse(r.out);
+        const std::string said = "Сердечник \"" + core + "\" не найден в базе";
+        bool found = false;
+        for (const Json& m : j["messages"]) {
+            found = found || m["text"].get<std::string>().rfind(said, 0) == 0;
+        }
+        EXPECT_TRUE(found) << core << "\n" << r.out;
+    }
 }
 
 TEST_F(Calc, ReadableTableShowsTheWindowsLabels) {
@@ -293,11 +361,11 @@ TEST_F(Calc, BadDesignFilesNeverCrash) {
     }
     testing::WriteBytes(dir / "garbage.sav", garbage);
     testing::WriteBytes(dir / "utf8.sav", "core = E 40/16/12\nFr = 90\n");
-    testing::WriteUtf16(dir / "nul.sav", Text(u"Fr\t= 1") + u'\0' + u"00\r\n");
+    testing::WriteUtf16(dir / "zero.sav", Text(u"Fr\t= 1") + u'\0' + u"00\r\n");
     testing::WriteUtf16(dir / "long.sav", u"zazor\t= " + Text(10000, u'9') + u"\r\n");
     fs::create_directories(dir / "folder.sav");
     testing::WriteBytes(dir / "huge.sav", std::string(20u << 20, 'a'));
-    for (const char* name : {"utf8.sav", "nul.sav", "long.sav"}) {
+    for (const char* name : {"utf8.sav", "zero.sav", "long.sav"}) {
         const CalcRun r = RunCalc(dir, {"--json", name});
         EXPECT_TRUE(r.status == 0 || r.status == 1) << name << ": " << r.err;
         ExpectNoSanitizerReport(r);
@@ -384,6 +452,29 @@ TEST_F(Calc, RankedTableListsEveryCore) {
     for (const char* core : {"E 25/13/7", "E 40/16/12", "EI 25", "ETD 34/17/11", "RM 10"})
         EXPECT_NE(r.out.find(core), std::string::npos) << core;
     EXPECT_NE(r.out.find("Подбор сердечника: вариантов 8"), std::string::npos) << r.out;
+}
+
+// --report and --curve write their files and still print the results.
+TEST_F(Calc, ReportAndCurveFilesBesideTheUsualOutput) {
+    const CalcRun r =
+        RunCalc(data.program(), {"--report", "report.html", "--curve", "curve.csv", "design.sav"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("216.0 Вт"), std::string::npos);
+    const std::string html = testing::ReadBytes(data.program() / "report.html");
+    EXPECT_EQ(html.rfind("<!DOCTYPE html>", 0), 0u);
+    EXPECT_NE(html.find("Файл проекта: design.sav"), std::string::npos);
+    EXPECT_NE(html.find("<td>Потребляемая нагрузкой мощность</td><td class=\"num\">216.0</td>"),
+              std::string::npos);
+    EXPECT_NE(html.find("</svg>"), std::string::npos);
+    const std::string csv = testing::ReadBytes(data.program() / "curve.csv");
+    EXPECT_EQ(csv.rfind("f_kHz,x,gain\n", 0), 0u);
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 17002);
+    // A folder in the way of the report: nothing written, status 2, the reason said.
+    fs::create_directories(data.program() / "taken.html");
+    const CalcRun bad = RunCalc(data.program(), {"--report", "taken.html", "design.sav"});
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_NE(bad.err.find("taken.html"), std::string::npos) << bad.err;
+    ExpectNoSanitizerReport(bad);
 }
 
 }  // namespace

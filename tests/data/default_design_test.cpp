@@ -32,7 +32,7 @@ TEST(ShippedData, DefaultDesignComputesWithoutACheckOrDropMessage) {
 }
 
 TEST(ShippedData, ExampleDesignHoldsTheDefaults) {
-    EXPECT_EQ(testing::ReadBytes(testing::DataRoot() / "Kelvara" / "Пример.sav"),
+    EXPECT_EQ(testing::ReadBytes(testing::DataRoot() / "Kelvara" / u8"Пример.sav"),
               DesignFileBytes(DesignInputs{}));
 }
 

@@ -234,8 +234,8 @@ TEST(DesignFileBadInput, GarbageEmptyNulAndLongValues) {
     EXPECT_EQ(in.rds, 0);  // a missing key reads as 0, which names the first button
 
     // A NUL ends the text.
-    WriteUtf16(dir / "nul.sav", Text(u"Fr\t= 77\r\n") + u'\0' + u"kL\t= 9\r\n");
-    ASSERT_TRUE(ReadDesignFile(dir / "nul.sav", in));
+    WriteUtf16(dir / "zero.sav", Text(u"Fr\t= 77\r\n") + u'\0' + u"kL\t= 9\r\n");
+    ASSERT_TRUE(ReadDesignFile(dir / "zero.sav", in));
     EXPECT_EQ(in.Fr, u"77");
     EXPECT_EQ(in.kL, u"");
 

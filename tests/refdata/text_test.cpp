@@ -6,6 +6,7 @@
 
 #include <clocale>
 #include <cmath>
+#include <iostream>
 #include <limits>
 #include <locale>
 #include <ostream>
@@ -101,36 +102,44 @@ TEST(FormatWholePart, TruncatesTowardZero) {
     EXPECT_EQ(FormatInt(-42), u"-42");
 }
 
-// Switches the process to the Russian locale (decimal comma) and back.
+// Switches the process to a Russian locale (decimal comma) and back: the C
+// library's, and the C++ library's where it has named locales (MinGW's
+// libstdc++ knows only "C", so nothing can change its numbers there).
 class RussianLocale {
   public:
     RussianLocale() {
         const char* previous = std::setlocale(LC_ALL, nullptr);
         previous_ = previous ? previous : "C";
-        active_ = std::setlocale(LC_ALL, "ru_RU.UTF-8") != nullptr;
-        if (active_) {
-            try {
-                std::locale::global(std::locale("ru_RU.UTF-8"));
-            } catch (const std::runtime_error&) {
-                std::setlocale(LC_ALL, previous_.c_str());
-                active_ = false;
-            }
+        // The POSIX name, then the Windows one.
+        for (const char* name : {"ru_RU.UTF-8", "Russian_Russia.1251"}) {
+            if (std::setlocale(LC_ALL, name) == nullptr) continue;
+            name_ = name;
+            break;
+        }
+        if (name_.empty()) return;
+        try {
+            std::locale::global(std::locale(name_));
+        } catch (const std::runtime_error&) {
+            std::cout << "The C++ library has no locale \"" << name_
+                      << "\"; only the C library's locale is switched.\n";
         }
     }
     ~RussianLocale() {
         std::locale::global(std::locale::classic());
         std::setlocale(LC_ALL, previous_.c_str());
     }
-    bool active() const { return active_; }
+    bool active() const { return !name_.empty(); }
 
   private:
     std::string previous_;
-    bool active_ = false;
+    std::string name_;
 };
 
 TEST(NumbersUnderRussianLocale, StillUseTheDecimalPoint) {
     RussianLocale russian;
-    if (!russian.active()) GTEST_SKIP() << "locale ru_RU.UTF-8 is not installed";
+    if (!russian.active()) {
+        GTEST_SKIP() << "neither ru_RU.UTF-8 nor Russian_Russia.1251 is installed";
+    }
     // The locale really is one with a decimal comma.
     ASSERT_STREQ(std::localeconv()->decimal_point, ",");
 

@@ -32,10 +32,11 @@ inline constexpr char16_t kTestCores[] =
 
 // Lays out <root>/Wire.txt, <root>/Ferrites_Materials/*.txt,
 // <root>/Bases_Cores/FerritesCores.txt and the program folder <root>/Kelvara
-// (or another name given as the system's bytes).
+// (or another name).
 class DataRoot {
   public:
-    explicit DataRoot(std::string programName = "Kelvara") : programName_(std::move(programName)) {
+    explicit DataRoot(std::filesystem::path programName = "Kelvara")
+        : programName_(std::move(programName)) {
         WriteUtf16(root() / "Wire.txt", kTestWires);
         WriteUtf16(root() / "Ferrites_Materials" / "N87 Epcos.txt", kTestMaterial);
         WriteUtf16(root() / "Ferrites_Materials" / "3C90 Ferroxcube.txt", kTestMaterial);
@@ -47,7 +48,7 @@ class DataRoot {
 
   private:
     TempDir dir_;
-    std::string programName_;
+    std::filesystem::path programName_;
 };
 
 }  // namespace kelvara::testing

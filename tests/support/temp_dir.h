@@ -79,6 +79,34 @@ inline bool IgnoresPermissions(const std::filesystem::path& dir) {
     return writable;
 }
 
+// A file name that is not valid text on this system: `stem` and then a byte
+// that is never UTF-8 (names of bytes) or an unpaired surrogate (names of
+// UTF-16 units).
+inline std::filesystem::path NameThatIsNotText(std::string_view stem) {
+    using Unit = std::filesystem::path::value_type;
+    std::filesystem::path::string_type name(stem.begin(), stem.end());
+    name.push_back(sizeof(Unit) == 1 ? static_cast<Unit>('\xff') : static_cast<Unit>(0xD800));
+    return name;
+}
+
+// Whether folders and files with such names can be made here. Wine keeps
+// names in UTF-8 and refuses an unpaired surrogate.
+inline bool MakesNamesThatAreNotText() {
+    TempDir probe;
+    std::error_code ec;
+    return std::filesystem::create_directory(probe / NameThatIsNotText("probe"), ec) && !ec;
+}
+
+// Whether this system and its C++ library make symbolic links (MinGW's
+// libstdc++ does not).
+inline bool MakesSymbolicLinks() {
+    TempDir probe;
+    std::error_code ec;
+    std::filesystem::create_symlink("target", probe / "link", ec);
+    return !ec;
+}
+inline constexpr char kNoSymbolicLinks[] = "no symbolic links can be made here";
+
 }  // namespace kelvara::testing
 
 #if defined(__unix__)

@@ -231,20 +231,26 @@ TEST_F(WindowTest, LongTooltipsWrapWithinTheirWidth) {
 TEST_F(WindowTest, MenuHasItsCommands) {
     OpenWindow();
     const QList<QAction*> actions = window->menuBar()->actions();
-    ASSERT_EQ(actions.size(), 6);
-    EXPECT_EQ(actions[0]->text(), "Передаточная характеристика");
-    EXPECT_EQ(actions[1]->text(), "Помощь");
-    EXPECT_EQ(actions[2]->text(), "Типовая схема резонансного полумостового преобразователя");
-    EXPECT_EQ(actions[3]->text(), "О программе...");
+    ASSERT_EQ(actions.size(), 8);
+    // Each with its mnemonic letter after "&".
+    EXPECT_EQ(actions[0]->text(), "&Передаточная характеристика");
+    EXPECT_EQ(actions[1]->text(), "По&мощь");
+    EXPECT_EQ(actions[2]->text(), "&Типовая схема резонансного полумостового преобразователя");
+    EXPECT_EQ(actions[3]->text(), "&О программе...");
     EXPECT_EQ(window->menuCommand(ctl::kCmdTransfer), actions[0]);
     EXPECT_EQ(window->menuCommand(ctl::kCmdHelp), actions[1]);
     EXPECT_EQ(window->menuCommand(ctl::kCmdCircuit), actions[2]);
     EXPECT_EQ(window->menuCommand(ctl::kCmdAbout), actions[3]);
     // The design check and the core adviser come after the window's own four commands.
-    EXPECT_EQ(actions[4]->text(), "Проверка проекта");
+    EXPECT_EQ(actions[4]->text(), "Про&верка проекта");
     EXPECT_EQ(window->menuCommand(ctl::kCmdCheck), actions[4]);
-    EXPECT_EQ(actions[5]->text(), "Подбор сердечника");
+    EXPECT_EQ(actions[5]->text(), "Подбор &сердечника");
     EXPECT_EQ(window->menuCommand(ctl::kCmdAdviser), actions[5]);
+    // Then the report and its printing.
+    EXPECT_EQ(QString(actions[6]->text()).remove('&'), "Отчёт...");
+    EXPECT_EQ(window->menuCommand(ctl::kCmdReport), actions[6]);
+    EXPECT_EQ(QString(actions[7]->text()).remove('&'), "Печать...");
+    EXPECT_EQ(window->menuCommand(ctl::kCmdPrint), actions[7]);
     for (QAction* a : actions) {
         EXPECT_TRUE(a->isEnabled());
         EXPECT_EQ(a->menu(), nullptr);

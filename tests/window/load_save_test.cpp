@@ -251,21 +251,24 @@ TEST(FilePickerTest, SaveAsksOnlyForAnExactlyListedName) {
             return ok;
         };
     };
-    EXPECT_TRUE(picker.Save(answer(false)));  // case differs: no question
-    EXPECT_EQ(asked, 0);
+    // Where letter case tells names apart "design.sav" is another file and
+    // nothing is asked; elsewhere (Windows) it is the listed file itself.
+    const bool caseCounts = !fs::exists(dir / "design.sav");
+    EXPECT_EQ(picker.Save(answer(false)), caseCounts);
+    EXPECT_EQ(asked, caseCounts ? 0 : 1);
     picker.SetName(u"Design.sav");
     EXPECT_FALSE(picker.Save(answer(false)));  // Cancel keeps the picker open
     EXPECT_EQ(question, u"Заменить файл \"Design.sav\"?");
     EXPECT_EQ(picker.name(), u"Design.sav");
     EXPECT_TRUE(picker.Save(answer(true)));
-    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(asked, caseCounts ? 2 : 3);
 }
 
 // The question is about the file that will really be written, whatever
 // the name came from; a name that names no file keeps the picker open.
 TEST(FilePickerTest, SaveAsksAboutTheFileItWillWrite) {
     testing::TempDir dir;
-    for (const char* name : {"Пример.sav", "Kelvara.ini", "sub/x.sav"}) {
+    for (const char8_t* name : {u8"Пример.sav", u8"Kelvara.ini", u8"sub/x.sav"}) {
         testing::WriteBytes(dir / name, "x");
     }
     fs::create_directories(dir / "folder.sav");

@@ -329,6 +329,7 @@ TEST(ExitCommand, ProtectedRememberedInputsAreNotReplaced) {
 }
 
 TEST(ExitCommand, LinkedRememberedInputsAreWrittenThrough) {
+    if (!testing::MakesSymbolicLinks()) GTEST_SKIP() << testing::kNoSymbolicLinks;
     DataRoot data;
     DesignInputs shared;
     shared.Fr = u"80";

@@ -1,0 +1,76 @@
+#include "ui/report_writer.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgRenderer>
+#include <QTextDocument>
+
+#include "ui/qt_text.h"
+
+namespace kelvara::ui {
+
+bool PaintReport(QPagedPaintDevice& device, const ReportDocument& report) {
+    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+    QPainter painter;
+    if (!painter.begin(&device)) return false;
+    const QRectF page = device.pageLayout().paintRectPixels(device.logicalDpiX());
+    const QSizeF area(page.width(), page.height());
+
+    // The text: the report's HTML without the picture, in 10 pt.
+    QTextDocument text;
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(10);
+    text.setDefaultFont(font);
+    text.documentLayout()->setPaintDevice(&device);
+    text.setHtml(QString::fromStdString(ReportHtml(report, false)));
+    text.setPageSize(area);
+    const int pages = text.pageCount();
+    for (int p = 0; p < pages; ++p) {
+        if (p > 0) device.newPage();
+        painter.save();
+        painter.translate(0, -p * area.height());
+        text.drawContents(&painter, QRectF(0, p * area.height(), area.width(), area.height()));
+        painter.restore();
+    }
+
+    // The transfer characteristic on a page of its own, as vectors.
+    if (report.plotSvg.empty()) return painter.end();
+    device.newPage();
+    QFont caption = font;
+    caption.setPointSizeF(12);
+    caption.setBold(true);
+    painter.setFont(caption);
+    const QRectF title(0, 0, area.width(), painter.fontMetrics().height() * 1.5);
+    painter.drawText(title, Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("Передаточная характеристика"));
+    QSvgRenderer svg(QByteArray::fromStdString(report.plotSvg));
+    const QSizeF size = svg.defaultSize();
+    const double k = size.width() > 0 ? area.width() / size.width() : 1;
+    svg.render(&painter, QRectF(0, title.bottom(), area.width(), size.height() * k));
+    return painter.end();
+}
+
+bool WriteReportPdf(const QString& file, const ReportDocument& report) {
+    // Written beside the target and renamed over it, so a failed write never
+    // leaves half a document.
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly)) return false;
+    {
+        QPdfWriter writer(&out);
+        writer.setResolution(300);
+        writer.setCreator(QStringLiteral("Kelvara ") + ToQ(kProgramVersion));
+        writer.setTitle(ToQ(report.title));
+        if (!PaintReport(writer, report)) {
+            out.cancelWriting();
+            return false;
+        }
+    }
+    return out.commit();
+}
+
+}  // namespace kelvara::ui
