@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "calc/calculate.h"
+#include "calc/design_check.h"
 #include "designs/design_file.h"
 #include "refdata/text_file.h"
 
@@ -16,12 +17,6 @@ void Check(bool condition) {
 bool HasNonFiniteText(kelvara::TextView t) {
     return t.find(u"inf") != kelvara::TextView::npos || t.find(u"nan") != kelvara::TextView::npos;
 }
-
-class QuietHost : public kelvara::CalcHost {
-  public:
-    void Refresh() override {}
-    void Message(std::u16string_view, std::u16string_view) override {}
-};
 
 }  // namespace
 
@@ -70,9 +65,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     WireTable wires;
     for (double d : {0.2, 0.4, 0.63, 1.0})
         wires.entries.push_back({d, d * 1.1, 3.141592653589793 / 4 * (d * d)});
-    DesignResults res;
-    QuietHost host;
-    RunCalculation(in, res, core, material, wires, host);
-    for (const Text& t : res.text) Check(!HasNonFiniteText(t));
+    const CalcReport report = RunCalculation(in, core, material, wires);
+    for (const Text& t : report.results.text) Check(!HasNonFiniteText(t));
+    // The design check of a finished run never breaks on what it was given.
+    const DesignCheck check = CheckDesign(in, report.results, core, material);
+    Check(check.done == report.completed);
+    for (const CalcEvent& e : report.events)
+        if (e.kind == CalcEvent::Kind::Message) Check(!e.text.empty());
     return 0;
 }
