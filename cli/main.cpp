@@ -411,10 +411,10 @@ int main(int argc, char** argv) {
     // 4. The files asked for, then print.
     if (!opt.report.empty()) {
         ReportSource source = ReportSourceOf(dlg);
-        source.designFile = PathDisplayText(fs::path(opt.designFile).filename());
+        source.designFile = PathDisplayText(platform::PathFromArgument(opt.designFile).filename());
         source.date = ReportDate();
-        if (const WriteResult w =
-                WriteFileSafely(fs::path(opt.report), ReportHtml(BuildReport(source)));
+        if (const WriteResult w = WriteFileSafely(platform::PathFromArgument(opt.report),
+                                                  ReportHtml(BuildReport(source)));
             !w) {
             std::cerr << "kelvara-calc: cannot write the report '" << opt.report
                       << "': " << w.error.message() << "\n";
@@ -425,7 +425,9 @@ int main(int argc, char** argv) {
         const std::string csv = GainCurveCsv(dlg.results());
         if (csv.empty()) {
             std::cerr << "kelvara-calc: no gain curve: the calculation did not run to its end\n";
-        } else if (const WriteResult w = WriteFileSafely(fs::path(opt.curve), csv); !w) {
+        } else if (const WriteResult w =
+                       WriteFileSafely(platform::PathFromArgument(opt.curve), csv);
+                   !w) {
             std::cerr << "kelvara-calc: cannot write the curve '" << opt.curve
                       << "': " << w.error.message() << "\n";
             return 2;

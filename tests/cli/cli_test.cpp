@@ -306,6 +306,14 @@ TEST(CalcOnEverySystem, CyrillicNamesPrintTheSameBytes) {
     EXPECT_EQ(j.out.find('\r'), std::string::npos);
     EXPECT_EQ(Json::parse(j.out)["material"]["name"].get<std::string>(), "Феррит Н87");
 
+    // The files it writes are named as given, and so is the design in the report.
+    const CalcRun files =
+        RunCalc(program, {"--report", "Отчёт.html", "--curve", "Кривая.csv", "Проект №1.sav"});
+    EXPECT_EQ(files.status, 0) << files.err;
+    EXPECT_NE(testing::ReadBytes(program / u8"Отчёт.html").find("Файл проекта: Проект №1.sav"),
+              std::string::npos);
+    EXPECT_EQ(testing::ReadBytes(program / u8"Кривая.csv").rfind("f_kHz,x,gain\n", 0), 0u);
+
     // Messages name the file as it was given.
     testing::WriteBytes(program / u8"Пустой.sav", "");
     const CalcRun empty = RunCalc(program, {"Пустой.sav"});
