@@ -5,11 +5,13 @@
 namespace kelvara {
 
 void NormaliseChoices(DesignInputs& in) {
-    for (const FieldDef& f : kDesignFileFields) {
-        if (f.kind == FieldKind::Text) continue;
+    const auto normalise = [&](const FieldDef& f) {
+        if (f.kind == FieldKind::Text) return;
         int32_t& v = in.*(f.number);
         if (v < 0 || v >= f.values) v = f.fallback;
-    }
+    };
+    for (const FieldDef& f : kDesignFileFields) normalise(f);
+    for (const FieldDef& f : kDesignExtraFields) normalise(f);
 }
 
 double ToNumber(Text& field) {

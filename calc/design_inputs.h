@@ -39,6 +39,10 @@ struct DesignInputs {
     Text d21 = u"0,63";  // wanted secondary wire diameter, mm
     int32_t yes_d = 0;   // 1: use d11 and d21
 
+    // Stored after the 23 keys above; a file without them reads these defaults.
+    Text tdead = u"200";  // dead time of the half bridge, ns
+    Text coss = u"200";   // output capacitance of one transistor, pF
+
     // Core group, not stored in design files.
     int32_t shape = kShapeETD;
     Text A, B, C, D, H, h, I;  // dimensions of a core being added, mm
@@ -107,6 +111,14 @@ inline constexpr std::array<FieldDef, 23> kDesignFileFields = {{
     detail::FlagField(u"yes_d", &DesignInputs::yes_d, u"Использовать диаметры проводов"),
 }};
 
+// The fields written after the 23, in file order. Files without them (older
+// ones, hand-written ones) read each field's default; they never count as the
+// keys that make a file a design.
+inline constexpr std::array<FieldDef, 2> kDesignExtraFields = {{
+    detail::TextField(u"tdead", &DesignInputs::tdead, u"Мертвое время td, нс"),
+    detail::TextField(u"coss", &DesignInputs::coss, u"Выходная емкость транзистора Coss, пФ"),
+}};
+
 // The core group's fields that design files do not store (coreIndex is not a field).
 inline constexpr std::array<FieldDef, 15> kCoreGroupFields = {{
     detail::ChoiceField(u"shape", &DesignInputs::shape, 5, kShapeETD, u"Форма"),
@@ -128,9 +140,11 @@ inline constexpr std::array<FieldDef, 15> kCoreGroupFields = {{
                       u"Добавление в базу (ввод данных)"),
 }};
 
-// The field of a key (design-file or core-group), or nullptr.
+// The field of a key (design-file, extra or core-group), or nullptr.
 constexpr const FieldDef* FindField(std::u16string_view key) {
     for (const FieldDef& f : kDesignFileFields)
+        if (f.key == key) return &f;
+    for (const FieldDef& f : kDesignExtraFields)
         if (f.key == key) return &f;
     for (const FieldDef& f : kCoreGroupFields)
         if (f.key == key) return &f;

@@ -6,18 +6,25 @@
 
 namespace kelvara {
 
+namespace {
+
+void AppendLine(std::string& out, const FieldDef& f, const DesignInputs& in) {
+    out += EncodeUtf16LE(f.key);
+    out += EncodeUtf16LE(u"\t= ");
+    if (f.kind == FieldKind::Text) {
+        out += EncodeUtf16LE(in.*(f.text));
+    } else {
+        out += EncodeUtf16LE(FormatInt(in.*(f.number)));
+    }
+    out += EncodeUtf16LE(u"\r\n");
+}
+
+}  // namespace
+
 std::string DesignFileBytes(const DesignInputs& in) {
     std::string out = "\xFF\xFE";
-    for (const FieldDef& f : kDesignFileFields) {
-        out += EncodeUtf16LE(f.key);
-        out += EncodeUtf16LE(u"\t= ");
-        if (f.kind == FieldKind::Text) {
-            out += EncodeUtf16LE(in.*(f.text));
-        } else {
-            out += EncodeUtf16LE(FormatInt(in.*(f.number)));
-        }
-        out += EncodeUtf16LE(u"\r\n");
-    }
+    for (const FieldDef& f : kDesignFileFields) AppendLine(out, f, in);
+    for (const FieldDef& f : kDesignExtraFields) AppendLine(out, f, in);
     return out;
 }
 
@@ -35,6 +42,16 @@ int ParseDesignText(TextView text, DesignInputs& in) {
             in.*(f.text) = v;
         } else {
             in.*(f.number) = ParseInteger(v);
+        }
+    }
+    // The later keys: a file without one keeps the field's default.
+    const DesignInputs defaults;
+    for (const FieldDef& f : kDesignExtraFields) {
+        const std::optional<Text> value = FindDesignKeyValue(text, f.key);
+        if (f.kind == FieldKind::Text) {
+            in.*(f.text) = value.value_or(defaults.*(f.text));
+        } else {
+            in.*(f.number) = value ? ParseInteger(*value) : defaults.*(f.number);
         }
     }
     NormaliseChoices(in);

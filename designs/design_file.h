@@ -10,7 +10,8 @@
 namespace kelvara {
 
 // The exact bytes of a design file: FF FE, then the 23 lines
-// "key", TAB, "=", blank, value, CR LF, in file order, UTF-16 little-endian.
+// "key", TAB, "=", blank, value, CR LF, in file order, then the lines of the
+// later keys (tdead, coss) in the same form, UTF-16 little-endian.
 std::string DesignFileBytes(const DesignInputs& in);
 
 // Writes the record safely (temporary file, then renamed over the old one).
@@ -20,8 +21,8 @@ bool WriteDesignFile(const std::filesystem::path& file, const DesignInputs& in);
 // Fills all 23 fields from a design file's text. A key is found only where it
 // begins a line, followed by optional blanks or TABs and "="; a missing key
 // gives an empty text or 0. Choices and flags take their integer reading and,
-// when they name no button, their defaults. Returns how many of the 23 keys
-// the text holds.
+// when they name no button, their defaults. The later keys take their
+// defaults when missing. Returns how many of the 23 keys the text holds.
 int ParseDesignText(TextView text, DesignInputs& in);
 
 // What reading a design file gave.

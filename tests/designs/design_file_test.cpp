@@ -28,7 +28,7 @@ TEST(DesignFileWrite, DefaultRecordHasTheExactBytes) {
         u"Fr\t= 100\r\nBm\t= 0,12\r\nkL\t= 5\r\nQ\t= \r\nRds\t= 0,85\r\nUnas\t= 1\r\n"
         u"rds\t= 1\r\nko\t= 0,3\r\nj\t= 5\r\nUmin\t= 260\r\nUmax\t= 330\r\nsetevoe\t= 0\r\n"
         u"U2_1\t= 24\r\nI2_1\t= 9\r\nUd\t= 0,8\r\nvypr\t= 0\r\nd11\t= 0,63\r\nd21\t= 0,63\r\n"
-        u"yes_d\t= 0\r\n";
+        u"yes_d\t= 0\r\ntdead\t= 200\r\ncoss\t= 200\r\n";
     EXPECT_EQ(bytes, Utf16Bytes(expected));
 }
 
@@ -133,6 +133,30 @@ TEST(DesignFileRead, MissingKeysGiveEmptyTextOrZero) {
     EXPECT_EQ(in.yes_d, 0);
     EXPECT_EQ(in.Fr, u"");
     EXPECT_EQ(in.yes_al, 1);
+}
+
+TEST(DesignFileRead, LaterKeysComeBackOrTakeTheirDefaults) {
+    TempDir dir;
+    DesignInputs in;
+    in.tdead = u"350";
+    in.coss = u"0";
+    ASSERT_TRUE(WriteDesignFile(dir / "t.sav", in));
+    DesignInputs back;
+    ASSERT_TRUE(ReadDesignFile(dir / "t.sav", back));
+    EXPECT_EQ(back.tdead, u"350");
+    EXPECT_EQ(back.coss, u"0");
+
+    // A file of the 23 keys only (written before the later keys existed)
+    // reads their defaults, whatever the record held.
+    WriteUtf16(dir / "old.sav", u"core\t= E 40/16/12\r\nFr\t= 90\r\n");
+    ASSERT_TRUE(ReadDesignFile(dir / "old.sav", back));
+    EXPECT_EQ(back.tdead, u"200");
+    EXPECT_EQ(back.coss, u"200");
+
+    // The later keys alone do not make a file a design.
+    WriteUtf16(dir / "extra.sav", u"tdead\t= 100\r\ncoss\t= 50\r\n");
+    EXPECT_EQ(ReadDesignFile(dir / "extra.sav", back).status, DesignReadStatus::NotADesign);
+    EXPECT_EQ(back.tdead, u"200");
 }
 
 TEST(DesignFileRead, FirstOfTwoEqualKeysCounts) {
