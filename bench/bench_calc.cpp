@@ -68,7 +68,7 @@ BENCHMARK(BM_Calculate);
 void BM_RankCores(benchmark::State& state) {
     const std::filesystem::path root = std::filesystem::path(KELVARA_SOURCE_DIR) / "data";
     const CoreFiles files = ReadCoreFiles(root);
-    const Text coreText = JoinCoreTexts(files.shipped, files.user);
+    const CoreDatabase cores(JoinCoreTexts(files.shipped, files.user));
     const WireTable wires = ReadWireTable(root / "Wire.txt").value_or(WireTable{});
     std::vector<NamedMaterial> materials;
     for (const Text& name : ListMaterials(root / "Ferrites_Materials")) {
@@ -81,12 +81,11 @@ void BM_RankCores(benchmark::State& state) {
     }
     const DesignInputs current;
     for (auto _ : state) {
-        std::vector<Candidate> c = EvaluateCandidates(current, coreText, materials, wires);
+        std::vector<Candidate> c = EvaluateCandidates(current, cores, materials, wires);
         RankCandidates(c);
         benchmark::DoNotOptimize(c);
     }
-    state.counters["candidates"] =
-        static_cast<double>(AllCoreNames(coreText).size() * materials.size());
+    state.counters["candidates"] = static_cast<double>(cores.AllNames().size() * materials.size());
 }
 BENCHMARK(BM_RankCores)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 

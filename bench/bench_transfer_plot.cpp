@@ -3,7 +3,7 @@
 // paint builds it.
 #include <benchmark/benchmark.h>
 
-#include "window/transfer_plot.h"
+#include "session/transfer_plot.h"
 
 namespace {
 

@@ -3,38 +3,25 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <condition_variable>
 #include <limits>
+#include <mutex>
 #include <thread>
 
 #include "refdata/core_database.h"
 
 namespace kelvara {
 
-std::vector<Text> AllCoreNames(TextView coreText) {
-    std::vector<Text> names;
-    for (int32_t shape = kShapeE; shape <= kShapeOther; ++shape) {
-        for (Text& name : CoreNamesOfFamily(coreText, shape)) {
-            if (std::find(names.begin(), names.end(), name) == names.end())
-                names.push_back(std::move(name));
-        }
-    }
-    // Database order: where each name first stands in the text.
-    std::stable_sort(names.begin(), names.end(), [&](const Text& a, const Text& b) {
-        return coreText.find(a) < coreText.find(b);
-    });
-    return names;
-}
-
 namespace {
 
-void Evaluate(Candidate& c, const DesignInputs& current, TextView coreText,
+void Evaluate(Candidate& c, const DesignInputs& current, const CoreDatabase& cores,
               const MaterialLossData& material, const WireTable& wires) {
     c.inputs = current;
     c.inputs.core = c.core;
     c.inputs.mater = c.material;
     c.inputs.zazor = Text(c.inputs.yes_al == 1 ? kAdviserStartAL : kAdviserStartGap);
     c.inputs.shape = ShapeFromName(c.core);
-    const CoreData data = LookupCore(coreText, c.core);
+    const CoreData data = cores.Lookup(c.core);
     c.record = data.record;
     c.inputs.Ae = data.Ae;
     c.inputs.An = data.An;
@@ -43,18 +30,25 @@ void Evaluate(Candidate& c, const DesignInputs& current, TextView coreText,
     c.inputs.Ve = data.Ve;
     c.report = RunCalculation(c.inputs, c.record, material, wires);
     c.check = CheckDesign(c.inputs, c.report.results, c.record, material);
-    c.Ve = c.record.le * c.record.Ae / 1000;
+    c.Ve = c.record.Ve;
     const CheckRow* temp = c.check.Row("temp");
     c.losses = temp ? temp->Number("losses") : std::numeric_limits<double>::quiet_NaN();
     c.rise = temp ? temp->Number("rise") : std::numeric_limits<double>::quiet_NaN();
+    for (CheckRow& row : c.check.rows) {
+        row.label = Text();
+        row.value = Text();
+        row.limit = Text();
+        row.note = Text();
+    }
 }
 
 }  // namespace
 
-std::vector<Candidate> EvaluateCandidates(const DesignInputs& current, TextView coreText,
+std::vector<Candidate> EvaluateCandidates(const DesignInputs& current, const CoreDatabase& database,
                                           std::span<const NamedMaterial> materials,
-                                          const WireTable& wires, unsigned threads) {
-    const std::vector<Text> cores = AllCoreNames(coreText);
+                                          const WireTable& wires, unsigned threads,
+                                          const RankProgress& progress, bool* cancelled) {
+    const std::vector<Text> cores = database.AllNames();
     std::vector<Candidate> out;
     out.reserve(cores.size() * materials.size());
     std::vector<const MaterialLossData*> data;
@@ -71,14 +65,37 @@ std::vector<Candidate> EvaluateCandidates(const DesignInputs& current, TextView 
     if (threads == 0) threads = std::max(1u, std::thread::hardware_concurrency());
     threads = std::min<unsigned>(threads, static_cast<unsigned>(out.size()));
     std::atomic<size_t> next{0};
+    std::atomic<size_t> done{0};
+    std::atomic<bool> stop{false};
+    std::mutex mutex;
+    std::condition_variable finished;
     const auto work = [&] {
-        for (size_t i = next++; i < out.size(); i = next++)
-            Evaluate(out[i], current, coreText, *data[i], wires);
+        for (size_t i = next++; i < out.size() && !stop; i = next++) {
+            Evaluate(out[i], current, database, *data[i], wires);
+            if (++done == out.size()) {
+                { const std::lock_guard<std::mutex> lock(mutex); }
+                finished.notify_all();
+            }
+        }
     };
     std::vector<std::thread> pool;
-    for (unsigned t = 1; t < threads; ++t) pool.emplace_back(work);
-    work();
+    if (!progress.report) {
+        // Nobody to tell: the calling thread works too.
+        for (unsigned t = 1; t < threads; ++t) pool.emplace_back(work);
+        work();
+    } else {
+        // The calling thread tells the progress, from 0, while the others work.
+        if (!progress.report(0, out.size())) stop = true;
+        for (unsigned t = 0; t < threads && !stop; ++t) pool.emplace_back(work);
+        while (!stop) {
+            std::unique_lock<std::mutex> lock(mutex);
+            if (finished.wait_for(lock, progress.every, [&] { return done == out.size(); })) break;
+            lock.unlock();
+            if (!progress.report(done, out.size())) stop = true;
+        }
+    }
     for (std::thread& t : pool) t.join();
+    if (cancelled) *cancelled = stop;
     return out;
 }
 

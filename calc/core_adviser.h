@@ -3,12 +3,15 @@
 // gap or AL settled, and ranked by the design check.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
+#include <functional>
 #include <span>
 #include <vector>
 
 #include "calc/calculate.h"
 #include "calc/design_check.h"
+#include "refdata/core_database.h"
 
 namespace kelvara {
 
@@ -25,6 +28,8 @@ struct Candidate {
     DesignInputs inputs;  // as the run left them (zazor holds the settled gap or AL)
     CoreRecord record;    // the core's data as the window would show them
     CalcReport report;
+    // The check's statuses, counts and numbers; its texts are left out, so
+    // that thousands of candidates stay small.
     DesignCheck check;
     double Ve = 0;      // core volume, cm³
     double losses = 0;  // the check's estimated losses (core + copper), W; NaN unknown
@@ -33,17 +38,26 @@ struct Candidate {
     bool calculated() const { return report.completed; }
 };
 
-// The names of every core of the database text, in the order they first stand
-// in it (each family's list of the core list, families E, EI, ER, ETD, other).
-std::vector<Text> AllCoreNames(TextView coreText);
+// How a long evaluation tells its progress: `report` is called on the calling
+// thread about every `every` with the candidates done and their number;
+// returning false cancels the evaluation.
+struct RankProgress {
+    std::function<bool(size_t done, size_t total)> report;
+    std::chrono::milliseconds every{100};
+};
 
 // Calculates every candidate: a fresh copy of `current` with the core and the
 // material set, and the gap settled (gap mode starts from "0", so the run
 // raises it to the gap the core needs; AL mode from "100000", so the run
-// lowers it to the largest usable AL). `threads` 0: one per processor.
-std::vector<Candidate> EvaluateCandidates(const DesignInputs& current, TextView coreText,
+// lowers it to the largest usable AL). The cores are those of the database in
+// database order (AllNames). `threads` 0: one per processor. When the
+// progress report cancels, `cancelled` (if given) is set and the candidates
+// not reached stay uncalculated.
+std::vector<Candidate> EvaluateCandidates(const DesignInputs& current, const CoreDatabase& cores,
                                           std::span<const NamedMaterial> materials,
-                                          const WireTable& wires, unsigned threads = 0);
+                                          const WireTable& wires, unsigned threads = 0,
+                                          const RankProgress& progress = {},
+                                          bool* cancelled = nullptr);
 
 // Orders the candidates: runs that went to their end first, by the check's
 // errors, then warnings, then the core volume, then the estimated losses

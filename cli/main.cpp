@@ -1,7 +1,7 @@
 // kelvara-calc: the design calculation from the command line. It runs the
-// main window's own road (read the design, select the material, load the
-// core database, select the core, calculate) with the window replaced by a
-// headless view, and prints what the window would show.
+// design session's road (read the design, select the material, load the core
+// database, select the core, calculate), the same steps the window takes,
+// and prints the design's document as the window would show it.
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <array>
@@ -9,20 +9,21 @@
 #include <filesystem>
 #include <iostream>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/json_keys.h"
 #include "designs/design_file.h"
+#include "kelvara/version.h"
 #include "refdata/file_write.h"
 #include "refdata/paths.h"
 #include "refdata/platform.h"
-#include "window/adviser.h"
-#include "window/headless_view.h"
-#include "window/kelvara_dlg.h"
-#include "window/messages.h"
-#include "window/program_folders.h"
-#include "window/report.h"
+#include "session/design_document.h"
+#include "session/design_session.h"
+#include "session/messages.h"
+#include "session/program_folders.h"
+#include "session/report.h"
 
 namespace fs = std::filesystem;
 using namespace kelvara;
@@ -72,7 +73,24 @@ const FieldDef* FindFileField(const std::string& key) {
     for (const FieldDef& f : kDesignFileFields) {
         if (ToUtf8(f.key) == key) return &f;
     }
+    for (const FieldDef& f : kDesignExtraFields) {
+        if (ToUtf8(f.key) == key) return &f;
+    }
     return nullptr;
+}
+
+// The value of a choice or flag field: a whole number naming one of its
+// values, nothing else.
+std::optional<int32_t> ChoiceValue(const FieldDef& f, const std::string& value) {
+    size_t i = 0;
+    if (i < value.size() && (value[i] == '+' || value[i] == '-')) ++i;
+    if (i == value.size()) return std::nullopt;
+    for (size_t k = i; k < value.size(); ++k) {
+        if (value[k] < '0' || value[k] > '9') return std::nullopt;
+    }
+    const int32_t v = ParseInteger(FromUtf8(value));
+    if (v < 0 || v >= f.values) return std::nullopt;
+    return v;
 }
 
 int UsageError(const std::string& what) {
@@ -144,12 +162,9 @@ std::string CheckTable(const DesignCheck& check) {
     if (!check.done) return out + "  не выполнена: расчет не дошел до конца\n";
     out += "  Итог: " + ToUtf8(CheckCounts(check)) + "\n";
     for (const CheckRow& r : check.rows) {
-        const char* mark = r.status == CheckStatus::Ok        ? "ok "
-                           : r.status == CheckStatus::Warning ? "!! "
-                           : r.status == CheckStatus::Error   ? "XX "
-                                                              : "?? ";
-        out += "  " + std::string(mark) + Pad(ToUtf8(r.label), 40, false) + " " + ToUtf8(r.value) +
-               "  [" + ToUtf8(r.limit) + "]\n";
+        out += "  " + std::string(StyleOf(r.status).plainMark) + " " +
+               Pad(ToUtf8(r.label), 40, false) + " " + ToUtf8(r.value) + "  [" + ToUtf8(r.limit) +
+               "]\n";
         if (!r.note.empty()) out += "       " + ToUtf8(r.note) + "\n";
     }
     return out;
@@ -223,10 +238,10 @@ void PrintRank(const std::vector<Candidate>& ranked, bool json) {
     std::cout << out;
 }
 
-void PrintJson(const CKelvaraDlg& dlg, const HeadlessView& view, bool coreSelected) {
-    const DesignInputs& in = dlg.inputs();
+void PrintJson(const DesignDocument& doc, const Messages& messages) {
+    const DesignInputs& in = doc.inputs;
     Json out = Json::object();
-    out["calculated"] = dlg.lastRunCompleted();
+    out["calculated"] = doc.calculated;
     Json inputs = Json::object();
     for (const FieldDef& f : kDesignFileFields) {
         if (f.kind == FieldKind::Text) {
@@ -237,49 +252,42 @@ void PrintJson(const CKelvaraDlg& dlg, const HeadlessView& view, bool coreSelect
     }
     out["inputs"] = std::move(inputs);
     const Text empty;
+    const bool selected = doc.coreSelected;
     Json core = Json::object();
-    core["name"] = JsonText(coreSelected ? in.core : empty);
-    core["Ae"] = JsonText(coreSelected ? in.Ae : empty);
-    core["An"] = JsonText(coreSelected ? in.An : empty);
-    core["le"] = JsonText(coreSelected ? in.le : empty);
-    core["mu"] = JsonText(coreSelected ? in.mu : empty);
-    core["Ve"] = JsonText(coreSelected ? in.Ve : empty);
+    core["name"] = JsonText(selected ? in.core : empty);
+    core["Ae"] = JsonText(selected ? in.Ae : empty);
+    core["An"] = JsonText(selected ? in.An : empty);
+    core["le"] = JsonText(selected ? in.le : empty);
+    core["mu"] = JsonText(selected ? in.mu : empty);
+    core["Ve"] = JsonText(selected ? in.Ve : empty);
     out["core"] = std::move(core);
     out["material"] = Json{{"name", ToUtf8(in.mater)}};
-    std::array<Text, kResultFieldCount> texts;
-    for (const ResultFieldDef& r : kResultFields) texts[r.field] = view.GetText(r.controlId);
-    out["results"] = ResultsJson(view.GetText(ctl::kGapLabel), texts, view.GetText(ctl::kGapUnit));
-    Json messages = Json::array();
-    for (const auto& m : view.messages) {
-        messages.push_back(Json{{"caption", ToUtf8(m.caption)}, {"text", ToUtf8(m.text)}});
+    out["results"] = ResultsJson(doc.GapLabel(), doc.results.text, doc.GapUnit());
+    Json list = Json::array();
+    for (const CalcEvent& m : messages) {
+        list.push_back(Json{{"caption", ToUtf8(m.caption)}, {"text", ToUtf8(m.text)}});
     }
-    out["messages"] = std::move(messages);
-    out["check"] = CheckJson(dlg.check());
+    out["messages"] = std::move(list);
+    out["check"] = CheckJson(doc.check);
     std::cout << out.dump(2, ' ', false, Json::error_handler_t::replace) << "\n";
 }
 
-void PrintTable(const CKelvaraDlg& dlg, const HeadlessView& view, bool coreSelected) {
-    const DesignInputs& in = dlg.inputs();
+void PrintTable(const DesignDocument& doc, const Messages& messages) {
+    const DesignInputs& in = doc.inputs;
     std::string out;
-    out += "Сердечник: " + ToUtf8(coreSelected ? in.core : Text(u"(не выбран)"));
-    if (coreSelected) {
+    out += "Сердечник: " + ToUtf8(doc.coreSelected ? in.core : Text(u"(не выбран)"));
+    if (doc.coreSelected) {
         out += "  (Ae " + ToUtf8(in.Ae) + " мм2, An " + ToUtf8(in.An) + " мм2, le " +
                ToUtf8(in.le) + " мм, mu " + ToUtf8(in.mu) + ", Ve " + ToUtf8(in.Ve) + " см3)";
     }
     out += "\nМатериал: " + ToUtf8(in.mater) + "\n\nРезультаты расчета\n";
-    const auto printRow = [&](const Text& label, int valueId, const Text& unit) {
-        out += "  " + Pad(ToUtf8(label), 48, false) + " " +
-               Pad(ToUtf8(view.GetText(valueId)), 12, true);
-        if (!unit.empty()) out += " " + ToUtf8(unit);
+    for (const DocumentRow& row : doc.ResultRows()) {
+        out += "  " + Pad(ToUtf8(row.label), 48, false) + " " + Pad(ToUtf8(row.value), 12, true);
+        if (!row.unit.empty()) out += " " + ToUtf8(row.unit);
         out += "\n";
-    };
-    printRow(view.GetText(ctl::kGapLabel), ctl::kResGapReq, view.GetText(ctl::kGapUnit));
-    for (const ResultRowDef& row : kResultRowDefs) {
-        printRow(Text(row.label), row.valueId,
-                 row.unitId != 0 ? view.GetText(row.unitId) : Text(row.unit));
     }
-    if (!dlg.lastRunCompleted()) out += "\nРасчет не выполнен до конца.\n";
-    for (const auto& m : view.messages) {
+    if (!doc.calculated) out += "\nРасчет не выполнен до конца.\n";
+    for (const CalcEvent& m : messages) {
         out += "\n" + ToUtf8(m.caption) + "\n";
         std::string text = ToUtf8(m.text);
         size_t pos = 0;
@@ -291,7 +299,7 @@ void PrintTable(const CKelvaraDlg& dlg, const HeadlessView& view, bool coreSelec
             pos = nl + 1;
         }
     }
-    out += CheckTable(dlg.check());
+    out += CheckTable(doc.check);
     std::cout << out;
 }
 
@@ -338,13 +346,13 @@ int main(int argc, char** argv) {
     } catch (const CLI::ParseError& e) {
         // --version is a complete call on its own, like --help.
         if (version) {
-            std::cout << "kelvara-calc 4.4\n";
+            std::cout << "kelvara-calc " << kProgramVersionUtf8 << "\n";
             return 0;
         }
         return UsageError(e.what());
     }
     if (version) {
-        std::cout << "kelvara-calc 4.4\n";
+        std::cout << "kelvara-calc " << kProgramVersionUtf8 << "\n";
         return 0;
     }
     std::vector<std::pair<const FieldDef*, std::string>> sets;
@@ -354,31 +362,35 @@ int main(int argc, char** argv) {
         const std::string key = s.substr(0, eq);
         const FieldDef* f = FindFileField(key);
         if (!f) return UsageError("unknown design key '" + key + "'");
-        sets.emplace_back(f, s.substr(eq + 1));
+        const std::string value = s.substr(eq + 1);
+        if (f->kind != FieldKind::Text && !ChoiceValue(*f, value)) {
+            return UsageError("--set " + key + " takes a whole number from 0 to " +
+                              std::to_string(f->values - 1) + ", got '" + value + "'");
+        }
+        sets.emplace_back(f, value);
     }
 
-    HeadlessView view;
-    CKelvaraDlg dlg(view);
+    DesignSession session;
     std::error_code ec;
     const fs::path current = fs::current_path(ec);
     if (app.count("--data-root") > 0) {
-        dlg.SetFolders(current);
-        dlg.SetDataRoot(platform::PathFromArgument(opt.dataRoot));
+        session.SetProgramFolder(current);
+        session.SetDataRoot(platform::PathFromArgument(opt.dataRoot));
     } else {
-        dlg.SetFolders(ProgramFolderFor(current));
+        session.SetProgramFolder(ProgramFolderFor(current));
     }
 
     // 1. The wire table.
-    if (!dlg.LoadWireTable()) {
-        std::cerr << ToUtf8(view.messages.back().text) << "\n";
+    Messages messages;
+    if (!session.LoadWireTable(messages)) {
+        std::cerr << ToUtf8(messages.back().text) << "\n";
         return 2;
     }
-    view.messages.clear();
 
     // 2. The design file and the overrides.
-    DesignInputs& in = dlg.inputs();
+    DesignInputs& in = session.inputs();
     const fs::path designFile = DesignFileFromCommandLine(
-        platform::PathFromArgument(opt.designFile), current, dlg.settingsFolder());
+        platform::PathFromArgument(opt.designFile), current, session.programFolder());
     const DesignRead read = ReadDesignFile(designFile, in);
     if (read.status == DesignReadStatus::NotADesign) {
         std::cerr << ToUtf8(msg::kNotADesignBefore) << opt.designFile
@@ -393,7 +405,7 @@ int main(int argc, char** argv) {
         if (field->kind == FieldKind::Text) {
             in.*(field->text) = FromUtf8(value);
         } else {
-            in.*(field->number) = ParseInteger(FromUtf8(value));
+            in.*(field->number) = *ChoiceValue(*field, value);
         }
     }
     NormaliseChoices(in);
@@ -402,19 +414,19 @@ int main(int argc, char** argv) {
     // 3. The material, the core database, the core and the calculation.
     if (in.mater.empty()) in.mater = kDefaultMaterial;
     in.coreIndex = 0;
-    if (!dlg.ApplyDesign(CKelvaraDlg::ApplyMode::Opening)) {
-        std::cerr << ToUtf8(view.messages.back().text) << "\n";
+    bool coreSelected = false;
+    if (!session.ApplyDesign(messages, coreSelected)) {
+        std::cerr << ToUtf8(messages.back().text) << "\n";
         return 2;
     }
-    const bool coreSelected = view.ListSelection(ctl::kCoreList) >= 0;
+    DesignDocument doc = session.Document(coreSelected);
 
     // 4. The files asked for, then print.
     if (!opt.report.empty()) {
-        ReportSource source = ReportSourceOf(dlg);
-        source.designFile = PathDisplayText(platform::PathFromArgument(opt.designFile).filename());
-        source.date = ReportDate();
+        doc.designFile = PathDisplayText(platform::PathFromArgument(opt.designFile).filename());
+        doc.date = ReportDate();
         if (const WriteResult w = WriteFileSafely(platform::PathFromArgument(opt.report),
-                                                  ReportHtml(BuildReport(source)));
+                                                  ReportHtml(BuildReport(doc)));
             !w) {
             std::cerr << "kelvara-calc: cannot write the report '" << opt.report
                       << "': " << w.error.message() << "\n";
@@ -422,7 +434,7 @@ int main(int argc, char** argv) {
         }
     }
     if (!opt.curve.empty()) {
-        const std::string csv = GainCurveCsv(dlg.results());
+        const std::string csv = GainCurveCsv(doc.results);
         if (csv.empty()) {
             std::cerr << "kelvara-calc: no gain curve: the calculation did not run to its end\n";
         } else if (const WriteResult w =
@@ -434,16 +446,17 @@ int main(int argc, char** argv) {
         }
     }
     if (opt.rank) {
-        std::vector<Candidate> ranked = EvaluateCandidates(
-            fromFile, dlg.coreText(), AdviserMaterials(dlg, opt.allMaterials), dlg.wires());
-        RankCandidates(ranked);
-        PrintRank(ranked, opt.json);
-        return 0;
+        const Ranking ranking = session.Rank(fromFile, opt.allMaterials);
+        PrintRank(ranking.candidates, opt.json);
+        // The ranking ran when at least one candidate went to its end.
+        const bool ran = std::any_of(ranking.candidates.begin(), ranking.candidates.end(),
+                                     [](const Candidate& c) { return c.calculated(); });
+        return ran ? 0 : 1;
     }
     if (opt.json) {
-        PrintJson(dlg, view, coreSelected);
+        PrintJson(doc, messages);
     } else {
-        PrintTable(dlg, view, coreSelected);
+        PrintTable(doc, messages);
     }
-    return dlg.lastRunCompleted() ? 0 : 1;
+    return doc.calculated ? 0 : 1;
 }

@@ -45,6 +45,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CheckValue(kelvara::FindSectionValue(text, u"Flux density", u"B1"));
     CheckValue(kelvara::FindKeyValue(text, u"mu"));
 
+    // The database read once answers every lookup as the plain lookup on its text.
+    const kelvara::CoreDatabase database{Text(text)};
+    const auto same = [](const kelvara::CoreData& a, const kelvara::CoreData& b) {
+        return a.Ae == b.Ae && a.An == b.An && a.le == b.le && a.mu == b.mu && a.Ve == b.Ve &&
+               a.record.name == b.record.name && a.record.k1 == b.record.k1 &&
+               a.record.k2 == b.record.k2 && a.record.Rth == b.record.Rth;
+    };
+    Check(same(database.Lookup(section), kelvara::LookupCore(text, section)));
+    for (const Text& name : database.AllNames()) {
+        Check(same(database.Lookup(name), kelvara::LookupCore(text, name)));
+    }
+    {
+        const std::vector<Text> all = database.AllNames();
+        const std::vector<size_t> at = kelvara::FirstPositions(text, all);
+        for (size_t i = 0; i < all.size(); ++i) Check(at[i] == text.find(all[i]));
+        for (size_t i = 1; i < at.size(); ++i) Check(at[i - 1] <= at[i]);
+    }
+
     for (int32_t shape = -1; shape <= 5; ++shape) {
         const std::vector<Text> names = kelvara::CoreNamesOfFamily(text, shape);
         if (shape < kelvara::kShapeE || shape > kelvara::kShapeOther) Check(names.empty());

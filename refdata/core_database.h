@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "refdata/records.h"
@@ -50,6 +51,45 @@ struct CoreData {
     CoreRecord record;
 };
 CoreData LookupCore(TextView coreText, TextView name);
+
+// The entry of a core list for a name, searching from `start` round to the
+// entry before it: an entry equal to the name first (a core "E 40" is never
+// taken for "E 40/16/12"), else the first that begins with the name, letter
+// case ignored; -1 when there is none.
+int FindCoreEntry(const std::vector<Text>& names, TextView name, int start);
+
+// The core database read once: the joined text of both core files with the
+// place of every bracketed name in it, so that looking a core up reads only
+// its own record. Every answer is the one the plain lookups give on the text:
+// the first "[name]" counts, a name that stands in no brackets is found where
+// it first stands.
+class CoreDatabase {
+  public:
+    CoreDatabase() = default;
+    explicit CoreDatabase(Text text);
+
+    const Text& text() const { return text_; }
+    // Appends a record (a core the user adds) to the text.
+    void Append(TextView record);
+
+    // LookupCore on the text.
+    CoreData Lookup(TextView name) const;
+    // CoreNamesOfFamily on the text.
+    std::vector<Text> NamesOfFamily(int32_t shape) const { return CoreNamesOfFamily(text_, shape); }
+    // The names of every family without repeats, in the order in which each
+    // first stands in the text.
+    std::vector<Text> AllNames() const;
+
+  private:
+    void Index();
+    Text text_;
+    // Name → the place just after the "[" of its first "[name]".
+    std::unordered_map<Text, size_t> headers_;
+};
+
+// Where each of `names` first stands in `text` (as text.find(name) would
+// say, npos when nowhere), in one pass per distinct name length.
+std::vector<size_t> FirstPositions(TextView text, const std::vector<Text>& names);
 
 // The record text that adding a core appends to the user file.
 Text CoreRecordText(TextView name, TextView Ae, TextView An, TextView le, TextView mu);

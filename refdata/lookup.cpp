@@ -72,7 +72,13 @@ size_t FindKeyAtLineStart(TextView text, TextView key, size_t from, size_t last)
 Text FindKeyFrom(TextView text, TextView key, size_t from, size_t last) {
     size_t equals = FindKeyAtLineStart(text, key, from, last);
     if (equals == kNone) {
-        const size_t keyPos = text.find(key, from);
+        // A key starting beyond `last` does not count, so the search ends
+        // there: a key missing from a section is not looked for in the rest
+        // of a long text.
+        const TextView part = last == kNone || last + key.size() >= text.size()
+                                  ? text
+                                  : text.substr(0, last + key.size());
+        const size_t keyPos = part.find(key, from);
         if (keyPos == kNone || keyPos > last) return Text();
         equals = EqualsOnLine(text, keyPos);
         if (equals == kNone) return Text();
@@ -82,25 +88,29 @@ Text FindKeyFrom(TextView text, TextView key, size_t from, size_t last) {
 
 }  // namespace
 
-Text FindSectionValue(TextView text, TextView section, TextView key) {
+size_t SectionStart(TextView text, TextView section) {
     // The section: as a whole bracketed name first, otherwise anywhere.
     Text header;
     header.reserve(section.size() + 2);
     header.push_back(u'[');
     header.append(section);
     header.push_back(u']');
-    size_t start = text.find(header);
-    if (start != kNone) {
-        ++start;  // the name itself, after the "["
-    } else {
-        start = text.find(section);
-        if (start == kNone) return Text();
-    }
+    const size_t start = text.find(header);
+    if (start != kNone) return start + 1;  // the name itself, after the "["
+    return text.find(section);
+}
+
+Text FindValueInSection(TextView text, size_t start, TextView key) {
+    if (start == kNone || start > text.size()) return Text();
     // The section ends at the next "["; a "[" at the very start of the text
     // sets no limit.
     const size_t next = text.find(u'[', start);
     const size_t last = next != kNone && next > 0 ? next : kNone;
     return FindKeyFrom(text, key, start, last);
+}
+
+Text FindSectionValue(TextView text, TextView section, TextView key) {
+    return FindValueInSection(text, SectionStart(text, section), key);
 }
 
 Text FindKeyValue(TextView text, TextView key) {

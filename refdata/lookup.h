@@ -15,6 +15,15 @@ namespace kelvara {
 // the first control character, with blanks trimmed. Empty when not found.
 Text FindSectionValue(TextView text, TextView section, TextView key);
 
+// Where FindSectionValue looks for keys of `section`: just after the "[" of
+// its first "[" + section + "]", else at its first plain occurrence; npos when
+// it does not occur.
+size_t SectionStart(TextView text, TextView section);
+
+// The value of `key` in the section whose name starts at `start` (as
+// SectionStart gives it); the section ends at the next "[".
+Text FindValueInSection(TextView text, size_t start, TextView key);
+
 // The value of `key` anywhere in `text`, with the same key rules and no
 // section limit.
 Text FindKeyValue(TextView text, TextView key);

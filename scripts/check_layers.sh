@@ -1,7 +1,14 @@
 #!/usr/bin/env bash
-# Fails when a layer includes what it must not: the plain layers (calc/,
-# refdata/, designs/) nothing of window/, ui/ or cli/; no file outside ui/ a
-# Qt header; ui/ nothing of the plain layers directly (it goes through window/).
+# Fails when a layer includes what it must not. From the bottom up:
+#   refdata/  (nothing of the others)
+#   calc/     refdata/
+#   designs/  calc/, refdata/
+#   session/  designs/, calc/, refdata/
+#   window/   session/ and below
+#   cli/      session/ and below (never window/ or ui/)
+#   ui/       window/, session/ and Qt (never the plain layers directly)
+# No file outside ui/ includes a Qt header, in any spelling (<QLabel>,
+# <QtWidgets/QLabel>); no file includes by a relative path ("../x.h").
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,25 +22,24 @@ sources() {
     find "$@" -type f \( -name '*.cpp' -o -name '*.h' \) 2>/dev/null
 }
 
-while IFS= read -r hit; do
-    report "$hit"
-done < <(sources calc refdata designs | xargs grep -nE '#include +"(window|ui|cli)/' || true)
+# Lists the includes of `folders` that match `pattern`, each as a breach.
+breach() {
+    local why=$1 pattern=$2
+    shift 2
+    while IFS= read -r hit; do
+        report "$hit ($why)"
+    done < <(sources "$@" | xargs -r grep -nE "$pattern" || true)
+}
 
-while IFS= read -r hit; do
-    report "$hit (Qt outside ui/)"
-done < <(sources calc refdata designs window cli fuzz | xargs grep -nE '#include +<Q[A-Za-z]*>' || true)
-
-while IFS= read -r hit; do
-    report "$hit (ui/ includes only window/, ui/ and Qt)"
-done < <(sources ui | xargs grep -nE '#include +"(calc|refdata|designs|cli)/' || true)
-
-while IFS= read -r hit; do
-    report "$hit (refdata/ is the lowest layer)"
-done < <(sources refdata | xargs grep -nE '#include +"(calc|designs)/' || true)
-
-while IFS= read -r hit; do
-    report "$hit (calc/ reads only refdata/)"
-done < <(sources calc | xargs grep -nE '#include +"designs/' || true)
+breach "refdata/ is the lowest layer" '#include +"(calc|designs|session|window|ui|cli)/' refdata
+breach "calc/ reads only refdata/" '#include +"(designs|session|window|ui|cli)/' calc
+breach "designs/ reads only calc/ and refdata/" '#include +"(session|window|ui|cli)/' designs
+breach "session/ knows no window" '#include +"(window|ui|cli)/' session
+breach "window/ knows no toolkit and no command line" '#include +"(ui|cli)/' window
+breach "cli/ works through session/ only" '#include +"(window|ui)/' cli
+breach "ui/ goes through window/ and session/" '#include +"(calc|refdata|designs|cli)/' ui
+breach "Qt outside ui/" '#include +<Q' calc refdata designs session window cli fuzz
+breach "relative include" '#include +"\.\.?/' calc refdata designs session window ui cli tests bench fuzz
 
 if [ "$status" -eq 0 ]; then echo "layers: no breach"; fi
 exit "$status"

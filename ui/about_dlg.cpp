@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "kelvara/version.h"
+#include "ui/qt_text.h"
 #include "ui/secondary_layout.h"
 
 namespace kelvara::ui {
@@ -30,8 +32,8 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
                               QStringLiteral("Kelvara - Расчет трансформатора и резонансных цепей "
                                              "резонансного полумостового преобразователя"),
                               title, true, 2 * (title.center().x() - iconRight));
-    secondary::AddCentredText(*this, QStringLiteral(" Версия 4.4"), units.ToRect(120, 35, 40, 8),
-                              false);
+    secondary::AddCentredText(*this, QStringLiteral(" Версия %1").arg(ToQ(kProgramVersion)),
+                              units.ToRect(120, 35, 40, 8), false);
     secondary::AddCentredText(*this, QStringLiteral("06.10.25"), units.ToRect(120, 50, 40, 8),
                               false);
 

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -34,6 +35,9 @@ class NumberItem : public QTableWidgetItem {
 QString Fixed(double v, int digits) {
     return std::isfinite(v) ? ToQ(FormatFixed(v, digits)) : QStringLiteral("—");
 }
+
+// A ranking shows its progress after this long.
+constexpr int kProgressDelayMs = 400;
 
 enum Column {
     kRank,
@@ -118,12 +122,36 @@ void AdviserWindow::Rank() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QElapsedTimer timer;
     timer.start();
-    candidates_ = RankCoresFor(dlg_, allMaterials_->isChecked());
+    // A ranking that takes longer than a moment shows its progress and can
+    // be cancelled; the window stays responsive meanwhile.
+    QProgressDialog progress(QStringLiteral("Расчет вариантов..."), QStringLiteral("Отмена"), 0,
+                             100, this);
+    progress.setWindowTitle(QStringLiteral("Подбор сердечника"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(kProgressDelayMs);
+    progress.setAutoReset(false);
+    RankProgress report;
+    report.every = std::chrono::milliseconds(50);
+    report.report = [&](size_t done, size_t total) {
+        if (progress.maximum() != static_cast<int>(total)) {
+            progress.setMaximum(static_cast<int>(total));
+        }
+        progress.setValue(static_cast<int>(done));
+        QApplication::processEvents();
+        return !progress.wasCanceled();
+    };
+    const Ranking ranking = RankCoresFor(dlg_, allMaterials_->isChecked(), report);
+    progress.reset();
+    candidates_ = ranking.candidates;
     const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
     QApplication::restoreOverrideCursor();
-    timing_->setText(QStringLiteral("Рассчитано вариантов: %1 за %2 мс")
-                         .arg(candidates_.size())
-                         .arg(ToQ(FormatFixed(ms, 1))));
+    if (ranking.cancelled) {
+        timing_->setText(QStringLiteral("Подбор прерван"));
+    } else {
+        timing_->setText(QStringLiteral("Рассчитано вариантов: %1 за %2 мс")
+                             .arg(candidates_.size())
+                             .arg(ToQ(FormatFixed(ms, 1))));
+    }
     Fill();
 }
 
@@ -169,9 +197,7 @@ void AdviserWindow::Fill() {
             worst = CheckStatus::Error;
         } else {
             verdict = QStringLiteral("%1 / %2").arg(c.check.errors).arg(c.check.warnings);
-            worst = c.check.errors > 0     ? CheckStatus::Error
-                    : c.check.warnings > 0 ? CheckStatus::Warning
-                                           : CheckStatus::Ok;
+            worst = WorstStatus(c.check);
         }
         auto* errors =
             new NumberItem(verdict, ok ? c.check.errors * 1000.0 + c.check.warnings : HUGE_VAL);

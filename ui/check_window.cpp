@@ -7,45 +7,23 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "session/messages.h"
 #include "ui/qt_text.h"
 #include "ui/shape_picture.h"
-#include "window/messages.h"
 
 namespace kelvara::ui {
 
 QColor StatusColour(CheckStatus status) {
-    switch (status) {
-        case CheckStatus::Ok:
-            return QColor(0x1b, 0x7f, 0x2a);
-        case CheckStatus::Warning:
-            return QColor(0xc0, 0x6a, 0x00);
-        case CheckStatus::Error:
-            return QColor(0xc6, 0x1c, 0x1c);
-        case CheckStatus::Unknown:
-            break;
-    }
-    return QColor(0x70, 0x70, 0x70);
+    return QColor(QRgb(StyleOf(status).colour));
 }
 
 QString StatusMark(CheckStatus status) {
-    switch (status) {
-        case CheckStatus::Ok:
-            return QStringLiteral("✓");
-        case CheckStatus::Warning:
-            return QStringLiteral("!");
-        case CheckStatus::Error:
-            return QStringLiteral("✗");
-        case CheckStatus::Unknown:
-            break;
-    }
-    return QStringLiteral("?");
+    return ToQ(StyleOf(status).mark);
 }
 
 QString SummaryHtml(const DesignCheck& check) {
     if (!check.done) return {};
-    const CheckStatus worst = check.errors > 0     ? CheckStatus::Error
-                              : check.warnings > 0 ? CheckStatus::Warning
-                                                   : CheckStatus::Ok;
+    const CheckStatus worst = WorstStatus(check);
     return QStringLiteral("Проверка проекта: <b><span style=\"color:%1\">%2</span></b>")
         .arg(StatusColour(worst).name(), ToQ(CheckCounts(check)).toHtmlEscaped());
 }

@@ -14,11 +14,12 @@
 #include <string>
 #include <system_error>
 
+#include "kelvara/version.h"
+#include "session/program_folders.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
 #include "ui/tooltips.h"
 #include "window/controls.h"
-#include "window/program_folders.h"
 
 namespace kelvara::ui {
 
@@ -211,7 +212,7 @@ int StartCheck(MainWindow& window, const std::filesystem::path& programFolder, i
 
 CKelvaraApp::CKelvaraApp(int& argc, char** argv) : app_(argc, argv) {
     QApplication::setApplicationName(QStringLiteral("Kelvara"));
-    QApplication::setApplicationVersion(QStringLiteral(KELVARA_VERSION));
+    QApplication::setApplicationVersion(ToQ(kProgramVersion));
     // Ties the window to its menu entry (and its icon) on Wayland.
     QGuiApplication::setDesktopFileName(QStringLiteral(KELVARA_APP_ID));
     ApplyLook(app_);
@@ -228,7 +229,7 @@ std::optional<int> AnswerWithoutWindow(int argc, char** argv) {
         return 0;
     }
     if (options.version) {
-        std::cout << "kelvara " KELVARA_VERSION "\n";
+        std::cout << "kelvara " << kProgramVersionUtf8 << "\n";
         return 0;
     }
     return std::nullopt;

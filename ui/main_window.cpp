@@ -15,6 +15,8 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
+#include "kelvara/version.h"
+#include "session/messages.h"
 #include "ui/adviser_window.h"
 #include "ui/check_window.h"
 #include "ui/file_dialogs.h"
@@ -23,14 +25,17 @@
 #include "ui/secondary_windows.h"
 #include "ui/shape_picture.h"
 #include "ui/tooltips.h"
-#include "window/messages.h"
 
 namespace kelvara::ui {
 
 namespace {
 
-constexpr std::u16string_view kCaption =
-    u"Kelvara - Расчет резонансных цепей резонансного полумостового преобразователя (Версия 4.4)";
+QString Caption() {
+    return QStringLiteral(
+               "Kelvara - Расчет резонансных цепей резонансного полумостового преобразователя "
+               "(Версия %1)")
+        .arg(ToQ(kProgramVersion));
+}
 
 struct MenuCommand {
     int id;
@@ -91,7 +96,7 @@ MainWindow::MainWindow(QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
       dlg_(*this) {
-    setWindowTitle(ToQ(kCaption));
+    setWindowTitle(Caption());
     setWindowIcon(ProgramIcon());
 
     auto* layout = new QVBoxLayout(this);

@@ -9,9 +9,9 @@
 #include <map>
 #include <vector>
 
+#include "session/report.h"
 #include "ui/dialog_layout.h"
 #include "window/kelvara_dlg.h"
-#include "window/report.h"
 #include "window/view.h"
 
 class QAction;

@@ -17,9 +17,9 @@
 namespace kelvara::ui {
 
 ReportDocument MainWindow::CurrentReport() const {
-    ReportSource source = ReportSourceOf(dlg_);
-    source.date = ReportDate();
-    return BuildReport(source);
+    DesignDocument document = dlg_.Document();
+    document.date = ReportDate();
+    return BuildReport(document);
 }
 
 bool MainWindow::WriteReport(const QString& file) {
@@ -60,8 +60,7 @@ void MainWindow::PrintReport() {
 }
 
 void MainWindow::CopyResults() {
-    const DesignResults& r = dlg_.results();
-    QApplication::clipboard()->setText(ToQ(ResultsTable(r, dlg_.inputs().yes_al)));
+    QApplication::clipboard()->setText(ToQ(ResultsTable(dlg_.Document())));
 }
 
 void MainWindow::SetUpCopying() {

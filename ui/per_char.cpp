@@ -12,9 +12,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "session/report.h"
 #include "ui/qt_text.h"
 #include "ui/secondary_layout.h"
-#include "window/report.h"
 
 namespace kelvara::ui {
 namespace {

@@ -6,7 +6,7 @@
 #include <QFont>
 #include <QImage>
 
-#include "window/transfer_plot.h"
+#include "session/transfer_plot.h"
 
 class QPainter;
 class QPushButton;

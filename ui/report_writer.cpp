@@ -9,6 +9,7 @@
 #include <QSvgRenderer>
 #include <QTextDocument>
 
+#include "kelvara/version.h"
 #include "ui/qt_text.h"
 
 namespace kelvara::ui {

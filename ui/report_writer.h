@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "window/report.h"
+#include "session/report.h"
 
 class QPagedPaintDevice;
 

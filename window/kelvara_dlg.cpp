@@ -2,17 +2,14 @@
 
 #include <cmath>
 
-#include "calc/core_geometry.h"
 #include "calc/design_rules.h"
 #include "calc/gap_model.h"
+#include "calc/new_core.h"
 #include "designs/design_file.h"
 #include "refdata/core_database.h"
-#include "refdata/file_write.h"
-#include "refdata/material.h"
 #include "refdata/paths.h"
-#include "refdata/wire_table.h"
+#include "session/messages.h"
 #include "window/file_picker.h"
-#include "window/messages.h"
 
 namespace kelvara {
 
@@ -44,19 +41,6 @@ class ExchangeGuard {
     bool& flag_;
     bool old_;
 };
-
-// Folders are worked out on the system's own names, never through their
-// texts: a folder whose name is not valid UTF-8 is still found.
-using NativeName = fs::path::string_type;
-
-bool IsSeparator(fs::path::value_type c) {
-    return c == '/' || c == fs::path::preferred_separator;
-}
-
-NativeName WithTrailingSeparator(NativeName name) {
-    if (!name.empty() && !IsSeparator(name.back())) name.push_back(fs::path::preferred_separator);
-    return name;
-}
 
 template <typename Fields>
 void ShowFields(View& view, const DesignInputs& in, const Fields& fields) {
@@ -119,7 +103,7 @@ bool SameFields(const DesignInputs& a, const DesignInputs& b, const Fields& fiel
 
 }  // namespace
 
-CKelvaraDlg::CKelvaraDlg(View& view) : view_(view) {}
+CKelvaraDlg::CKelvaraDlg(View& view) : view_(view), in_(session_.inputs()) {}
 
 // --- Exchanges ---------------------------------------------------------------
 
@@ -128,7 +112,7 @@ void CKelvaraDlg::Show() {
     ShowFields(view_, in_, kDesignFileFields);
     ShowFields(view_, in_, kCoreGroupFields);
     for (const ResultFieldDef& r : kResultFields) {
-        const Text& t = res_.text[r.field];
+        const Text& t = results().text[r.field];
         if (view_.GetText(r.controlId) != t) view_.SetText(r.controlId, t);
     }
 }
@@ -156,7 +140,7 @@ void CKelvaraDlg::SetStale(bool stale) {
 
 void CKelvaraDlg::UpdateStale() {
     // Before the first calculation there are no results to belong to anything.
-    if (calculationsRun_ == 0) return;
+    if (calculationsRun() == 0) return;
     const DesignInputs now = TakeCopy();
     SetStale(!SameFields(now, calculatedInputs_, kDesignFileFields) ||
              !SameFields(now, calculatedInputs_, kCoreGroupFields));
@@ -173,11 +157,15 @@ void CKelvaraDlg::ShowEvents(const std::vector<CalcEvent>& events) {
     for (const CalcEvent& e : events) {
         if (e.kind == CalcEvent::Kind::Refresh) {
             Show();
-            view_.ShowCheck(check_);
+            view_.ShowCheck(check());
         } else {
             view_.MessageBox(e.caption, e.text, View::Buttons::Ok);
         }
     }
+}
+
+void CKelvaraDlg::ShowMessages(const Messages& messages) {
+    for (const CalcEvent& e : messages) view_.MessageBox(e.caption, e.text, View::Buttons::Ok);
 }
 
 void CKelvaraDlg::Warning(TextView text) {
@@ -198,69 +186,35 @@ void CKelvaraDlg::WriteFailed(TextView name) {
 // --- Opening -------------------------------------------------------------------
 
 void CKelvaraDlg::SetFolders(const fs::path& currentDir) {
-    std::error_code ec;
-    fs::path settings = fs::absolute(currentDir, ec);
-    if (ec) settings = currentDir;
-    settings = settings.lexically_normal();
-    settingsFolder_ = WithTrailingSeparator(settings.native());
-    // The data root is the parent of the settings folder; with no separator
-    // left (a root folder) it is empty and the data files are named relative
-    // to the current folder.
-    NativeName s = settingsFolder_.native();
-    while (!s.empty() && IsSeparator(s.back())) s.pop_back();
-    size_t cut = NativeName::npos;
-    for (size_t i = s.size(); i-- > 0;) {
-        if (IsSeparator(s[i])) {
-            cut = i;
-            break;
-        }
-    }
-    dataRoot_ = cut == NativeName::npos ? fs::path() : fs::path(s.substr(0, cut + 1));
+    session_.SetProgramFolder(currentDir);
 }
 
 void CKelvaraDlg::SetDataRoot(const fs::path& dataRoot) {
-    dataRoot_ = dataRoot;
+    session_.SetDataRoot(dataRoot);
 }
 
 bool CKelvaraDlg::LoadWireTable() {
-    auto table = ReadWireTable(dataRoot_ / "Wire.txt");
-    if (!table) {
-        Text text(msg::kWireMissingBefore);
-        if (!dataRoot_.empty()) text += PathDisplayText(WithTrailingSeparator(dataRoot_.native()));
-        text += msg::kWireMissingAfter;
-        Warning(text);
-        return false;
-    }
-    wires_ = std::move(*table);
-    return true;
+    Messages messages;
+    const bool ok = session_.LoadWireTable(messages);
+    ShowMessages(messages);
+    return ok;
 }
 
 bool CKelvaraDlg::BuildMaterialList() {
+    Messages messages;
+    session_.ListMaterials(messages);
     view_.ListClear(ctl::kMaterialList);
-    for (const Text& name : ListMaterials(dataRoot_ / "Ferrites_Materials")) {
-        view_.ListAdd(ctl::kMaterialList, name);
-    }
-    if (view_.ListCount(ctl::kMaterialList) == 0) {
-        Warning(msg::kNoMaterials);
-        return false;
-    }
-    return true;
+    for (const Text& name : session_.materialNames()) view_.ListAdd(ctl::kMaterialList, name);
+    ShowMessages(messages);
+    return !session_.materialNames().empty();
 }
 
-int CKelvaraDlg::FindCoreEntry(TextView name, int start) const {
+std::vector<Text> CKelvaraDlg::CoreListEntries() const {
+    std::vector<Text> names;
     const int count = view_.ListCount(ctl::kCoreList);
-    if (count == 0) return -1;
-    // An entry equal to the name first: a core "E 40" is never taken for
-    // "E 40/16/12". Only then the first entry that begins with the name.
-    for (int k = 0; k < count; ++k) {
-        const int i = (start + k) % count;
-        if (view_.ListItem(ctl::kCoreList, i) == name) return i;
-    }
-    for (int k = 0; k < count; ++k) {
-        const int i = (start + k) % count;
-        if (StartsWithIgnoreCase(view_.ListItem(ctl::kCoreList, i), name)) return i;
-    }
-    return -1;
+    names.reserve(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) names.push_back(view_.ListItem(ctl::kCoreList, i));
+    return names;
 }
 
 int CKelvaraDlg::FindListPrefix(int listId, TextView prefix, int start) const {
@@ -272,26 +226,10 @@ int CKelvaraDlg::FindListPrefix(int listId, TextView prefix, int start) const {
 }
 
 void CKelvaraDlg::SelectMaterialByName() {
-    int index = FindListPrefix(ctl::kMaterialList, in_.mater, 0);
-    if (index < 0) {
-        index = 0;
-        Text text(msg::kMaterialNotFoundBefore);
-        text += in_.mater;
-        text += msg::kMaterialNotFoundMiddle;
-        text += view_.ListItem(ctl::kMaterialList, index);
-        text += msg::kNotFoundAfter;
-        Warning(text);
-    }
+    Messages messages;
+    const int index = session_.SelectMaterialByName(messages);
+    ShowMessages(messages);
     view_.ListSelect(ctl::kMaterialList, index);
-    // The field holds the selected entry's full name, so the file read is
-    // always one that exists.
-    in_.mater = view_.ListItem(ctl::kMaterialList, index);
-}
-
-fs::path CKelvaraDlg::MaterialFile(TextView name) const {
-    Text file(name);
-    file += u".txt";
-    return dataRoot_ / "Ferrites_Materials" / PathFromText(file);
 }
 
 void CKelvaraDlg::SelectMaterialEntry(TextView name) {
@@ -305,27 +243,19 @@ void CKelvaraDlg::SelectMaterialEntry(TextView name) {
 }
 
 bool CKelvaraDlg::ReadSelectedMaterial() {
-    if (ReadMaterialFile(MaterialFile(in_.mater), material_, materialText_)) {
-        loadedMaterial_ = in_.mater;
-        return true;
-    }
-    Text text(msg::kMaterialUnreadableBefore);
-    text += in_.mater;
-    text += msg::kMaterialUnreadableAfter;
-    Warning(text);
-    if (!loadedMaterial_.empty()) {
-        // Back to the material whose data are loaded, so the list never shows
-        // one material while the calculation uses another.
-        in_.mater = loadedMaterial_;
-        SelectMaterialEntry(loadedMaterial_);
-    }
-    return false;
+    Messages messages;
+    const bool ok = session_.ReadSelectedMaterial(messages);
+    ShowMessages(messages);
+    // Back to the material whose data are loaded, so the list never shows
+    // one material while the calculation uses another.
+    if (!ok && !session_.loadedMaterial().empty()) SelectMaterialEntry(session_.loadedMaterial());
+    return ok;
 }
 
 void CKelvaraDlg::LoadCoreDatabase() {
-    const CoreFiles files = ReadCoreFiles(dataRoot_);
-    if (!files.shippedFound) Warning(msg::kNoCoreFile);
-    coreText_ = JoinCoreTexts(files.shipped, files.user);
+    Messages messages;
+    session_.LoadCoreDatabase(messages);
+    ShowMessages(messages);
 }
 
 void CKelvaraDlg::ShowGapLabels() {
@@ -396,7 +326,7 @@ bool CKelvaraDlg::OpenDesign(const fs::path& file) {
 void CKelvaraDlg::FillCoreList() {
     Take();
     view_.ListClear(ctl::kCoreList);
-    for (const Text& name : CoreNamesOfFamily(coreText_, in_.shape))
+    for (const Text& name : session_.cores().NamesOfFamily(in_.shape))
         view_.ListAdd(ctl::kCoreList, name);
 }
 
@@ -404,20 +334,13 @@ void CKelvaraDlg::SelectCoreByName(Text name) {
     in_.shape = ShapeFromName(name);
     Show();
     FillCoreList();
-    const int found = FindCoreEntry(name, 0);
-    if (found >= 0) in_.coreIndex = found;
-    view_.ListSelect(ctl::kCoreList, in_.coreIndex);
-    const int selected = view_.ListSelection(ctl::kCoreList);
-    // Calculating another core than the design names is said; when none can
+    // The name itself, else the entry selected before (said); when none can
     // be selected nothing is calculated and the empty list shows it.
-    if (found < 0 && selected >= 0) {
-        Text text(msg::kCoreNotFoundBefore);
-        text += name;
-        text += msg::kCoreNotFoundMiddle;
-        text += view_.ListItem(ctl::kCoreList, selected);
-        text += msg::kNotFoundAfter;
-        Warning(text);
-    }
+    Messages messages;
+    const CoreChoice choice = session_.ChooseCore(name, in_.coreIndex, messages);
+    if (choice.found) in_.coreIndex = choice.index;
+    view_.ListSelect(ctl::kCoreList, in_.coreIndex);
+    ShowMessages(messages);
     ShowSelectedCore();
 }
 
@@ -426,33 +349,26 @@ void CKelvaraDlg::ShowSelectedCore() {
     Take();
     in_.coreIndex = view_.ListSelection(ctl::kCoreList);
     if (in_.coreIndex == -1) return;
-    in_.core = view_.ListItem(ctl::kCoreList, in_.coreIndex);
-    const CoreData data = LookupCore(coreText_, in_.core);
-    in_.Ae = data.Ae;
-    in_.An = data.An;
-    in_.le = data.le;
-    in_.mu = data.mu;
-    in_.Ve = data.Ve;
-    coreRec_ = data.record;
+    session_.UseCore(view_.ListItem(ctl::kCoreList, in_.coreIndex));
     Show();
     Calculate();
 }
 
 bool CKelvaraDlg::Calculate() {
     Take();
-    ++calculationsRun_;
     // The results about to be shown belong to the inputs just taken.
     SetStale(false);
-    CalcReport report = RunCalculation(in_, coreRec_, material_, wires_);
-    res_ = std::move(report.results);
-    lastRunCompleted_ = report.completed;
-    check_ = CheckDesign(in_, res_, coreRec_, material_);
-    lastMessages_.clear();
-    for (const CalcEvent& e : report.events)
-        if (e.kind == CalcEvent::Kind::Message) lastMessages_.push_back(e);
-    ShowEvents(report.events);
+    const DesignRun& run = session_.Calculate();
+    ShowEvents(run.report.events);
     calculatedInputs_ = TakeCopy();
-    return lastRunCompleted_;
+    return lastRunCompleted();
+}
+
+DesignDocument CKelvaraDlg::Document() const {
+    DesignDocument d = session_.Document(view_.ListSelection(ctl::kCoreList) >= 0);
+    d.designFile = designFile_;
+    d.stale = resultsStale_;
+    return d;
 }
 
 // --- Handlers --------------------------------------------------------------
@@ -577,8 +493,9 @@ void CKelvaraDlg::OnGapRadio() {
     // The gap equivalent to the AL of the last calculation, rounded up to
     // 0.01 mm. Before any calculation there is no AL to convert and the
     // field keeps its text.
-    if (std::isfinite(res_.AL) && res_.AL > 0) {
-        const GapForAL g = GapFromAL(res_.AL, 1.0, coreRec_, material_.mu, res_.gapRes);
+    const DesignResults& r = results();
+    if (std::isfinite(r.AL) && r.AL > 0) {
+        const GapForAL g = GapFromAL(r.AL, 1.0, coreRecord(), material().mu, r.gapRes);
         in_.zazor = FormatFixed(g.gap + 0.005, 2);
     }
     Show();
@@ -597,7 +514,7 @@ void CKelvaraDlg::OnALRadio() {
 
 void CKelvaraDlg::OnExit() {
     Take();
-    const fs::path ini = settingsFolder_ / PathFromText(kSettingsFileName);
+    const fs::path ini = settingsFolder() / PathFromText(kSettingsFileName);
     if (!WriteDesignFile(ini, in_)) WriteFailed(kSettingsFileName);
 }
 
@@ -655,67 +572,19 @@ void CKelvaraDlg::OnAddByData() {
     UpdateStale();
 }
 
-bool CKelvaraDlg::AppendToUserCoreFile(TextView record) {
-    const fs::path file = dataRoot_ / "Bases_Cores" / "UserFerritesCores.txt";
-    return static_cast<bool>(AppendWithRollback(file, EncodeUtf16LE(record)));
-}
-
 void CKelvaraDlg::OnAddCore() {
     Take();
     if (in_.add_by_size != 1 && in_.add_by_data != 1) return;
-    in_.core = view_.GetText(ctl::kCoreList);
-    if (in_.core.empty()) {
-        Warning(u"Вы забыли перед добавлением ввести название сердечника.");
+    const NewCore core = PrepareNewCore(in_, view_.GetText(ctl::kCoreList), session_.coreRecord());
+    if (!core.record) {
+        Warning(core.problem);
         return;
     }
-    if (in_.mu.empty()) {
-        Warning(u"Вы забыли перед добавлением ввести магнитную проницаемость.");
+    if (!session_.AddCore(*core.record)) {
+        Warning(Text(msg::kWriteFailedBefore) + Text(files::kUserCores) +
+                Text(msg::kWriteFailedAfter));
         return;
     }
-    static constexpr std::u16string_view kPrefixes[] = {u"E ", u"EI ", u"ER ", u"ETD "};
-    if (in_.shape >= 0 && in_.shape <= 3) {
-        const std::u16string_view prefix = kPrefixes[in_.shape];
-        if (in_.core.find(prefix) == Text::npos) in_.core.insert(0, prefix);
-    }
-    if (in_.add_by_size == 1) {
-        if (in_.H.empty() || in_.h.empty() || in_.D.empty() || in_.C.empty() || in_.B.empty() ||
-            in_.A.empty()) {
-            Warning(u"Вы забыли перед добавлением ввести все размеры.");
-            return;
-        }
-        CoreDimensions dims;
-        dims.A = ToNumber(in_.A);
-        dims.B = ToNumber(in_.B);
-        dims.C = ToNumber(in_.C);
-        dims.D = ToNumber(in_.D);
-        dims.h = ToNumber(in_.h);
-        dims.H = ToNumber(in_.H);
-        dims.I = ToNumber(in_.I);
-        if (in_.shape == kShapeEI && in_.I.empty()) {
-            Warning(u"Вы забыли перед добавлением ввести все размеры.");
-            return;
-        }
-        // "Другая" chosen while the mode was on: no formula applies, and the
-        // numbers of the core shown last are written.
-        if (const auto g = CoreFromDimensions(in_.shape, dims)) {
-            coreRec_.Ae = g->Ae;
-            coreRec_.An = g->An;
-            coreRec_.le = g->le;
-        }
-        in_.Ae = FormatFixed(coreRec_.Ae, 2);
-        in_.An = FormatFixed(coreRec_.An, 2);
-        in_.le = FormatFixed(coreRec_.le, 1);
-    } else if (in_.le.empty() || in_.An.empty() || in_.Ae.empty()) {
-        Warning(u"Вы забыли перед добавлением ввести все данные.");
-        return;
-    }
-    const Text record = CoreRecordText(in_.core, in_.Ae, in_.An, in_.le, in_.mu);
-    // The file first: when it cannot be written, nothing changes in memory.
-    if (!AppendToUserCoreFile(record)) {
-        Warning(u"Не удалось записать файл \"UserFerritesCores.txt\".");
-        return;
-    }
-    coreText_ += record;
     in_.add_by_size = 0;
     in_.add_by_data = 0;
     for (Text* t : {&in_.A, &in_.B, &in_.C, &in_.D, &in_.H, &in_.h, &in_.I}) t->clear();
@@ -724,7 +593,7 @@ void CKelvaraDlg::OnAddCore() {
     Show();
     FillCoreList();
     // The new core, searching from entry 1, round to entry 0.
-    in_.coreIndex = FindCoreEntry(in_.core, 1);
+    in_.coreIndex = FindCoreEntry(CoreListEntries(), in_.core, 1);
     view_.ListSelect(ctl::kCoreList, in_.coreIndex);
     ReadSelectedMaterial();
     ShowSelectedCore();
@@ -734,12 +603,12 @@ void CKelvaraDlg::OnAddCore() {
 // --- Load and save ------------------------------------------------------------
 
 void CKelvaraDlg::OnLoad() {
-    const auto name = view_.PickFileToOpen(settingsFolder_);
+    const auto name = view_.PickFileToOpen(settingsFolder());
     if (!name) {
         view_.FocusControl(ctl::kCalculate);
         return;
     }
-    const DesignRead read = ReadDesignFile(settingsFolder_ / PathFromText(*name), in_);
+    const DesignRead read = ReadDesignFile(settingsFolder() / PathFromText(*name), in_);
     if (read.status == DesignReadStatus::NotADesign) {
         Text text(msg::kNotADesignBefore);
         text += *name;
@@ -765,7 +634,7 @@ Text CKelvaraDlg::SuggestedSaveName() const {
 
 void CKelvaraDlg::OnSave() {
     Take();
-    const auto name = view_.PickFileToSave(settingsFolder_, SuggestedSaveName());
+    const auto name = view_.PickFileToSave(settingsFolder(), SuggestedSaveName());
     if (!name) {
         view_.FocusControl(ctl::kCalculate);
         return;
@@ -777,7 +646,7 @@ void CKelvaraDlg::OnSave() {
         view_.FocusControl(ctl::kCalculate);
         return;
     }
-    if (!WriteDesignFile(settingsFolder_ / PathFromText(*file), in_)) {
+    if (!WriteDesignFile(settingsFolder() / PathFromText(*file), in_)) {
         // Reported; the focus stays where it was.
         WriteFailed(*file);
         return;

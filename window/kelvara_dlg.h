@@ -1,22 +1,21 @@
-// The main window's behaviour without any toolkit: it owns every record of a
-// run and works on the controls only through a View.
+// The main window's behaviour without any toolkit: a presenter over one design
+// session. It exchanges the session's inputs with the controls, forwards the
+// handlers to the session and shows what comes back, and keeps track of
+// results that belong to earlier inputs; it works on the controls only
+// through a View.
 #pragma once
 
 #include <filesystem>
 #include <vector>
 
-#include "calc/calculate.h"
-#include "calc/design_check.h"
-#include "calc/design_inputs.h"
-#include "calc/design_results.h"
-#include "refdata/records.h"
+#include "refdata/data_files.h"
+#include "session/design_session.h"
 #include "window/controls.h"
 #include "window/view.h"
 
 namespace kelvara {
 
-inline constexpr std::u16string_view kDefaultMaterial = u"N87 Epcos";
-inline constexpr std::u16string_view kSettingsFileName = u"Kelvara.ini";
+inline constexpr std::u16string_view kSettingsFileName = files::kSettings;
 
 // The twelve core-data edits, disabled outside the adding modes.
 extern const std::array<int, 12> kCoreDataEdits;
@@ -108,24 +107,29 @@ class CKelvaraDlg {
     Text SuggestedSaveName() const;
 
     // --- State -----------------------------------------------------------
-    DesignInputs& inputs() { return in_; }
-    const DesignInputs& inputs() const { return in_; }
-    const DesignResults& results() const { return res_; }
+    DesignSession& session() { return session_; }
+    const DesignSession& session() const { return session_; }
+    DesignInputs& inputs() { return session_.inputs(); }
+    const DesignInputs& inputs() const { return session_.inputs(); }
+    const DesignResults& results() const { return session_.lastRun().results(); }
     // The design check of the last calculation (not done when it stopped early).
-    const DesignCheck& check() const { return check_; }
+    const DesignCheck& check() const { return session_.lastRun().check; }
     // The design file last loaded or saved ("" when none).
     const Text& designFile() const { return designFile_; }
     // The messages of the last calculation, in order.
-    const std::vector<CalcEvent>& lastMessages() const { return lastMessages_; }
-    const CoreRecord& coreRecord() const { return coreRec_; }
-    const MaterialLossData& material() const { return material_; }
-    const WireTable& wires() const { return wires_; }
-    const Text& coreText() const { return coreText_; }
-    const std::filesystem::path& settingsFolder() const { return settingsFolder_; }
-    const std::filesystem::path& dataRoot() const { return dataRoot_; }
+    std::vector<CalcEvent> lastMessages() const { return session_.lastRun().Messages(); }
+    const CoreRecord& coreRecord() const { return session_.coreRecord(); }
+    const MaterialLossData& material() const { return session_.material(); }
+    const WireTable& wires() const { return session_.wires(); }
+    const Text& coreText() const { return session_.cores().text(); }
+    const std::filesystem::path& settingsFolder() const { return session_.programFolder(); }
+    const std::filesystem::path& dataRoot() const { return session_.dataRoot(); }
     // True when the last calculation started by any road went to its end.
-    bool lastRunCompleted() const { return lastRunCompleted_; }
-    int calculationsRun() const { return calculationsRun_; }
+    bool lastRunCompleted() const { return session_.lastRun().completed(); }
+    int calculationsRun() const { return session_.calculationsRun(); }
+    // The document of the window's state as it stands: the last run, the
+    // inputs, the file, and whether the results belong to earlier inputs.
+    DesignDocument Document() const;
     // True while the results, the design check and the gain curve on show
     // belong to other inputs than those in the controls: set when an input
     // changes after a calculation, cleared when the next calculation ends.
@@ -140,22 +144,11 @@ class CKelvaraDlg {
 
   protected:
     View& view_;
-    DesignInputs in_;
-    DesignResults res_;
-    DesignCheck check_;
-    std::vector<CalcEvent> lastMessages_;
+    DesignSession session_;
+    // The session's inputs, as every handler works on them.
+    DesignInputs& in_;
     Text designFile_;
-    CoreRecord coreRec_;
-    MaterialLossData material_;
-    Text materialText_;
-    Text loadedMaterial_;  // the material whose data are loaded (empty: none yet)
-    WireTable wires_;
-    Text coreText_;
-    std::filesystem::path settingsFolder_;
-    std::filesystem::path dataRoot_;
     bool exchanging_ = false;
-    bool lastRunCompleted_ = false;
-    int calculationsRun_ = 0;
     bool resultsStale_ = false;
     // The inputs as the controls showed them when the last calculation ended.
     DesignInputs calculatedInputs_;
@@ -163,12 +156,11 @@ class CKelvaraDlg {
   private:
     // Replays a calculation's events: refreshes and message boxes, in order.
     void ShowEvents(const std::vector<CalcEvent>& events);
+    // Shows the messages a session step returned.
+    void ShowMessages(const Messages& messages);
     int FindListPrefix(int listId, TextView prefix, int start) const;
-    // The core list's entry for a name, searching from `start` round to the
-    // entry before it: an equal entry, else the first that begins with the
-    // name (letter case ignored); -1 when there is none.
-    int FindCoreEntry(TextView name, int start) const;
-    std::filesystem::path MaterialFile(TextView name) const;
+    // The core list's entries as they stand.
+    std::vector<Text> CoreListEntries() const;
     void SelectMaterialEntry(TextView name);
     // Reads the selected entry's material and calculates; false (the list
     // back at the material in use) when nothing was calculated.
@@ -179,7 +171,6 @@ class CKelvaraDlg {
     // the inputs of the last calculation; the view hears of every change.
     void UpdateStale();
     void SetStale(bool stale);
-    bool AppendToUserCoreFile(TextView record);
     void ClearCoreFields();
 };
 

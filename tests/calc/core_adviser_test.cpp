@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -88,7 +89,7 @@ std::vector<NamedMaterial> OneMaterial() {
 }
 
 TEST(Adviser, EveryCoreOfTheDatabaseInItsOrder) {
-    const std::vector<Text> names = AllCoreNames(kDatabase);
+    const std::vector<Text> names = CoreDatabase(kDatabase).AllNames();
     const std::vector<Text> want = {u"E 20/10/6", u"E 40/16/12", u"ETD 34/17/11", u"E 65/32/27",
                                     u"E 99 broken"};
     EXPECT_EQ(names, want);
@@ -102,7 +103,7 @@ TEST(Adviser, EachCandidateIsTheWindowsRunWithItsGapSettled) {
         current.zazor = alMode ? u"300" : u"0.5";
         const std::vector<NamedMaterial> materials = OneMaterial();
         std::vector<Candidate> c =
-            EvaluateCandidates(current, kDatabase, materials, TestWires(), 2);
+            EvaluateCandidates(current, CoreDatabase(kDatabase), materials, TestWires(), 2);
         ASSERT_EQ(c.size(), 5u);
         for (const Candidate& x : c) {
             SCOPED_TRACE(ToUtf8(x.core));
@@ -117,6 +118,16 @@ TEST(Adviser, EachCandidateIsTheWindowsRunWithItsGapSettled) {
             EXPECT_EQ(x.report.results.text, want.results.text);
             EXPECT_EQ(x.inputs.zazor, in.zazor);
             EXPECT_EQ(x.record.Ae, core.Ae);
+            // The check's statuses and numbers are kept, its texts are not.
+            const DesignCheck check = CheckDesign(in, want.results, core, materials[0].data);
+            ASSERT_EQ(x.check.rows.size(), check.rows.size());
+            EXPECT_EQ(x.check.errors, check.errors);
+            EXPECT_EQ(x.check.warnings, check.warnings);
+            for (size_t i = 0; i < check.rows.size(); ++i) {
+                EXPECT_EQ(x.check.rows[i].status, check.rows[i].status);
+                EXPECT_EQ(x.check.rows[i].numbers.size(), check.rows[i].numbers.size());
+                EXPECT_TRUE(x.check.rows[i].label.empty());
+            }
         }
         // The record without data stops at the input check and comes last.
         EXPECT_FALSE(c[4].calculated());
@@ -136,12 +147,45 @@ TEST(Adviser, EachCandidateIsTheWindowsRunWithItsGapSettled) {
     }
 }
 
+TEST(Adviser, ProgressIsReportedAndCancelStopsTheEvaluation) {
+    const std::vector<NamedMaterial> materials = OneMaterial();
+    RankProgress progress;
+    progress.every = std::chrono::milliseconds(0);
+    std::vector<std::pair<size_t, size_t>> seen;
+    progress.report = [&](size_t done, size_t total) {
+        seen.emplace_back(done, total);
+        return true;
+    };
+    bool cancelled = true;
+    std::vector<Candidate> c = EvaluateCandidates(DesignInputs{}, CoreDatabase(kDatabase),
+                                                  materials, TestWires(), 2, progress, &cancelled);
+    EXPECT_FALSE(cancelled);
+    // From 0, never backwards, never beyond the number of candidates.
+    ASSERT_FALSE(seen.empty());
+    EXPECT_EQ(seen.front(), std::make_pair(size_t{0}, size_t{5}));
+    for (size_t i = 1; i < seen.size(); ++i) {
+        EXPECT_GE(seen[i].first, seen[i - 1].first);
+        EXPECT_LE(seen[i].first, 5u);
+        EXPECT_EQ(seen[i].second, 5u);
+    }
+    EXPECT_EQ(std::count_if(c.begin(), c.end(), [](const Candidate& x) { return x.calculated(); }),
+              4);  // all but the record without data
+
+    // Cancelled at once: nothing is calculated.
+    progress.report = [](size_t, size_t) { return false; };
+    c = EvaluateCandidates(DesignInputs{}, CoreDatabase(kDatabase), materials, TestWires(), 2,
+                           progress, &cancelled);
+    EXPECT_TRUE(cancelled);
+    ASSERT_EQ(c.size(), 5u);
+    for (const Candidate& x : c) EXPECT_FALSE(x.calculated());
+}
+
 TEST(Adviser, WithSeveralMaterialsEveryPairIsACandidate) {
     std::vector<NamedMaterial> materials = OneMaterial();
     materials.push_back(materials[0]);
     materials[1].name = u"Second";
     const std::vector<Candidate> c =
-        EvaluateCandidates(DesignInputs{}, kDatabase, materials, TestWires(), 1);
+        EvaluateCandidates(DesignInputs{}, CoreDatabase(kDatabase), materials, TestWires(), 1);
     ASSERT_EQ(c.size(), 10u);
     EXPECT_EQ(c[0].material, u"Test");
     EXPECT_EQ(c[1].material, u"Second");

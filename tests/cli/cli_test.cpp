@@ -115,10 +115,22 @@ TEST_F(Calc, OverridesApplyAfterTheFileIsRead) {
     EXPECT_EQ(j["inputs"]["Fr"].get<std::string>(), "120");
     EXPECT_EQ(j["results"]["Pload"].get<std::string>(), "432.0");
     EXPECT_EQ(j["core"]["name"].get<std::string>(), "ETD 34/17/11");
-    // A choice that names no button takes its default.
-    Json k = RunJson({"--set", "vypr=7", "--set", "rds=5", "design.sav"});
-    EXPECT_EQ(k["inputs"]["vypr"].get<int>(), 0);
-    EXPECT_EQ(k["inputs"]["rds"].get<int>(), 1);
+}
+
+TEST_F(Calc, AChoiceOrFlagOverrideMustNameOneOfItsValues) {
+    // What no button names is a usage error, said on standard error.
+    for (const char* set :
+         {"vypr=7", "vypr=bridge", "rds=-1", "yes_d=2", "setevoe=", "yes_al=1.0", "vypr=2x"}) {
+        SCOPED_TRACE(set);
+        const CalcRun r = RunCalc(data.program(), {"--set", set, "design.sav"});
+        EXPECT_EQ(r.status, 2);
+        EXPECT_TRUE(r.out.empty());
+        EXPECT_NE(r.err.find("takes a whole number from 0 to"), std::string::npos) << r.err;
+    }
+    Json k = RunJson({"--set", "vypr=+2", "--set", "rds=0", "--set", "yes_d=1", "design.sav"});
+    EXPECT_EQ(k["inputs"]["vypr"].get<int>(), 2);
+    EXPECT_EQ(k["inputs"]["rds"].get<int>(), 0);
+    EXPECT_EQ(k["inputs"]["yes_d"].get<int>(), 1);
 }
 
 TEST_F(Calc, MaterialIsSelectedByItsBeginning) {
@@ -452,6 +464,14 @@ TEST_F(Calc, RankedEntriesAreTheSingleRunsWithTheGapSettled) {
     int n87 = 0;
     for (Json& e : all["rank"]) n87 += e["material"] == "N87 Epcos";
     EXPECT_EQ(n87, 9);
+}
+
+TEST_F(Calc, RankExitsWithOneWhenNoCandidateRanToItsEnd) {
+    // Every run stops at the input check: the table lists them, the status says so.
+    const CalcRun r = RunCalc(data.program(), {"--rank", "--set", "Fr=0", "design.sav"});
+    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_NE(r.out.find("Подбор сердечника: вариантов 8"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("расчет прерван"), std::string::npos) << r.out;
 }
 
 TEST_F(Calc, RankedTableListsEveryCore) {

@@ -13,6 +13,7 @@
 #include <set>
 
 #include "calc/messages.h"
+#include "kelvara/version.h"
 #include "ui/file_dialogs.h"
 #include "ui/kelvara_app.h"
 #include "ui/main_window_layout.h"
@@ -49,7 +50,10 @@ TEST_F(WindowTest, WindowHasTheCaptionAndAFixedSize) {
     OpenWindow();
     EXPECT_EQ(window->windowTitle(),
               "Kelvara - Расчет резонансных цепей резонансного полумостового преобразователя "
-              "(Версия 4.4)");
+              "(Версия " +
+                  QString::fromUtf8(kProgramVersionUtf8.data(),
+                                    static_cast<int>(kProgramVersionUtf8.size())) +
+                  ")");
     const DialogUnits u = DialogUnits::ForFont(window->font());
     // The controls' area in dialog units, the menu bar above, the check's
     // summary strip below.

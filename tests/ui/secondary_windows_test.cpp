@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "kelvara/version.h"
 #include "support/temp_dir.h"
 #include "ui/about_dlg.h"
 #include "ui/dialog_layout.h"
@@ -297,7 +298,10 @@ TEST(AboutWindow, TextsAreCentredInTheirRectanglesAndNeverCutOff) {
         {QStringLiteral("Kelvara - Расчет трансформатора и резонансных цепей "
                         "резонансного полумостового преобразователя"),
          units.ToRect(45, 10, 190, 16)},
-        {QStringLiteral(" Версия 4.4"), units.ToRect(120, 35, 40, 8)},
+        {QStringLiteral(" Версия ") +
+             QString::fromUtf8(kProgramVersionUtf8.data(),
+                               static_cast<int>(kProgramVersionUtf8.size())),
+         units.ToRect(120, 35, 40, 8)},
         {QStringLiteral("06.10.25"), units.ToRect(120, 50, 40, 8)},
     };
     std::vector<const QLabel*> labels;

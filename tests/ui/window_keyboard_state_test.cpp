@@ -8,11 +8,11 @@
 #include <filesystem>
 #include <set>
 
+#include "session/messages.h"
 #include "ui/check_window.h"
 #include "ui/per_char.h"
 #include "ui/secondary_test_app.h"
 #include "ui_support.h"
-#include "window/messages.h"
 
 namespace kelvara::ui {
 namespace {

@@ -136,20 +136,31 @@ TEST_F(Handlers, GapAndAlRadiosConvertTheValue) {
 }
 
 TEST_F(Handlers, UnreadableMaterialGoesBackToTheLoadedOne) {
-    // Select 3C90, then remove N87 and try to go back to it.
+    // N87 is loaded; 3C90 goes before it is ever read, then is chosen.
+    EXPECT_EQ(dlg.inputs().mater, u"N87 Epcos");
+    fs::remove(data.root() / "Ferrites_Materials" / "3C90 Ferroxcube.txt");
+    const int runs = dlg.calculationsRun();
     view.ListSelect(ctl::kMaterialList, 0);
     dlg.OnMaterialSelected();
-    EXPECT_EQ(dlg.inputs().mater, u"3C90 Ferroxcube");
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].text,
+              u"Не удалось прочитать файл материала \"3C90 Ferroxcube.txt\".");
+    EXPECT_EQ(view.messages[0].caption, u"Внимание!");
+    EXPECT_EQ(view.ListSelection(ctl::kMaterialList), 1);
+    EXPECT_EQ(dlg.inputs().mater, u"N87 Epcos");
+    EXPECT_EQ(dlg.calculationsRun(), runs);
+}
+
+TEST_F(Handlers, AMaterialFileIsReadOnceASession) {
+    // Read at the opening; its file may go afterwards, the data stay.
     fs::remove(data.root() / "Ferrites_Materials" / "N87 Epcos.txt");
-    const int runs = dlg.calculationsRun();
+    view.ListSelect(ctl::kMaterialList, 0);
+    dlg.OnMaterialSelected();
     view.ListSelect(ctl::kMaterialList, 1);
     dlg.OnMaterialSelected();
-    ASSERT_EQ(view.messages.size(), 1u);
-    EXPECT_EQ(view.messages[0].text, u"Не удалось прочитать файл материала \"N87 Epcos.txt\".");
-    EXPECT_EQ(view.messages[0].caption, u"Внимание!");
-    EXPECT_EQ(view.ListSelection(ctl::kMaterialList), 0);
-    EXPECT_EQ(dlg.inputs().mater, u"3C90 Ferroxcube");
-    EXPECT_EQ(dlg.calculationsRun(), runs);
+    EXPECT_TRUE(view.messages.empty());
+    EXPECT_EQ(dlg.inputs().mater, u"N87 Epcos");
+    EXPECT_EQ(dlg.session().reads().materialFiles, 2);
 }
 
 TEST_F(Handlers, MaterialSelectionIsIgnoredWhileAddingACore) {

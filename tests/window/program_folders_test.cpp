@@ -1,7 +1,7 @@
 // The folder rule: a program folder is used as it is; elsewhere the per-user
 // data root is made and kept current from the installed data, without ever
 // replacing the user's own files. And a design named on the command line.
-#include "window/program_folders.h"
+#include "session/program_folders.h"
 
 #include <gtest/gtest.h>
 
@@ -11,11 +11,11 @@
 #include <ostream>
 
 #include "designs/design_file.h"
+#include "session/messages.h"
 #include "support/data_root.h"
 #include "support/open_window.h"
 #include "window/headless_view.h"
 #include "window/kelvara_dlg.h"
-#include "window/messages.h"
 
 namespace kelvara {
 namespace {

@@ -2,13 +2,14 @@
 // the report exactly, the messages and the check rows too; the picture is
 // well-formed SVG; the gain curve's columns and its gain at Fr; the copied
 // results table has one line per result row.
-#include "window/report.h"
+#include "session/report.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <sstream>
 
+#include "kelvara/version.h"
 #include "support/open_window.h"
 
 namespace kelvara {
@@ -37,9 +38,9 @@ std::string Html(TextView t) {
 class Report : public OpenWindow {
   protected:
     std::string HtmlOfWindow() {
-        ReportSource s = ReportSourceOf(dlg);
-        s.date = u"2026-12-08 10:45";
-        return ReportHtml(BuildReport(s));
+        DesignDocument d = dlg.Document();
+        d.date = u"2026-12-08 10:45";
+        return ReportHtml(BuildReport(d));
     }
 
     // Every result row's label, value and unit stands in one table row.
@@ -64,7 +65,7 @@ TEST_F(Report, HoldsEveryResultTextOfTheDefaultDesign) {
     EXPECT_EQ(html.rfind("<!DOCTYPE html>", 0), 0u);
     EXPECT_NE(html.find("<meta charset=\"utf-8\">"), std::string::npos);
     EXPECT_NE(html.find("Дата: 2026-12-08 10:45"), std::string::npos);
-    EXPECT_NE(html.find("Kelvara, версия 4.4"), std::string::npos);
+    EXPECT_NE(html.find("Kelvara, версия " + std::string(kProgramVersionUtf8)), std::string::npos);
     EXPECT_NE(html.find(Html(dlg.inputs().core)), std::string::npos);
     EXPECT_NE(html.find("<svg xmlns=\"http://www.w3.org/2000/svg\""), std::string::npos);
     // Every row of the design check, with its label and value.
@@ -112,7 +113,7 @@ TEST_F(Report, AStoppedRunSaysSoAndHasNoPicture) {
     view.Type(ctl::kFr, u"0");
     dlg.Calculate();
     ASSERT_FALSE(dlg.lastRunCompleted());
-    const ReportDocument d = BuildReport(ReportSourceOf(dlg));
+    const ReportDocument d = BuildReport(dlg.Document());
     EXPECT_TRUE(d.plotSvg.empty());
     const std::string html = ReportHtml(d);
     EXPECT_NE(html.find("Расчет не выполнен до конца."), std::string::npos);
@@ -168,7 +169,7 @@ TEST_F(Report, GainCurveHasItsColumnsAndUnityGainAtFr) {
 }
 
 TEST_F(Report, CopiedResultsHaveOneLinePerRow) {
-    const Text table = ResultsTable(dlg.results(), dlg.inputs().yes_al);
+    const Text table = ResultsTable(dlg.Document());
     std::vector<Text> lines;
     size_t start = 0;
     for (size_t p = table.find(u'\n'); p != Text::npos; p = table.find(u'\n', start)) {

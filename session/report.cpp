@@ -1,13 +1,12 @@
-#include "window/report.h"
+#include "session/report.h"
 
 #include <charconv>
 #include <cmath>
 #include <ctime>
 
 #include "calc/gain.h"
+#include "kelvara/version.h"
 #include "refdata/paths.h"
-#include "window/controls.h"
-#include "window/kelvara_dlg.h"
 
 namespace kelvara {
 
@@ -57,89 +56,6 @@ std::string Escaped(TextView t) {
     return out;
 }
 
-Text YesNo(int32_t v) {
-    return v == 1 ? u"да" : u"нет";
-}
-
-std::u16string_view LabelOf(std::u16string_view key) {
-    const FieldDef* f = FindField(key);
-    return f ? f->label : std::u16string_view{};
-}
-
-ReportTable InputsTable(const DesignInputs& in) {
-    ReportTable t{u"Исходные данные", {u"Величина", u"Значение"}, {}};
-    const auto row = [&](std::u16string_view label, const Text& value) {
-        t.rows.push_back({Text(label), value});
-    };
-    row(in.yes_al == 1 ? kALRadioLabel : kGapRadioLabel, in.zazor);
-    for (std::u16string_view key : {u"Bm", u"Fr", u"kL", u"Q"}) {
-        const FieldDef* f = FindField(key);
-        row(f->label, in.*(f->text));
-    }
-    row(u"Транзисторы", in.rds == 1 ? u"по Rds(on)" : u"по Uнас.");
-    row(LabelOf(u"Rds"), in.Rds);
-    row(LabelOf(u"Unas"), in.Unas);
-    row(LabelOf(u"ko"), in.ko);
-    row(LabelOf(u"j"), in.j);
-    row(u"Питание (мин., макс.), В", in.Umin + u", " + in.Umax);
-    row(u"Вид питания", in.setevoe == 1 ? u"Сетевое (AC)" : u"Постоянное (DC)");
-    row(LabelOf(u"U2_1"), in.U2_1);
-    row(LabelOf(u"I2_1"), in.I2_1);
-    row(LabelOf(u"Ud"), in.Ud);
-    static constexpr std::u16string_view kRectifiers[] = {
-        u"однополярное со средней точкой", u"двухполярное со средней точкой", u"мостовое"};
-    row(u"Выпрямление", Text(kRectifiers[in.vypr >= 0 && in.vypr <= 2 ? in.vypr : 0]));
-    row(u"Диаметры проводов (желаемые), мм", in.d11 + u", " + in.d21);
-    row(LabelOf(u"yes_d"), YesNo(in.yes_d));
-    return t;
-}
-
-ReportTable CoreTable(const ReportSource& s) {
-    ReportTable t{u"Сердечник и материал", {u"Величина", u"Значение"}, {}};
-    t.rows.push_back({u"Сердечник", s.inputs.core});
-    t.rows.push_back({u"Площадь сечения Ae, мм2", s.coreAe});
-    t.rows.push_back({u"Площадь окна An, мм2", s.coreAn});
-    t.rows.push_back({u"Длина средней линии le, мм", s.coreLe});
-    t.rows.push_back({u"Объем Ve, см3", s.coreVe});
-    t.rows.push_back({u"Эффективная проницаемость mu", s.coreMu});
-    if (s.core.k1 != 0 && s.core.k2 != 0) {
-        t.rows.push_back({u"Коэффициенты AL = k1·g^k2: k1, k2",
-                          FromUtf8(Shortest(s.core.k1)) + u", " + FromUtf8(Shortest(s.core.k2))});
-    }
-    if (s.core.Rth != 0) {
-        t.rows.push_back({u"Тепловое сопротивление Rth, K/Вт", FromUtf8(Shortest(s.core.Rth))});
-    }
-    t.rows.push_back({u"Материал", s.material});
-    return t;
-}
-
-ReportTable ResultsTableOf(const DesignResults& r, int32_t yesAl) {
-    ReportTable t{u"Результаты расчета", {u"Величина", u"Значение", u"Единица"}, {}};
-    const bool al = yesAl == 1;
-    t.rows.push_back(
-        {Text(al ? kALReqLabel : kGapReqLabel), r.text[kRGapReq], al ? Text() : Text(u"мм")});
-    for (const ResultRow& row : kResultRows) {
-        const Text unit =
-            row.unitField == kResultFieldCount ? Text(row.unit) : r.text[row.unitField];
-        t.rows.push_back({Text(row.label), r.text[row.value], unit});
-    }
-    return t;
-}
-
-std::u16string_view StatusWord(CheckStatus s) {
-    switch (s) {
-        case CheckStatus::Ok:
-            return u"в порядке";
-        case CheckStatus::Warning:
-            return u"предупреждение";
-        case CheckStatus::Error:
-            return u"ошибка";
-        case CheckStatus::Unknown:
-            break;
-    }
-    return u"не оценить";
-}
-
 }  // namespace
 
 Text ReportDate() {
@@ -151,25 +67,6 @@ Text ReportDate() {
     char buf[32];
     const size_t n = std::strftime(buf, sizeof buf, "%Y-%m-%d %H:%M", &local);
     return FromUtf8(std::string(buf, n));
-}
-
-ReportSource ReportSourceOf(const CKelvaraDlg& dlg) {
-    ReportSource s;
-    s.inputs = dlg.inputs();
-    s.results = dlg.results();
-    s.core = dlg.coreRecord();
-    s.coreAe = s.inputs.Ae;
-    s.coreAn = s.inputs.An;
-    s.coreLe = s.inputs.le;
-    s.coreMu = s.inputs.mu;
-    s.coreVe = s.inputs.Ve;
-    s.material = s.inputs.mater;
-    s.messages = dlg.lastMessages();
-    s.check = dlg.check();
-    s.calculated = dlg.lastRunCompleted();
-    s.designFile = dlg.designFile();
-    s.stale = dlg.resultsStale();
-    return s;
 }
 
 TransferPlot ReportPlot(const DesignResults& r) {
@@ -234,7 +131,7 @@ std::string TransferPlotSvg(const TransferPlot& plot) {
     return svg;
 }
 
-ReportDocument BuildReport(const ReportSource& s) {
+ReportDocument BuildReport(const DesignDocument& s) {
     ReportDocument d;
     d.title = u"Расчет резонансного полумостового преобразователя";
     d.lines.push_back(u"Kelvara, версия " + Text(kProgramVersion));
@@ -245,10 +142,25 @@ ReportDocument BuildReport(const ReportSource& s) {
         d.lines.push_back(
             u"Результаты не соответствуют исходным данным: исходные данные изменены после "
             u"расчета.");
-    d.tables.push_back(InputsTable(s.inputs));
-    d.tables.push_back(CoreTable(s));
-    d.tables.push_back(ResultsTableOf(s.results, s.inputs.yes_al));
-    ReportTable messages{u"Сообщения", {u"Заголовок", u"Текст"}, {}};
+    const auto table = [](std::u16string_view caption, std::vector<Text> header,
+                          const std::vector<DocumentRow>& rows, bool units) {
+        ReportTable t{Text(caption), std::move(header), {}, ReportTable::Kind::Plain, {}};
+        for (const DocumentRow& r : rows) {
+            if (units) {
+                t.rows.push_back({r.label, r.value, r.unit});
+            } else {
+                t.rows.push_back({r.label, r.value});
+            }
+        }
+        return t;
+    };
+    d.tables.push_back(table(u"Исходные данные", {u"Величина", u"Значение"}, s.InputRows(), false));
+    d.tables.push_back(
+        table(u"Сердечник и материал", {u"Величина", u"Значение"}, s.CoreRows(), false));
+    d.tables.push_back(
+        table(u"Результаты расчета", {u"Величина", u"Значение", u"Единица"}, s.ResultRows(), true));
+    d.tables.back().kind = ReportTable::Kind::Results;
+    ReportTable messages{u"Сообщения", {u"Заголовок", u"Текст"}, {}, ReportTable::Kind::Plain, {}};
     for (const CalcEvent& e : s.messages) {
         if (e.kind == CalcEvent::Kind::Message) messages.rows.push_back({Text(e.caption), e.text});
     }
@@ -256,11 +168,14 @@ ReportDocument BuildReport(const ReportSource& s) {
     d.tables.push_back(std::move(messages));
     ReportTable check{u"Проверка проекта",
                       {u"Состояние", u"Что проверяется", u"Значение", u"Норма", u"Примечание"},
+                      {},
+                      ReportTable::Kind::Check,
                       {}};
     if (s.check.done) {
         check.caption += u": " + CheckCounts(s.check);
         for (const CheckRow& r : s.check.rows) {
-            check.rows.push_back({Text(StatusWord(r.status)), r.label, r.value, r.limit, r.note});
+            check.rows.push_back({Text(StyleOf(r.status).word), r.label, r.value, r.limit, r.note});
+            check.statuses.push_back(r.status);
         }
     } else {
         check.rows.push_back(
@@ -285,10 +200,14 @@ std::string ReportHtml(const ReportDocument& d, bool withPicture) {
          "th, td { border: 1px solid #999; padding: 2pt 6pt; text-align: left; "
          "vertical-align: top; }\n"
          "th { background: #eee; }\n"
-         "td.num { text-align: right; white-space: nowrap; }\n"
-         ".ok { color: #1b7f2a; } .warning { color: #c06a00; } .error { color: #c61c1c; } "
-         ".unknown { color: #707070; }\n"
-         "figure { margin: 8pt 0; } figure svg { width: 170mm; height: auto; }\n"
+         "td.num { text-align: right; white-space: nowrap; }\n";
+    // The states' colours, as every view of the check shows them.
+    for (CheckStatus st :
+         {CheckStatus::Ok, CheckStatus::Warning, CheckStatus::Error, CheckStatus::Unknown}) {
+        h += "." + std::string(StatusKey(st)) + " { color: " + ColourHex(StyleOf(st).colour) +
+             (st == CheckStatus::Unknown ? "; }\n" : "; } ");
+    }
+    h += "figure { margin: 8pt 0; } figure svg { width: 170mm; height: auto; }\n"
          "@media print { h2 { page-break-after: avoid; } tr { page-break-inside: avoid; } }\n"
          "</style>\n</head>\n<body>\n<h1>";
     AppendEscaped(h, U8(d.title));
@@ -303,7 +222,7 @@ std::string ReportHtml(const ReportDocument& d, bool withPicture) {
         AppendEscaped(h, U8(t.caption));
         // The check's table spans the page, its notes taking the most room.
         static constexpr const char* kCheckWidths[] = {"12%", "18%", "20%", "15%", "35%"};
-        const bool wide = t.header.size() == 5;
+        const bool wide = t.kind == ReportTable::Kind::Check;
         h += wide ? "</h2>\n<table width=\"100%\">\n<tr>" : "</h2>\n<table>\n<tr>";
         for (size_t i = 0; i < t.header.size(); ++i) {
             const Text& c = t.header[i];
@@ -312,17 +231,14 @@ std::string ReportHtml(const ReportDocument& d, bool withPicture) {
             h += "</th>";
         }
         h += "</tr>\n";
-        const bool check = t.header.size() == 5;
-        for (const std::vector<Text>& row : t.rows) {
+        for (size_t r = 0; r < t.rows.size(); ++r) {
+            const std::vector<Text>& row = t.rows[r];
             h += "<tr>";
             for (size_t i = 0; i < row.size(); ++i) {
                 std::string cls;
-                if (check && i == 0) {
-                    for (CheckStatus st : {CheckStatus::Ok, CheckStatus::Warning,
-                                           CheckStatus::Error, CheckStatus::Unknown}) {
-                        if (row[0] == StatusWord(st)) cls = std::string(StatusKey(st));
-                    }
-                } else if (!check && i == 1 && t.header.size() == 3) {
+                if (t.kind == ReportTable::Kind::Check && i == 0 && r < t.statuses.size()) {
+                    cls = std::string(StatusKey(t.statuses[r]));
+                } else if (t.kind == ReportTable::Kind::Results && i == 1) {
                     cls = "num";
                 }
                 h += cls.empty() ? "<td>" : "<td class=\"" + cls + "\">";
@@ -363,14 +279,6 @@ std::string GainCurveCsv(double kL, double Q, double Fr) {
 
 WriteResult WriteReportHtml(TextView file, const ReportDocument& report) {
     return WriteFileSafely(PathFromText(file), ReportHtml(report));
-}
-
-Text ResultsTable(const DesignResults& r, int32_t yesAl) {
-    Text out;
-    for (const std::vector<Text>& row : ResultsTableOf(r, yesAl).rows) {
-        out += row[0] + u"\t" + row[1] + u"\t" + row[2] + u"\n";
-    }
-    return out;
 }
 
 }  // namespace kelvara

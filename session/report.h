@@ -13,40 +13,23 @@
 #include "calc/calculate.h"
 #include "calc/design_check.h"
 #include "refdata/file_write.h"
-#include "window/transfer_plot.h"
+#include "session/design_document.h"
+#include "session/transfer_plot.h"
 
 namespace kelvara {
-
-class CKelvaraDlg;
-
-inline constexpr std::u16string_view kProgramVersion = u"4.4";
-
-// Everything one report shows.
-struct ReportSource {
-    DesignInputs inputs;
-    DesignResults results;
-    CoreRecord core;
-    Text coreAe, coreAn, coreLe, coreMu, coreVe;  // the core fields as the window shows them
-    Text material;
-    std::vector<CalcEvent> messages;  // the messages of the run
-    DesignCheck check;
-    bool calculated = false;
-    bool stale = false;  // the inputs were changed after the run
-    Text designFile;     // the design file's name, if any
-    Text date;           // "2026-12-08 10:45"
-};
 
 // The local date and time, "2026-12-08 10:45".
 Text ReportDate();
 
-// The report's source from the window's state.
-ReportSource ReportSourceOf(const CKelvaraDlg& dlg);
-
 // One table of the report: a caption and rows of cells.
 struct ReportTable {
+    enum class Kind { Plain, Results, Check };
     Text caption;
     std::vector<Text> header;
     std::vector<std::vector<Text>> rows;
+    Kind kind = Kind::Plain;
+    // The check table: the status of each row (its first cell names it).
+    std::vector<CheckStatus> statuses;
 };
 
 // The report as text tables, in document order (inputs, core and material,
@@ -58,7 +41,7 @@ struct ReportDocument {
     std::string plotSvg;  // the transfer characteristic, empty when not drawn
 };
 
-ReportDocument BuildReport(const ReportSource& source);
+ReportDocument BuildReport(const DesignDocument& document);
 
 // Writes the report's HTML to `file` safely (a temporary file renamed over it).
 WriteResult WriteReportHtml(TextView file, const ReportDocument& report);
@@ -77,9 +60,5 @@ TransferPlot ReportPlot(const DesignResults& results);
 std::string GainCurveCsv(const DesignResults& results);
 // The same for a tank of Lm/Lr = kL and quality factor Q at Fr kHz.
 std::string GainCurveCsv(double kL, double Q, double Fr);
-
-// The results group as tab-separated lines "label<TAB>value<TAB>unit": the
-// required gap or AL first, then every row as the window shows it.
-Text ResultsTable(const DesignResults& results, int32_t yesAl);
 
 }  // namespace kelvara

@@ -1,4 +1,4 @@
-#include "window/transfer_plot.h"
+#include "session/transfer_plot.h"
 
 #include <gtest/gtest.h>
 

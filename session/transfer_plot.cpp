@@ -1,4 +1,4 @@
-#include "window/transfer_plot.h"
+#include "session/transfer_plot.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "calc/gain.h"
-#include "window/messages.h"
+#include "session/messages.h"
 
 namespace kelvara {
 namespace {

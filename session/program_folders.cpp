@@ -1,4 +1,4 @@
-#include "window/program_folders.h"
+#include "session/program_folders.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -8,7 +8,7 @@
 
 #include "refdata/file_write.h"
 #include "refdata/paths.h"
-#include "window/messages.h"
+#include "session/messages.h"
 
 #if defined(_WIN32)
 #include <windows.h>

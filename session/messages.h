@@ -1,4 +1,4 @@
-// The texts of the main window's own message boxes.
+// The texts of the messages that the program shows besides the calculation's own.
 #pragma once
 
 #include <string_view>
