@@ -399,7 +399,7 @@ DesignCheck CheckDesign(const DesignInputs& in, const DesignResults& r, const Co
     Add(c, BpkRow(r, core, m, k));
 
     // Core loss at both corners.
-    const double Ve = core.le * core.Ae / 1000;
+    const double Ve = core.Ve;
     const double BMin = FluxAt(r, core, k.n, k.fMin);
     const double BMax = FluxAt(r, core, k.n, k.fMax);
     const double lossMin = LossAt(m, Ve, k.fMin, BMin);

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "refdata/data_files.h"
 #include "refdata/file_write.h"
 #include "refdata/paths.h"
 #include "session/messages.h"
@@ -20,8 +21,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kProgramFolderName = "Kelvara";
-constexpr const char* kWireFile = "Wire.txt";
+const fs::path kProgramFolderName = PathFromText(files::kProgramFolder);
+const fs::path kWireFile = PathFromText(files::kWireTable);
 
 bool IsFile(const fs::path& p) {
     std::error_code ec;
@@ -145,7 +146,7 @@ fs::path UserDataRoot(const FolderInputs& in) {
 bool IsUserFile(const fs::path& relative) {
     const fs::path::string_type name = relative.filename().native();
     return EndsWithIgnoreCase(name, ".sav") || EndsWithIgnoreCase(name, ".ini") ||
-           relative.filename() == fs::path("UserFerritesCores.txt");
+           relative.filename() == PathFromText(files::kUserCores);
 }
 
 std::vector<FillProblem> FillUserDataRoot(const fs::path& installed, const fs::path& root) {
