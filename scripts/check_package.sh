@@ -3,7 +3,7 @@
 # (default: build/default, built and tested already):
 #   - the menu entry, the AppStream data, the design-file type and the manual
 #     pages pass their validators;
-#   - CPack builds the Debian package, lintian finds no error in it, and it
+#   - CPack builds the Debian package, lintian finds no error or warning in it, and it
 #     installs exactly the shipped data root;
 #   - the package's kelvara-calc and window, unpacked into a temporary folder
 #     and started from a temporary home with a current folder outside any
@@ -46,7 +46,7 @@ dpkg-deb -f "$deb" Package Version Section Maintainer Depends Recommends
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "no Qt dependency computed"
 echo "lintian:"
 lintian --display-info "$deb" 2>&1 | grep -v '^running with root privileges' | tee "$work/lintian.log" || true
-if grep -q '^E: ' "$work/lintian.log"; then fail "lintian reports errors"; fi
+if grep -qE '^(E|W): ' "$work/lintian.log"; then fail "lintian reports errors or warnings"; fi
 echo "(end of lintian's output)"
 
 unpacked="$work/root"

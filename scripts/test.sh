@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
-kelvara_install_deps
+kelvara_install_test_deps
 
 jobs=$(nproc)
 
@@ -22,8 +22,8 @@ python3 tools/make_help.py --check
 
 fuzz_seconds=${KELVARA_FUZZ_SECONDS:-20}
 
-echo "== normal build =="
-cmake --preset default >/dev/null
+echo "== normal build (warnings are errors) =="
+cmake --preset default -DKELVARA_WERROR=ON >/dev/null
 cmake --build --preset default -j "$jobs"
 ctest --preset default -j "$jobs"
 
@@ -50,17 +50,28 @@ cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$jobs"
 export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+fuzzers=0
 for f in build/fuzz/fuzz/fuzz_*; do
     [ -x "$f" ] || continue
     name=$(basename "$f")
+    seeds=fuzz/corpus/"${name#fuzz_}"
+    if [ -z "$(ls -A "$seeds" 2>/dev/null)" ]; then
+        echo "$name has no seed corpus in $seeds"
+        exit 1
+    fi
+    fuzzers=$((fuzzers + 1))
     corpus=$(mktemp -d)
-    cp fuzz/corpus/"${name#fuzz_}"/* "$corpus"/ 2>/dev/null || true
+    cp "$seeds"/* "$corpus"/
     echo "-- $name"
     "$f" -max_total_time="$fuzz_seconds" -max_len=65536 -rss_limit_mb=2048 "$corpus" 2>"$corpus.log" \
         || { tail -50 "$corpus.log"; echo "$name found a fault"; exit 1; }
     grep -E '^(#[0-9]+ +DONE|Done)' "$corpus.log" | tail -1 || true
     rm -rf "$corpus" "$corpus.log"
 done
+if [ "$fuzzers" -eq 0 ]; then
+    echo "no fuzzer was built"
+    exit 1
+fi
 
 echo "== Windows build (mingw-w64): plain layers, kelvara-calc and their tests under Wine =="
 # The window needs Qt for Windows and is not built here. Wine runs without a
