@@ -16,30 +16,33 @@ namespace {
 
 void Evaluate(Candidate& c, const DesignInputs& current, const CoreDatabase& cores,
               const MaterialLossData& material, const WireTable& wires) {
-    c.inputs = current;
-    c.inputs.core = c.core;
-    c.inputs.mater = c.material;
-    c.inputs.zazor = Text(c.inputs.yes_al == 1 ? kAdviserStartAL : kAdviserStartGap);
-    c.inputs.shape = ShapeFromName(c.core);
+    DesignInputs in = current;
+    in.core = c.core;
+    in.mater = c.material;
+    in.zazor = Text(in.yes_al == 1 ? kAdviserStartAL : kAdviserStartGap);
+    in.shape = ShapeFromName(c.core);
     const CoreData data = cores.Lookup(c.core);
     c.record = data.record;
-    c.inputs.Ae = data.Ae;
-    c.inputs.An = data.An;
-    c.inputs.le = data.le;
-    c.inputs.mu = data.mu;
-    c.inputs.Ve = data.Ve;
-    c.report = RunCalculation(c.inputs, c.record, material, wires);
-    c.check = CheckDesign(c.inputs, c.report.results, c.record, material);
+    in.Ae = data.Ae;
+    in.An = data.An;
+    in.le = data.le;
+    in.mu = data.mu;
+    in.Ve = data.Ve;
+    CalcReport report = RunCalculation(in, c.record, material, wires);
+    const DesignCheck check = CheckDesign(in, report.results, c.record, material);
+    c.zazor = in.zazor;
+    c.alMode = in.yes_al == 1;
+    c.completed = report.completed;
+    c.results = std::move(report.results);
+    c.errors = check.errors;
+    c.warnings = check.warnings;
     c.Ve = c.record.Ve;
-    const CheckRow* temp = c.check.Row("temp");
-    c.losses = temp ? temp->Number("losses") : std::numeric_limits<double>::quiet_NaN();
-    c.rise = temp ? temp->Number("rise") : std::numeric_limits<double>::quiet_NaN();
-    for (CheckRow& row : c.check.rows) {
-        row.label = Text();
-        row.value = Text();
-        row.limit = Text();
-        row.note = Text();
-    }
+    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+    const CheckRow* temp = check.Row("temp");
+    c.losses = temp ? temp->Number("losses") : kNaN;
+    c.rise = temp ? temp->Number("rise") : kNaN;
+    const CheckRow* bpk = check.Row("bpk");
+    c.bAtFMin = bpk ? bpk->Number("B") : kNaN;
 }
 
 }  // namespace
@@ -107,10 +110,8 @@ void RankCandidates(std::vector<Candidate>& candidates) {
                      [&](const Candidate& a, const Candidate& b) {
                          if (a.calculated() != b.calculated()) return a.calculated();
                          if (!a.calculated()) return a.order < b.order;
-                         if (a.check.errors != b.check.errors)
-                             return a.check.errors < b.check.errors;
-                         if (a.check.warnings != b.check.warnings)
-                             return a.check.warnings < b.check.warnings;
+                         if (a.errors != b.errors) return a.errors < b.errors;
+                         if (a.warnings != b.warnings) return a.warnings < b.warnings;
                          if (key(a.Ve) != key(b.Ve)) return key(a.Ve) < key(b.Ve);
                          if (key(a.losses) != key(b.losses)) return key(a.losses) < key(b.losses);
                          return a.order < b.order;

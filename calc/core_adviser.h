@@ -21,21 +21,26 @@ struct NamedMaterial {
     MaterialLossData data;
 };
 
+// One core with one material, calculated for the requirements with its gap
+// settled: what ranking and showing it need, kept small, for a ranking may
+// hold tens of thousands of them.
 struct Candidate {
     Text core;
     Text material;
-    size_t order = 0;     // position in database order (cores, then materials)
-    DesignInputs inputs;  // as the run left them (zazor holds the settled gap or AL)
-    CoreRecord record;    // the core's data as the window would show them
-    CalcReport report;
-    // The check's statuses, counts and numbers; its texts are left out, so
-    // that thousands of candidates stay small.
-    DesignCheck check;
-    double Ve = 0;      // core volume, cm³
-    double losses = 0;  // the check's estimated losses (core + copper), W; NaN unknown
-    double rise = 0;    // the check's temperature rise, K; NaN unknown
+    size_t order = 0;        // position in database order (cores, then materials)
+    Text zazor;              // the settled gap (mm) or AL (nH/turn²) the run ended with
+    bool alMode = false;     // zazor is an AL
+    CoreRecord record;       // the core's data as the window would show them
+    bool completed = false;  // the run went to its end
+    DesignResults results;   // every number and result text of the run
+    int errors = 0;          // the design check's counts
+    int warnings = 0;
+    double Ve = 0;       // core volume, cm³
+    double losses = 0;   // the check's estimated losses (core + copper), W; NaN unknown
+    double rise = 0;     // the check's temperature rise, K; NaN unknown
+    double bAtFMin = 0;  // the check's flux density at fMin, T; NaN unknown
 
-    bool calculated() const { return report.completed; }
+    bool calculated() const { return completed; }
 };
 
 // How a long evaluation tells its progress: `report` is called on the calling

@@ -188,16 +188,16 @@ void PrintRank(const std::vector<Candidate>& ranked, bool json) {
     if (json) {
         Json rank = Json::array();
         for (const Candidate& c : ranked) {
-            const bool al = c.inputs.yes_al == 1;
+            const bool al = c.alMode;
             Json e = Json::object();
             e["core"] = ToUtf8(c.core);
             e["material"] = ToUtf8(c.material);
             e["calculated"] = c.calculated();
-            e["zazor"] = ToUtf8(c.inputs.zazor);
-            e["results"] = ResultsJson(al ? kALReqLabel : kGapReqLabel, c.report.results.text,
-                                       al ? u"" : u"мм");
-            e["errors"] = c.check.errors;
-            e["warnings"] = c.check.warnings;
+            e["zazor"] = ToUtf8(c.zazor);
+            e["results"] =
+                ResultsJson(al ? kALReqLabel : kGapReqLabel, c.results.text, al ? u"" : u"мм");
+            e["errors"] = c.errors;
+            e["warnings"] = c.warnings;
             e["Ve"] = c.Ve;
             e["losses"] = std::isfinite(c.losses) ? Json(c.losses) : Json(nullptr);
             e["rise"] = std::isfinite(c.rise) ? Json(c.rise) : Json(nullptr);
@@ -219,8 +219,7 @@ void PrintRank(const std::vector<Candidate>& ranked, bool json) {
            Pad("fmin", 8, true) + Pad("fmax", 8, true) + "  Ош/Пр\n";
     int place = 0;
     for (const Candidate& c : ranked) {
-        const DesignResults& r = c.report.results;
-        const CheckRow* bpk = c.check.Row("bpk");
+        const DesignResults& r = c.results;
         out += Pad(std::to_string(++place), 4, true) + "  " + Pad(ToUtf8(c.core), 16, false) + " " +
                Pad(ToUtf8(c.material), 16, false) + Pad(fixed(c.Ve, 3), 9, true);
         if (!c.calculated()) {
@@ -228,12 +227,12 @@ void PrintRank(const std::vector<Candidate>& ranked, bool json) {
             continue;
         }
         out += Pad(ToUtf8(r.text[kRN1]), 5, true) + Pad(ToUtf8(r.text[kRN2]), 7, true) +
-               Pad(ToUtf8(c.inputs.zazor), 10, true) + Pad(ToUtf8(r.text[kRBmAct]), 7, true) +
-               Pad(fixed(bpk ? bpk->Number("B") : NAN, 3), 9, true) +
-               Pad(fixed(c.losses, 2), 8, true) + Pad(fixed(c.rise, 0), 7, true) +
+               Pad(ToUtf8(c.zazor), 10, true) + Pad(ToUtf8(r.text[kRBmAct]), 7, true) +
+               Pad(fixed(c.bAtFMin, 3), 9, true) + Pad(fixed(c.losses, 2), 8, true) +
+               Pad(fixed(c.rise, 0), 7, true) +
                Pad(r.xMinFound ? ToUtf8(r.text[kRFMin]) : "-", 8, true) +
                Pad(r.xMaxFound ? ToUtf8(r.text[kRFMax]) : "-", 8, true) + "  " +
-               std::to_string(c.check.errors) + "/" + std::to_string(c.check.warnings) + "\n";
+               std::to_string(c.errors) + "/" + std::to_string(c.warnings) + "\n";
     }
     std::cout << out;
 }

@@ -161,7 +161,7 @@ void AdviserWindow::Fill() {
     table_->setRowCount(static_cast<int>(candidates_.size()));
     for (int i = 0; i < static_cast<int>(candidates_.size()); ++i) {
         const Candidate& c = candidates_[static_cast<size_t>(i)];
-        const DesignResults& r = c.report.results;
+        const DesignResults& r = c.results;
         const bool ok = c.calculated();
         auto* rank = new NumberItem(QString::number(i + 1), i);
         rank->setData(Qt::UserRole + 1, i);
@@ -174,13 +174,11 @@ void AdviserWindow::Fill() {
                         new NumberItem(ok ? ToQ(r.text[kRN1]) : QString(), ok ? r.N1 : nan));
         table_->setItem(i, kN2,
                         new NumberItem(ok ? ToQ(r.text[kRN2]) : QString(), ok ? r.N2 : nan));
-        const double zazor = ParseDecimal(c.inputs.zazor);
-        table_->setItem(i, kZazor,
-                        new NumberItem(ok ? ToQ(c.inputs.zazor) : QString(), ok ? zazor : nan));
+        const double zazor = ParseDecimal(c.zazor);
+        table_->setItem(i, kZazor, new NumberItem(ok ? ToQ(c.zazor) : QString(), ok ? zazor : nan));
         table_->setItem(i, kBmAct,
                         new NumberItem(ok ? ToQ(r.text[kRBmAct]) : QString(), ok ? r.BmAct : nan));
-        const CheckRow* bpk = c.check.Row("bpk");
-        const double b = bpk ? bpk->Number("B") : nan;
+        const double b = c.bAtFMin;
         table_->setItem(i, kBAtFMin, new NumberItem(Fixed(b, 3), b));
         table_->setItem(i, kLosses, new NumberItem(Fixed(c.losses, 2), c.losses));
         table_->setItem(i, kRise, new NumberItem(Fixed(c.rise, 0), c.rise));
@@ -196,11 +194,12 @@ void AdviserWindow::Fill() {
             verdict = QStringLiteral("расчет прерван");
             worst = CheckStatus::Error;
         } else {
-            verdict = QStringLiteral("%1 / %2").arg(c.check.errors).arg(c.check.warnings);
-            worst = WorstStatus(c.check);
+            verdict = QStringLiteral("%1 / %2").arg(c.errors).arg(c.warnings);
+            worst = c.errors > 0     ? CheckStatus::Error
+                    : c.warnings > 0 ? CheckStatus::Warning
+                                     : CheckStatus::Ok;
         }
-        auto* errors =
-            new NumberItem(verdict, ok ? c.check.errors * 1000.0 + c.check.warnings : HUGE_VAL);
+        auto* errors = new NumberItem(verdict, ok ? c.errors * 1000.0 + c.warnings : HUGE_VAL);
         errors->setForeground(StatusColour(worst));
         table_->setItem(i, kErrors, errors);
     }

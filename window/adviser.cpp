@@ -13,7 +13,7 @@ void ApplyCandidate(CKelvaraDlg& dlg, const Candidate& candidate) {
     in.mater = candidate.material;
     dlg.SelectMaterialByName();
     dlg.ReadSelectedMaterial();
-    in.zazor = candidate.inputs.zazor;
+    in.zazor = candidate.zazor;
     dlg.Show();
     dlg.SelectCoreByName(candidate.core);
     dlg.view().InvalidatePicture();

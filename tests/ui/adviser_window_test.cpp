@@ -30,9 +30,9 @@ TEST_F(WindowTest, ChoosingACandidateShowsItsNumbersOnTheMainWindow) {
         EXPECT_EQ(adviser.result(), QDialog::Accepted);
         EXPECT_EQ(Combo(ctl::kCoreList)->currentText(), ToQ(chosen.core));
         EXPECT_EQ(Combo(ctl::kMaterialList)->currentText(), ToQ(chosen.material));
-        EXPECT_EQ(TextOf(ctl::kZazor), ToQ(chosen.inputs.zazor));
+        EXPECT_EQ(TextOf(ctl::kZazor), ToQ(chosen.zazor));
         for (const ResultFieldDef& r : kResultFields)
-            EXPECT_EQ(TextOf(r.controlId), ToQ(chosen.report.results.text[r.field])) << r.controlId;
+            EXPECT_EQ(TextOf(r.controlId), ToQ(chosen.results.text[r.field])) << r.controlId;
     }
 }
 
