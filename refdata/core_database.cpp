@@ -141,6 +141,9 @@ CoreData LookupCore(TextView coreText, TextView name) {
     data.record.k1 = ParseDecimal(CoreValue(coreText, name, u"k1"));
     data.record.k2 = ParseDecimal(CoreValue(coreText, name, u"k2"));
     data.record.Rth = ParseDecimal(CoreValue(coreText, name, u"Rth"));
+    data.record.bw = ParseDecimal(CoreValue(coreText, name, u"bw"));
+    data.record.bh = ParseDecimal(CoreValue(coreText, name, u"bh"));
+    data.record.lw = ParseDecimal(CoreValue(coreText, name, u"lw"));
     return data;
 }
 
