@@ -9,6 +9,7 @@
 #include "calc/gap_model.h"
 #include "calc/messages.h"
 #include "calc/result_texts.h"
+#include "calc/winding.h"
 #include "calc/wire_choice.h"
 #include "refdata/physics.h"
 
@@ -116,6 +117,16 @@ class Events {
 void Stop(Events& events, std::u16string_view caption, TextView text) {
     events.Refresh();
     events.Message(caption, text);
+}
+
+// A winding of litz when both its strand diameter and its strand count are
+// given (the count taken whole), else of the chosen wire.
+Conductor TurnConductor(Text& strandD, Text& strands, const WireChoice& wire,
+                        const WireTable& wires) {
+    const double d = ToNumber(strandD);
+    const double n = std::floor(ToNumber(strands));
+    if (std::isfinite(d) && d > 0 && n >= 1) return LitzConductor(d, n, wires);
+    return RoundConductor(wire.d, wire.diz, wire.strands);
 }
 
 void SetInductance(DesignResults& res, ResultField value, ResultField unit, double microHenry) {
@@ -378,6 +389,16 @@ CalcReport RunCalculation(DesignInputs& in, const CoreRecord& core,
     res.text[kRFill] = FormatFixed(res.fill, 3);
     res.Pgab = res.UhbMax / N1 * core.An * v.ko * v.j / (res.kSec + 1);
     res.text[kRPgab] = FormatFixed(res.Pgab, 1);
+
+    // The windings on the core's bobbin.
+    WindingSpec spec;
+    spec.primary = TurnConductor(in.litz1d, in.litz1n, res.wire1, wires);
+    spec.secondary = TurnConductor(in.litz2d, in.litz2n, res.wire2, wires);
+    spec.N1 = N1;
+    spec.N2 = N2;
+    spec.centreTap = in.vypr == 0 || in.vypr == 1;
+    spec.interleaved = in.inter == 1;
+    res.winding = BuildWinding(BobbinOf(core), spec);
 
     SetInductance(res, kRLr, kRLrUnit, res.Lr);
     SetInductance(res, kRLm, kRLmUnit, res.Lm);

@@ -7,6 +7,7 @@
 #include "calc/core_loss.h"
 #include "calc/design_rules.h"
 #include "calc/gain.h"
+#include "calc/winding.h"
 #include "refdata/core_database.h"
 #include "refdata/physics.h"
 
@@ -27,8 +28,10 @@ constexpr double kFluxOverBm = 1.05;      // BmAct over Bm
 constexpr double kSaturationShare = 0.8;  // B(fMin) over Bsat
 constexpr double kRiseWarning = 40;       // K
 constexpr double kRiseError = 60;         // K
-constexpr double kCopperHotRise = 80;     // K above 20 °C
-constexpr double kRthCoefficient = 53;    // Rth = 53·Ve^-0.54, K/W, Ve cm³
+constexpr double kWindWarning = 0.9;      // build-up over the bobbin height
+constexpr double kWindError = 1.0;
+constexpr double kCopperHotRise = 80;   // K above 20 °C
+constexpr double kRthCoefficient = 53;  // Rth = 53·Ve^-0.54, K/W, Ve cm³
 constexpr double kRthExponent = -0.54;
 
 bool Known(double v) {
@@ -464,36 +467,148 @@ DesignCheck CheckDesign(const DesignInputs& in, const DesignResults& r, const Co
         Add(c, std::move(row));
     }
 
-    // Copper loss, without the proximity effect.
+    // Copper loss at 100 °C with the skin and the proximity effect of the
+    // windings as wound on the bobbin.
+    const WindingBuild& wb = r.winding;
     const bool squareLeg = [&] {
         const int32_t family = ShapeFromName(core.name);
         return family == kShapeE || family == kShapeEI;
     }();
     const double w = std::sqrt(core.An / 3);
     const double P = squareLeg ? 4 * std::sqrt(core.Ae) : 2 * std::sqrt(kPi * core.Ae);
-    const double MLT = Finite(P + kPi * w);
+    const double lw = BobbinOf(core).lw;
+    const double MLT = lw > 0 ? lw : Finite(P + kPi * w);
     const double rho = check::CopperResistivityHot();
     const bool wires = r.wire1.chosen && r.wire2.chosen;
-    const double R1 = wires ? Finite(rho * r.N1 * MLT / (r.wire1.strands * r.wire1.Aeff)) : kNaN;
-    const double R2 = wires ? Finite(rho * r.N2 * MLT / (r.wire2.strands * r.wire2.Aeff)) : kNaN;
-    const double P1 = Finite(I1Min * I1Min * R1);
+    // DC resistance of a winding (a centre tap: of one half).
+    const auto dcResistance = [&](double N, const WireChoice& wire, const Conductor& c) {
+        if (!wires) return kNaN;
+        const double copper =
+            c.litz ? c.count * (kPi * (c.d * c.d) / 4) : wire.strands * wire.Awire;
+        return Finite(rho * N * MLT / copper);
+    };
+    const double R1 = dcResistance(r.N1, r.wire1, wb.spec.primary);
+    const double R2 = dcResistance(r.N2, r.wire2, wb.spec.secondary);
+    const bool halfWave = in.vypr == 0;
+    const auto factor2 = [&](double f) {
+        return Finite(halfWave ? HalfWaveFactor(wb, f) : SineFactor(wb, 2, f));
+    };
+    const double F1 = Finite(SineFactor(wb, 1, k.fMin));
+    const double F2 = factor2(k.fMin);
+    const double F1Fr = Finite(SineFactor(wb, 1, k.Fr));
+    const double F2Fr = factor2(k.Fr);
+    const double layers1 = wb.fits ? wb.layers1 : kNaN;
+    const double layers2 = wb.fits ? wb.layers2 : kNaN;
+    const double P1 = Finite(I1Min * I1Min * R1 * F1);
     const double windings = (in.vypr == 0 || in.vypr == 1) ? 2 : 1;
-    const double P2 = Finite(windings * (r.I2w * r.I2w) * R2);
+    const double P2 = Finite(windings * (r.I2w * r.I2w) * R2 * F2);
     {
         CheckRow row{"copper"};
-        row.numbers = {Num("MLT", MLT), Num("R1", R1), Num("R2", R2), Num("P1", P1), Num("P2", P2)};
+        row.numbers = {Num("MLT", MLT),         Num("R1", R1),
+                       Num("R2", R2),           Num("P1", P1),
+                       Num("P2", P2),           Num("layers1", layers1),
+                       Num("layers2", layers2), Num("acFactor1", F1),
+                       Num("acFactor2", F2),    Num("acFactor1Fr", F1Fr),
+                       Num("acFactor2Fr", F2Fr)};
         row.label = u"Потери в меди (оценка)";
-        row.value = Fix(P1, 3) + u" + " + Fix(P2, 3) + u" Вт (виток " + Fix(MLT, 1) + u" мм)";
+        row.value = Fix(P1, 3) + u" + " + Fix(P2, 3) + u" Вт (виток " + Fix(MLT, 1) +
+                    u" мм, слоев " + Fix(layers1, 0) + u" + " + Fix(layers2, 0) + u", Rac/Rdc " +
+                    Fix(F1, 2) + u" / " + Fix(F2, 2) + u")";
         row.limit = u"справочно";
-        if (Known(MLT) && Known(R1) && Known(R2) && Known(P1) && Known(P2)) {
+        bool known = true;
+        for (const CheckNumber& n : row.numbers) known = known && n.known();
+        if (known) {
             row.status = CheckStatus::Ok;
             row.note =
-                u"Оценка при 100 °C без эффекта близости: в многослойной обмотке потери "
-                u"будут больше.";
+                u"Оценка при 100 °C на fmin с поверхностным эффектом и эффектом близости "
+                u"в слоях обмоток (Dowell; литцендрат — по жилам): сопротивление "
+                u"переменному току больше постоянного в " +
+                Fix(F1, 2) + u" раза в первичной и в " + Fix(F2, 2) +
+                u" раза во вторичной обмотке.";
         } else {
             row.status = CheckStatus::Unknown;
-            row.note = wires ? u"Не оценить: минимальная рабочая частота не найдена."
-                             : u"Не оценить: провод не выбран (нет таблицы проводов).";
+            row.note = !wires ? u"Не оценить: провод не выбран (нет таблицы проводов)."
+                       : !Known(k.fMin) ? u"Не оценить: минимальная рабочая частота не найдена."
+                       : wb.built && !wb.fits
+                           ? u"Не оценить: виток не помещается по ширине каркаса."
+                           : u"Не оценить: обмотки не уложить на каркас.";
+        }
+        Add(c, std::move(row));
+    }
+
+    // The build-up against the bobbin's height.
+    {
+        CheckRow row{"wind"};
+        const bool estimated = wb.bobbin.estimated;
+        const double fill = wb.fits ? Finite(wb.heightFill) : kNaN;
+        row.numbers = {Num("heightFill", fill), Num("height", wb.fits ? wb.height : kNaN),
+                       Num("bw", wb.bobbin.bw), Num("bh", wb.bobbin.bh),
+                       Flag("estimated", estimated)};
+        row.label = u"Укладка обмоток на каркас";
+        row.value = Fix(fill * 100, 0) + u" % высоты (" + Fix(wb.height, 2) + u" из " +
+                    Fix(wb.bobbin.bh, 2) + u" мм, ширина " + Fix(wb.bobbin.bw, 2) + u" мм" +
+                    (estimated ? u", каркас оценен)" : u")");
+        row.limit = u"не более 90 %";
+        const Text estimate =
+            estimated ? u" Размеры каркаса оценены по окну сердечника (ширина 0.9·3w, высота "
+                        u"0.75·w, w = √(An/3)): сверьте их с каркасом."
+                      : u"";
+        if (!wb.built) {
+            row.status = CheckStatus::Unknown;
+            row.note = u"Не оценить: провод не выбран." + estimate;
+        } else if (!wb.fits) {
+            row.status = CheckStatus::Error;
+            row.note =
+                u"Виток (жилы рядом) шире каркаса: выберите провод тоньше с большим "
+                u"числом жил, литцендрат или сердечник с более широким окном." +
+                estimate;
+        } else if (!Known(fill)) {
+            row.status = CheckStatus::Unknown;
+            row.note = u"Не оценить: неизвестна высота каркаса." + estimate;
+        } else if (fill > kWindError) {
+            row.status = CheckStatus::Error;
+            row.note =
+                u"Обмотки не помещаются на каркас по высоте: выберите сердечник с "
+                u"большим окном, уменьшите число жил или плотность тока." +
+                estimate;
+        } else if (fill > kWindWarning) {
+            row.status = CheckStatus::Warning;
+            row.note =
+                u"Обмотки занимают почти всю высоту каркаса: с изоляцией и неровной "
+                u"укладкой они могут не поместиться." +
+                estimate;
+        } else {
+            row.status = CheckStatus::Ok;
+            row.note = estimate.empty() ? Text() : estimate.substr(1);
+        }
+        Add(c, std::move(row));
+    }
+
+    // Leakage inductance of the build-up against Lr.
+    {
+        CheckRow row{"leak"};
+        const double leakage = Finite(LeakageInductance(wb, MLT));
+        const double Lr = Finite(r.Lr);
+        const double share = Finite(leakage / Lr);
+        row.numbers = {Num("leakage", leakage), Num("Lr", Lr), Num("share", share)};
+        row.label = u"Индуктивность рассеяния (оценка)";
+        row.value = Fix(leakage, 2) + u" мкГн (" + Fix(share * 100, 1) + u" % от Lr " + Fix(Lr, 2) +
+                    u" мкГн)";
+        row.limit = u"справочно";
+        if (!Known(leakage) || !Known(share)) {
+            row.status = CheckStatus::Unknown;
+            row.note = u"Не оценить: обмотки не уложены на каркас.";
+        } else {
+            row.status = CheckStatus::Ok;
+            row.note = leakage < Lr ? u"Если Lr выполняется рассеянием трансформатора, его не "
+                                      u"хватает на " +
+                                          Fix(Lr - leakage, 2) +
+                                          u" мкГн: добавьте внешний дроссель или разнесите "
+                                          u"обмотки (секционный каркас)."
+                                    : u"Рассеяние больше Lr на " + Fix(leakage - Lr, 2) +
+                                          u" мкГн: последовательно с Cr оно уже дает больше "
+                                          u"резонансной индуктивности. Уменьшите его "
+                                          u"чередованием обмоток.";
         }
         Add(c, std::move(row));
     }

@@ -5,6 +5,7 @@
 // result of the calculation.
 #pragma once
 
+#include <array>
 #include <string_view>
 #include <vector>
 
@@ -15,6 +16,11 @@
 namespace kelvara {
 
 enum class CheckStatus { Ok, Warning, Error, Unknown };
+
+// The keys of the rows of a check, in their order.
+inline constexpr std::array<std::string_view, 16> kCheckRowKeys = {
+    "ratio", "kl",       "gap", "gain",   "zvs",  "fctl", "bfr",  "bpk",
+    "pcore", "currents", "vcr", "copper", "wind", "leak", "temp", "fill"};
 
 // "ok", "warning", "error", "unknown".
 std::string_view StatusKey(CheckStatus s);

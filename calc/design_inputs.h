@@ -42,6 +42,9 @@ struct DesignInputs {
     // Stored after the 23 keys above; a file without them reads these defaults.
     Text tdead = u"200";  // dead time of the half bridge, ns
     Text coss = u"200";   // output capacitance of one transistor, pF
+    int32_t inter = 0;    // windings: 0 primary then secondary, 1 primary halves around it
+    Text litz1d, litz1n;  // primary of litz: strand diameter, mm, and strands (empty: the wire)
+    Text litz2d, litz2n;  // secondary of litz, the same
 
     // Core group, not stored in design files.
     int32_t shape = kShapeETD;
@@ -114,9 +117,17 @@ inline constexpr std::array<FieldDef, 23> kDesignFileFields = {{
 // The fields written after the 23, in file order. Files without them (older
 // ones, hand-written ones) read each field's default; they never count as the
 // keys that make a file a design.
-inline constexpr std::array<FieldDef, 2> kDesignExtraFields = {{
+inline constexpr std::array<FieldDef, 7> kDesignExtraFields = {{
     detail::TextField(u"tdead", &DesignInputs::tdead, u"Мертвое время td, нс"),
     detail::TextField(u"coss", &DesignInputs::coss, u"Выходная емкость транзистора Coss, пФ"),
+    detail::ChoiceField(u"inter", &DesignInputs::inter, 2, 0,
+                        u"Первичная обмотка по обе стороны вторичной"),
+    detail::TextField(u"litz1d", &DesignInputs::litz1d,
+                      u"Литцендрат первичной обмотки: диаметр жилы, мм"),
+    detail::TextField(u"litz1n", &DesignInputs::litz1n, u"Литцендрат первичной обмотки: число жил"),
+    detail::TextField(u"litz2d", &DesignInputs::litz2d,
+                      u"Литцендрат вторичной обмотки: диаметр жилы, мм"),
+    detail::TextField(u"litz2n", &DesignInputs::litz2n, u"Литцендрат вторичной обмотки: число жил"),
 }};
 
 // The core group's fields that design files do not store (coreIndex is not a field).

@@ -5,6 +5,7 @@
 #include <array>
 #include <string_view>
 
+#include "calc/winding.h"
 #include "refdata/records.h"
 
 namespace kelvara {
@@ -12,6 +13,7 @@ namespace kelvara {
 // One winding's wire.
 struct WireChoice {
     double d = 0;         // chosen standard diameter, mm
+    double diz = 0;       // its diameter over the insulation, mm
     double Awire = 0;     // its copper cross-section, mm²
     double Aeff = 0;      // cross-section that conducts at Fr, mm²
     double strands = 0;   // whole number, at least 1
@@ -136,6 +138,7 @@ struct DesignResults {
     bool adjusted = false;  // zazor was changed to the required gap or AL
     int passes = 0;         // gap/AL passes run
     WireChoice wire1, wire2;
+    WindingBuild winding;     // both windings on the bobbin, layer by layer
     bool calculated = false;  // the last run went to its end
     std::array<Text, kResultFieldCount> text;
 };

@@ -81,7 +81,7 @@ double ConductingArea(double d, const WireConditions& c) {
 WireChoice ChooseWire(double I, const WireConditions& c, int index, const WireTable& wires) {
     WireChoice w;
     if (wires.entries.empty()) {
-        w.d = w.Awire = w.Aeff = w.strands = std::nan("");
+        w.d = w.diz = w.Awire = w.Aeff = w.strands = std::nan("");
         w.text = u"?";
         return w;
     }
@@ -123,6 +123,7 @@ WireChoice ChooseWire(double I, const WireConditions& c, int index, const WireTa
             w.strands = RoundUpWhole(A / w.Aeff);
         }
     }
+    w.diz = wires.entries[k].diz;
     w.text = WireDiameterText(w.d);
     w.chosen = true;
     return w;

@@ -31,17 +31,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Check(in.setevoe == 0 || in.setevoe == 1);
     Check(in.vypr >= 0 && in.vypr <= 2);
     Check(in.yes_d == 0 || in.yes_d == 1);
+    Check(in.inter == 0 || in.inter == 1);
 
     // What was read is written and read back unchanged.
     DesignInputs back;
     ParseDesignText(DecodeFileBytes(DesignFileBytes(in)), back);
-    for (const FieldDef& f : kDesignFileFields) {
+    const auto same = [&](const FieldDef& f) {
         if (f.kind == FieldKind::Text) {
             Check(back.*(f.text) == in.*(f.text));
         } else {
             Check(back.*(f.number) == in.*(f.number));
         }
-    }
+    };
+    for (const FieldDef& f : kDesignFileFields) same(f);
+    for (const FieldDef& f : kDesignExtraFields) same(f);
 
     // And it calculates without a non-finite number in any text.
     CoreRecord core;
@@ -70,6 +73,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The design check of a finished run never breaks on what it was given.
     const DesignCheck check = CheckDesign(in, report.results, core, material);
     Check(check.done == report.completed);
+    // The windings (litz and interleaving as read) lie inside the bobbin.
+    for (const WindingLayer& l : report.results.winding.layers) {
+        Check(l.width <= report.results.winding.bobbin.bw * (1 + 1e-12));
+        Check(l.height > 0);
+    }
     for (const CalcEvent& e : report.events)
         if (e.kind == CalcEvent::Kind::Message) Check(!e.text.empty());
     return 0;

@@ -89,6 +89,9 @@ CoreData CoreDataAt(TextView coreText, TextView name, size_t start) {
     data.record.k1 = ParseDecimal(value(u"k1"));
     data.record.k2 = ParseDecimal(value(u"k2"));
     data.record.Rth = ParseDecimal(value(u"Rth"));
+    data.record.bw = ParseDecimal(value(u"bw"));
+    data.record.bh = ParseDecimal(value(u"bh"));
+    data.record.lw = ParseDecimal(value(u"lw"));
     return data;
 }
 

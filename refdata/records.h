@@ -19,6 +19,11 @@ struct CoreRecord {
     double k1 = 0;  // AL law AL = k1·g^k2 (nH/turn², g in mm); 0 when absent
     double k2 = 0;
     double Rth = 0;  // still-air thermal resistance of the set, K/W; 0 when absent
+    // The bobbin made for the core, mm; 0 when absent: winding width between
+    // the flanges, winding height from the tube to the flange rim, mean turn length.
+    double bw = 0;
+    double bh = 0;
+    double lw = 0;
 };
 
 // The selected ferrite material: loss table (at most 9 × 9 points),

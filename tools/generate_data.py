@@ -50,7 +50,7 @@ DEFAULT_CORE = "E 40/16/12"
 # Every key a core record may hold. Each must occur in the file only where it
 # begins its own line, so that no lookup, exact or by plain substring, can find
 # one key in place of another or in a name or a value.
-CORE_KEYS = ["Ae", "An", "le", "mu", "k1", "k2", "Rth"]
+CORE_KEYS = ["Ae", "An", "le", "mu", "k1", "k2", "Rth", "bw", "bh", "lw"]
 
 
 def estimated_mu(le_mm):
@@ -108,7 +108,36 @@ def read_core_rth(core_rows):
     return rth
 
 
-def core_entry(row, rth=None):
+def read_bobbins(core_rows):
+    """Published bobbin winding width, height and mean turn length (mm) by core name:
+    {name: [(key, text), ...]} with the keys bw, bh and, where given, lw."""
+    with open(SOURCES / "bobbins.csv", newline="", encoding="utf-8") as f:
+        rows = list(csv.DictReader(f))
+    names = {row["name"] for row in core_rows}
+    bobbins = {}
+    for row in rows:
+        name = row["name"]
+        if name not in names:
+            raise SystemExit("bobbins.csv: %s is not in cores.csv" % name)
+        if name in bobbins:
+            raise SystemExit("bobbins.csv: %s occurs twice" % name)
+        if not row["source"].strip() or not row["method"].strip():
+            raise SystemExit("bobbins.csv: %s names no source or method" % name)
+        keys = []
+        for key, column, needed in (("bw", "bw_mm", True), ("bh", "bh_mm", True),
+                                    ("lw", "lw_mm", False)):
+            text = row[column].strip()
+            if not text and not needed:
+                continue
+            if not re.fullmatch(r"[0-9]+(\.[0-9]+)?", text) or not float(text) > 0:
+                raise SystemExit("bobbins.csv: %s has no positive decimal %s (%r)" %
+                                 (name, column, text))
+            keys.append((key, text))
+        bobbins[name] = keys
+    return bobbins
+
+
+def core_entry(row, rth=None, bobbin=()):
     """The record's keys and value texts, and whether mu is an estimate."""
     for key in ("Ae_mm2", "An_mm2", "le_mm"):
         if not (float(row[key]) > 0):
@@ -122,6 +151,7 @@ def core_entry(row, rth=None):
         keys += [("k1", row["k1"]), ("k2", row["k2"])]
     if rth is not None:
         keys.append(("Rth", rth))
+    keys += list(bobbin)
     return keys, estimated
 
 
@@ -163,9 +193,10 @@ def check_core_keys(text):
 def build_core_file():
     rows, left_out = read_cores()
     rth = read_core_rth(read_all_core_rows())
+    bobbins = read_bobbins(read_all_core_rows())
     records, estimated, lower_bound = [], [], []
     for row in rows:
-        keys, is_estimate = core_entry(row, rth.get(row["name"]))
+        keys, is_estimate = core_entry(row, rth.get(row["name"]), bobbins.get(row["name"], ()))
         if is_estimate:
             estimated.append((row["name"], dict(keys)["mu"]))
         if has_lower_bound_an(row):
@@ -176,7 +207,8 @@ def build_core_file():
     check_core_names([row["name"] for row in rows], text)
     check_core_keys(text)
     with_rth = [row["name"] for row in rows if row["name"] in rth]
-    return text, rows, estimated, lower_bound, left_out, with_rth
+    with_bobbin = [row["name"] for row in rows if row["name"] in bobbins]
+    return text, rows, estimated, lower_bound, left_out, with_rth, with_bobbin
 
 
 # --- loss tables from digitized curves ---------------------------------------
@@ -545,13 +577,15 @@ def main():
         else:
             path.write_bytes(text.encode("utf-8"))
 
-    core_text, cores, estimated, lower_bound, cores_left_out, with_rth = build_core_file()
+    core_text, cores, estimated, lower_bound, cores_left_out, with_rth, with_bobbin = \
+        build_core_file()
     materials, materials_left_out, material_table = build_material_files()
     wire_text, wire_count = build_wire_file()
     readme_path = DATA / "README.md"
     readme_old = readme_path.read_text(encoding="utf-8")
     readme_new = update_readme(readme_old, {"estimated mu": estimated_mu_table(cores, estimated),
                                             "thermal resistance": rth_list(cores, with_rth),
+                                            "bobbins": rth_list(cores, with_bobbin),
                                             "materials": material_table}, lower_bound)
 
     outputs = {DATA / "Bases_Cores" / "FerritesCores.txt": core_text,
@@ -582,6 +616,7 @@ def main():
     print("mu estimated: " + ", ".join("%s (%s)" % e for e in estimated))
     print("An a lower bound: " + ", ".join(lower_bound))
     print("Rth given (%d): %s" % (len(with_rth), ", ".join(with_rth)))
+    print("bobbin given (%d): %s" % (len(with_bobbin), ", ".join(with_bobbin)))
     for name, why in cores_left_out + materials_left_out:
         print("left out %s: %s" % (name, why))
     return 0

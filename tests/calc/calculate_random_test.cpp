@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "calc/calculate.h"
+#include "calc/design_check.h"
 #include "calc_test_support.h"
 
 namespace kelvara {
@@ -81,6 +82,11 @@ class RandomDesigns {
         in.setevoe = Pick(4) - 1;
         in.vypr = Pick(5) - 1;
         in.yes_d = Pick(4) - 1;
+        // The winding inputs: mostly none, sometimes litz of random strands.
+        in.inter = Pick(4) - 1;
+        for (Text* f : {&in.litz1d, &in.litz1n, &in.litz2d, &in.litz2n}) {
+            if (Pick(3) == 0) *f = NumberText();
+        }
         return in;
     }
 
@@ -96,6 +102,11 @@ class RandomDesigns {
         if (Pick(4) == 0) {
             c.k1 = Number();
             c.k2 = Pick(2) == 0 ? -Uniform(0, 2) : Number();
+        }
+        if (Pick(3) == 0) {
+            c.bw = Number();
+            c.bh = Number();
+            c.lw = Pick(2) == 0 ? 0 : Number();
         }
         return c;
     }
@@ -168,6 +179,31 @@ TEST(CalculateRandom, NoRunHangsOrShowsNonFiniteNumbers) {
         } else {
             EXPECT_TRUE(in.yes_al == 0 || in.yes_al == 1);
             EXPECT_FALSE(res.text[kRN1].empty());
+            // The check of a finished run: an AC resistance is never below the
+            // DC resistance, a leakage never negative; the layers of the
+            // build-up lie inside the bobbin's width, one on the other.
+            const DesignCheck check = CheckDesign(in, res, core, material);
+            const CheckRow* copper = check.Row("copper");
+            ASSERT_NE(copper, nullptr);
+            for (const char* name : {"acFactor1", "acFactor2", "acFactor1Fr", "acFactor2Fr"}) {
+                const double F = copper->Number(name);
+                if (!std::isnan(F)) {
+                    EXPECT_GE(F, 1 - 1e-12) << name;
+                }
+            }
+            const double leakage = check.Row("leak")->Number("leakage");
+            if (!std::isnan(leakage)) {
+                EXPECT_GT(leakage, 0);
+            }
+            const WindingBuild& w = res.winding;
+            double top = 0;
+            for (const WindingLayer& l : w.layers) {
+                EXPECT_LE(l.width, w.bobbin.bw * (1 + 1e-12));
+                EXPECT_GE(l.y, top * (1 - 1e-12));
+                EXPECT_GT(l.height, 0);
+                top = l.y + l.height;
+            }
+            EXPECT_LE(w.layers.size(), winding::kMaxLayers);
         }
     }
     // Both outcomes occur, so the random designs reach the whole calculation.

@@ -19,6 +19,11 @@ PI = math.pi
 RHO = 1.724e-5 * (1 + 0.00393 * 80)  # copper at 100 °C, Ω·mm
 BMAX_MT = 390.0  # the test material's saturation flux density at 100 °C, mT
 FILL_LIMIT = 0.3
+MU0 = 1.2566370614359172  # nH/mm
+TAPE = 0.15  # mm of tape between two windings
+LITZ_PACKING = 0.75
+HIGHEST_HARMONIC = 40
+INSULATION = 0.05  # the test wire table: diz = d + 0.05
 
 
 def known(v):
@@ -84,16 +89,157 @@ def rth_formula(Ve):
     return 53 * math.pow(Ve, -0.54)
 
 
+# ---- the windings on the bobbin ------------------------------------------------
+
+def bobbin(bw, bh):
+    """(bw, bh, estimated): the given bobbin, or the estimate from the window An
+    (w = sqrt(An/3); width 0.9 of 3w, height 0.75 of w)."""
+    if bw > 0 and bh > 0:
+        return bw, bh, False
+    w = math.sqrt(rd.CORE["An"] / 3)
+    return 0.9 * (3 * w), 0.75 * w, True
+
+
+def skin_depth(f):
+    """Skin depth of copper at 100 °C, mm, f in kHz: sqrt(rho/(pi f mu0))."""
+    return math.sqrt(RHO * 1e-3 / (PI * f * 1e3 * MU0 * 1e-6)) * 1e3
+
+
+def dowell_layer(D, a, b):
+    """Dowell's factor of one layer with the fields a, b on its faces, in units of
+    its own current sheet: D (s1 + 2 a b s2)."""
+    s1 = (math.sinh(2 * D) + math.sin(2 * D)) / (math.cosh(2 * D) - math.cos(2 * D))
+    s2 = (math.sinh(D) - math.sin(D)) / (math.cosh(D) + math.cos(D))
+    return D * (s1 + 2 * a * b * s2)
+
+
+def kelvin(nu, x):
+    """ber_nu(x), bei_nu(x) by the series of Abramowitz & Stegun 9.9.10."""
+    re = im = 0.0
+    for k in range(200):
+        t = (x / 2) ** (2 * k + nu) / (math.factorial(k) * math.factorial(nu + k))
+        ang = (3 * nu / 4 + k / 2) * PI
+        re += math.cos(ang) * t
+        im += math.sin(ang) * t
+        if k > 5 and t < 1e-18 * (abs(re) + abs(im)):
+            break
+    return re, im
+
+
+def kelvin_derivative(x):
+    """ber'(x), bei'(x): ber' = (ber_1 + bei_1)/sqrt(2), bei' = (bei_1 - ber_1)/sqrt(2)
+    (A&S 9.9.15)."""
+    r1, i1 = kelvin(1, x)
+    return (r1 + i1) / math.sqrt(2), (i1 - r1) / math.sqrt(2)
+
+
+def skin_fr(xi):
+    ber, bei = kelvin(0, xi)
+    dr, di = kelvin_derivative(xi)
+    return xi / 2 * (ber * di - bei * dr) / (dr * dr + di * di)
+
+
+def proximity_gr(xi):
+    ber, bei = kelvin(0, xi)
+    dr, di = kelvin_derivative(xi)
+    r2, i2 = kelvin(2, xi)
+    return -2 * PI * xi * (r2 * dr + i2 * di) / (ber * ber + bei * bei)
+
+
+def build(bw, bh, N1, N2, centre_tap, inter, prim, sec):
+    """The layers from the tube out: dicts of winding, turns, height and the MMF
+    (units of N1·I1) at their faces; and the total height. prim, sec: dicts
+    with litz, d, outer, count."""
+    Ns = 2 * N2 if centre_tap else N2
+    if inter:
+        sections = [(1, math.ceil(N1 / 2)), (2, Ns), (1, N1 - math.ceil(N1 / 2))]
+    else:
+        sections = [(1, N1), (2, Ns)]
+    sections = [sc for sc in sections if sc[1] > 0]
+    layers, height, done1, done2 = [], 0.0, 0, 0
+    for i, (wdg, turns) in enumerate(sections):
+        c = prim if wdg == 1 else sec
+        pitch = c["outer"] if c["litz"] else c["count"] * c["outer"]
+        per = math.floor(bw / pitch)
+        if per < 1:
+            return None, None
+        if i > 0:
+            height += TAPE
+        left = turns
+        while left > 0:
+            t = min(per, left)
+            before = done1 / N1 - done2 / Ns
+            if wdg == 1:
+                done1 += t
+            else:
+                done2 += t
+            after = done1 / N1 - done2 / Ns
+            layers.append(dict(w=wdg, t=t, h=c["outer"], a=before, b=after))
+            height += c["outer"]
+            left -= t
+    return layers, height
+
+
+def layer_factor(lay, c, bw, Nref, f, common):
+    delta = skin_depth(f)
+    if c["litz"]:
+        xi = c["d"] / (math.sqrt(2) * delta)
+        a, b = lay["a"], lay["b"]
+        ext = 0.0 if common else (Nref / bw) ** 2 * (a * a + a * b + b * b) / 3
+        internal = 1 / (2 * PI ** 2 * c["outer"] ** 2)
+        return skin_fr(xi) + PI * c["count"] ** 2 * c["d"] ** 2 / 2 * proximity_gr(xi) * (
+            ext + internal)
+    h = math.sqrt(PI) / 2 * c["d"]
+    eta = lay["t"] * c["count"] * h / bw
+    if common:
+        return dowell_layer(h * math.sqrt(eta / 2) / delta, 0.0, 1.0)
+    k = lay["b"] - lay["a"]
+    return dowell_layer(h * math.sqrt(eta) / delta, lay["a"] / k, lay["b"] / k)
+
+
+def winding_factor(layers, wdg, c, bw, Nref, f, common=False):
+    num = sum(l["t"] * layer_factor(l, c, bw, Nref, f, common) for l in layers if l["w"] == wdg)
+    return num / sum(l["t"] for l in layers if l["w"] == wdg)
+
+
+def half_wave_factor(layers, c, bw, Nref, f):
+    """DC 1/pi², fundamental 1/8 (the transformer's current), even harmonic k
+    2/(pi²(k²-1)²) with opposite currents in the bifilar halves."""
+    parts = [(1 / PI ** 2, 1.0), (1 / 8, winding_factor(layers, 2, c, bw, Nref, f))]
+    for k in range(2, HIGHEST_HARMONIC + 1, 2):
+        parts.append((2 / (PI ** 2 * (k * k - 1) ** 2),
+                      winding_factor(layers, 2, c, bw, Nref, k * f, common=True)))
+    return sum(w * F for w, F in parts) / sum(w for w, _ in parts)
+
+
+def leakage(layers, N1, MLT, bw):
+    """mu0 N1² MLT/bw (sum of layer heights (a²+ab+b²)/3 and tapes F²), µH."""
+    total = 0.0
+    for i, l in enumerate(layers):
+        total += l["h"] * (l["a"] ** 2 + l["a"] * l["b"] + l["b"] ** 2) / 3
+        if i + 1 < len(layers) and layers[i + 1]["w"] != l["w"]:
+            total += TAPE * l["b"] ** 2
+    return MU0 * N1 * N1 * MLT / bw * total / 1000
+
+
+def litz(d, n):
+    """A litz bundle of n strands of d mm (test wire table: strand insulation 0.05 mm)."""
+    return dict(litz=True, d=d, count=n, outer=(d + INSULATION) * math.sqrt(n / LITZ_PACKING))
+
+
 # ---- the check -------------------------------------------------------------
 
-def design_check(over, rth_db=0.0, bmax_mt=BMAX_MT, square_leg=True):
+def design_check(over, rth_db=0.0, bmax_mt=BMAX_MT, square_leg=True, bob=(0.0, 0.0, 0.0)):
     """The rows of the design check of the run with the given overrides:
     a list of (key, status, [(name, number), ...]) and the run's own values.
     rth_db: the core database's Rth (0: none); bmax_mt: the material's Bmax;
-    square_leg: an E or EI core (the test core is an E core)."""
-    out = rd.run(**over)
+    square_leg: an E or EI core (the test core is an E core); bob: the database's
+    bobbin bw, bh, lw (0: none). Overrides litz1d … and inter are not the run's."""
+    winding_keys = ("inter", "litz1d", "litz1n", "litz2d", "litz2n")
+    out = rd.run(**{k: v for k, v in over.items() if k not in winding_keys})
     r = out["_"]
     p = dict(rd.DEFAULT, **over)
+    p["inter"] = int(p.get("inter", 0))
     core = rd.CORE
     Ae, An, Ve = core["Ae"], core["An"], core["Ve"]
 
@@ -216,20 +362,66 @@ def design_check(over, rth_db=0.0, bmax_mt=BMAX_MT, square_leg=True):
     rms = I1(fMin)
     row("vcr", unknown_if_missing(lambda: "ok", amp, rms), ("amplitude", amp), ("rms", rms))
 
-    # copper
+    # copper, with the windings as wound
+    bw, bh, estimated = bobbin(bob[0], bob[1])
+    lw = bob[2]
     P = 4 * math.sqrt(Ae) if square_leg else 2 * math.sqrt(PI * Ae)
     w = math.sqrt(An / 3)
-    MLT = P + PI * w
-    wires_chosen = True  # the test wire table is never empty
-    R1 = known(RHO * N1 * MLT / (r["strands1"] * r["Aeff1"])) if wires_chosen else None
-    R2 = known(RHO * N2 * MLT / (r["strands2"] * r["Aeff2"])) if wires_chosen else None
+    MLT = lw if lw > 0 else P + PI * w
+    centre_tap = p["vypr"] in (0, 1)
+
+    def conductor(d_key, n_key, wire_d, strands):
+        if over.get(d_key) and over.get(n_key):
+            return litz(float(over[d_key]), math.floor(float(over[n_key])))
+        return dict(litz=False, d=wire_d, count=strands, outer=wire_d + INSULATION)
+    prim = conductor("litz1d", "litz1n", r["d1"], r["strands1"])
+    sec = conductor("litz2d", "litz2n", r["d2"], r["strands2"])
+    layers, height = build(bw, bh, N1, N2, centre_tap, p.get("inter", 0) == 1, prim, sec)
+    Ns = 2 * N2 if centre_tap else N2
+
+    def dc(N, c, strands, d):
+        area = c["count"] * PI * c["d"] ** 2 / 4 if c["litz"] else strands * (PI * d * d / 4)
+        return RHO * N * MLT / area
+    R1 = dc(N1, prim, r["strands1"], r["d1"])
+    R2 = dc(N2, sec, r["strands2"], r["d2"])
+
+    def f1(f):
+        return None if layers is None or f is None else winding_factor(layers, 1, prim, bw, N1, f)
+
+    def f2(f):
+        if layers is None or f is None:
+            return None
+        if p["vypr"] == 0:
+            return half_wave_factor(layers, sec, bw, Ns, f)
+        return winding_factor(layers, 2, sec, bw, Ns, f)
+    F1, F2, F1Fr, F2Fr = f1(fMin), f2(fMin), f1(Fr), f2(Fr)
     i1_min = I1(fMin)
-    P1 = known(i1_min * i1_min * R1) if (i1_min is not None and R1 is not None) else None
-    m = 2 if p["vypr"] in (0, 1) else 1
-    P2 = known(m * (I2w * I2w) * R2) if R2 is not None else None
-    status = "unknown" if (fMin is None or not wires_chosen) else \
-        unknown_if_missing(lambda: "ok", MLT, R1, R2, P1, P2)
-    row("copper", status, ("MLT", MLT), ("R1", R1), ("R2", R2), ("P1", P1), ("P2", P2))
+    P1 = known(i1_min * i1_min * R1 * F1) if None not in (i1_min, F1) else None
+    m = 2 if centre_tap else 1
+    P2 = known(m * (I2w * I2w) * R2 * F2) if F2 is not None else None
+    layers1 = sum(1 for l in layers if l["w"] == 1) if layers else None
+    layers2 = sum(1 for l in layers if l["w"] == 2) if layers else None
+    numbers = [("MLT", MLT), ("R1", R1), ("R2", R2), ("P1", P1), ("P2", P2),
+               ("layers1", layers1), ("layers2", layers2), ("acFactor1", F1),
+               ("acFactor2", F2), ("acFactor1Fr", F1Fr), ("acFactor2Fr", F2Fr)]
+    row("copper", unknown_if_missing(lambda: "ok", *[v for _, v in numbers]), *numbers)
+
+    # wind: the build-up against the bobbin height
+    fill_h = height / bh if height is not None else None
+
+    def wind_status():
+        if fill_h > 1.0:
+            return "error"
+        return "warning" if fill_h > 0.9 else "ok"
+    status = "error" if layers is None else unknown_if_missing(wind_status, fill_h)
+    row("wind", status, ("heightFill", fill_h), ("height", height), ("bw", bw), ("bh", bh),
+        ("estimated", estimated))
+
+    # leak: the leakage inductance against Lr
+    L = leakage(layers, N1, MLT, bw) if layers else None
+    share = div(L, Lr)
+    row("leak", unknown_if_missing(lambda: "ok", L, share), ("leakage", L), ("Lr", Lr),
+        ("share", share))
 
     # temp
     rth_from_db = rth_db != 0
@@ -282,21 +474,66 @@ CASES = [
     # few turns on a small gap: the flux at fMin comes near saturation, then over it
     ("gap 0.05, Bm 0.25", dict(zazor="0.05", Bm="0.25"), 0.0),
     ("gap 0.05, Bm 0.3, 48 V", dict(zazor="0.05", Bm="0.3", U2_1="48"), 0.0),
+    # the primary's halves around the secondary: lower proximity loss and leakage
+    ("interleaved", dict(inter=1), 0.0),
+    # litz windings: 30 strands of 0.1 mm on the primary, 150 on the secondary
+    ("litz", dict(litz1d="0.1", litz1n="30", litz2d="0.1", litz2n="150"), 0.0),
+    ("litz interleaved bridge", dict(vypr=2, inter=1, litz1d="0.071", litz1n="40"), 0.0),
 ]
+
+# name: (database bobbin bw, bh, lw) for the cases that give one
+BOBBINS = {
+    # the database's bobbin and mean turn length
+    "bobbin given": (24.0, 6.5, 75.0),
+    # a low bobbin: the windings over its height
+    "bobbin too low": (20.0, 1.5, 0.0),
+    # a narrow bobbin: a secondary turn of 11 wires side by side is wider
+    "bobbin too narrow": (4.0, 20.0, 0.0),
+}
+CASES += [(name, {}, 0.0) for name in BOBBINS]
 
 def fmt(v):
     return "None" if v is None else repr(v)
+
+
+def cpp_number(v):
+    if v is None:
+        return "kUnknown"
+    if isinstance(v, bool):
+        return "1" if v else "0"
+    return repr(float(v))
+
+
+def print_cpp(result):
+    """The cases as the table of design_check_test.cpp."""
+    cases = []
+    for case in result:
+        over = ", ".join('{"%s", "%s"}' % (k, v) for k, v in case["overrides"].items())
+        rows = []
+        for rw in case["rows"]:
+            nums = ", ".join('{"%s", %s}' % (k, cpp_number(v)) for k, v in rw["numbers"].items())
+            rows.append('      {"%s", "%s", {%s}},' % (rw["key"], rw["status"], nums))
+        bob = "" if case["bobbin"] == (0.0, 0.0, 0.0) else ",\n     {%s}" % ", ".join(
+            repr(v) for v in case["bobbin"])
+        cases.append('    {"%s",\n     {%s},\n     %s,\n     {\n%s\n     }%s}' % (
+            case["name"], over, repr(case["rthDatabase"]), "\n".join(rows), bob))
+    print(",\n".join(cases))
 
 
 def main():
     as_json = "--json" in sys.argv[1:]
     result = []
     for name, over, rth_db in CASES:
-        rows, run_values = design_check(over, rth_db=rth_db)
-        result.append(dict(name=name, overrides=over, rthDatabase=rth_db, run=run_values,
+        bob = BOBBINS.get(name, (0.0, 0.0, 0.0))
+        rows, run_values = design_check(over, rth_db=rth_db, bob=bob)
+        result.append(dict(name=name, overrides=over, rthDatabase=rth_db, bobbin=bob,
+                           run=run_values,
                            rows=[dict(key=k, status=s, numbers=dict(nums)) for k, s, nums in rows]))
     if as_json:
         print(json.dumps(result, indent=1, ensure_ascii=False))
+        return
+    if "--cpp" in sys.argv[1:]:
+        print_cpp(result)
         return
     for case in result:
         print(case["name"], case["overrides"], "Rth from database: %s" % fmt(case["rthDatabase"]))

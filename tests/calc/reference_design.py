@@ -228,7 +228,7 @@ def run(**over):
     k11 = next(i for i, w in enumerate(WIRES) if w >= num["d11"])
     k21 = next(i for i, w in enumerate(WIRES) if w >= num["d21"])
     d, aw, st, ae1 = choose_wire(I1, num["j"], delta, adelta, p["yes_d"], k11)
-    st1 = st
+    st1, d1 = st, d
     out["wire1"] = "%sx%.0f" % (dtext(d), st)
     acu1 = aw * N1 * st
     if p["vypr"] == 0:
@@ -255,7 +255,7 @@ def run(**over):
                     Fr=Fr, kL=kL, Q=Q, Bm=Bm, N1=N1, N2=N2, xmin=xmin, xmax=xmax,
                     UhbMin=UhbMin, UhbMax=UhbMax, U2d=U2d, I2=I2, Pload=Pload,
                     BmAct=BmAct, mmin=mmin, mmax=mmax, zazor=zazor,
-                    strands1=st1, Aeff1=ae1, strands2=st, Aeff2=ae2)
+                    strands1=st1, Aeff1=ae1, strands2=st, Aeff2=ae2, d1=d1, d2=d)
     return out
 
 

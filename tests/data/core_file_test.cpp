@@ -211,6 +211,39 @@ TEST_F(ShippedCores, ThermalResistanceOnlyWhereTheSourceHasIt) {
     EXPECT_GT(given, 0u);
 }
 
+// The bobbin keys in the records of the cores that bobbins.csv gives, exactly
+// as it gives them; none in the others (the check then estimates the bobbin).
+TEST_F(ShippedCores, BobbinOnlyWhereTheSourceHasIt) {
+    std::map<Text, std::map<std::string, std::string>> bobbins;
+    for (const auto& row : ReadCsv(SourceTables() / "bobbins.csv").rows) {
+        bobbins[FromUtf8(row.at("name"))] = row;
+    }
+    ASSERT_GT(bobbins.size(), 20u);
+    size_t given = 0;
+    for (const Text& name : ListedNames()) {
+        SCOPED_TRACE(ToUtf8(name));
+        const CoreRecord core = LookupCore(text(), name).record;
+        const auto it = bobbins.find(name);
+        if (it == bobbins.end()) {
+            EXPECT_EQ(FindSectionValue(text(), name, u"bw"), u"");
+            EXPECT_EQ(core.bw, 0);
+            EXPECT_EQ(core.bh, 0);
+            EXPECT_EQ(core.lw, 0);
+            continue;
+        }
+        ++given;
+        EXPECT_EQ(FindSectionValue(text(), name, u"bw"), FromUtf8(it->second.at("bw_mm")));
+        EXPECT_EQ(FindSectionValue(text(), name, u"bh"), FromUtf8(it->second.at("bh_mm")));
+        EXPECT_EQ(FindSectionValue(text(), name, u"lw"), FromUtf8(it->second.at("lw_mm")));
+        // A bobbin fits inside its core's window: less winding area than An.
+        EXPECT_GT(core.bw, 0);
+        EXPECT_GT(core.bh, 0);
+        EXPECT_LT(core.bw * core.bh, core.An);
+        EXPECT_GT(core.bw, core.bh);
+    }
+    EXPECT_EQ(given, bobbins.size());
+}
+
 // The new key changes nothing that the other keys give.
 TEST_F(ShippedCores, ThermalResistanceLeavesTheOtherKeysAlone) {
     const Text without = WithoutRthLines(text());
@@ -230,7 +263,8 @@ TEST_F(ShippedCores, ThermalResistanceLeavesTheOtherKeysAlone) {
 }
 
 TEST_F(ShippedCores, PlainSubstringLookupsFindTheSameValues) {
-    const std::vector<Text> keys = {u"Ae", u"An", u"le", u"mu", u"k1", u"k2", u"Rth"};
+    const std::vector<Text> keys = {u"Ae", u"An",  u"le", u"mu", u"k1",
+                                    u"k2", u"Rth", u"bw", u"bh", u"lw"};
     for (int32_t shape = kShapeE; shape <= kShapeOther; ++shape) {
         for (const Text& name : CoreNamesOfFamily(text(), shape)) {
             for (const Text& key : keys) {

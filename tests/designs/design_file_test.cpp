@@ -28,7 +28,8 @@ TEST(DesignFileWrite, DefaultRecordHasTheExactBytes) {
         u"Fr\t= 100\r\nBm\t= 0,12\r\nkL\t= 5\r\nQ\t= \r\nRds\t= 0,85\r\nUnas\t= 1\r\n"
         u"rds\t= 1\r\nko\t= 0,3\r\nj\t= 5\r\nUmin\t= 260\r\nUmax\t= 330\r\nsetevoe\t= 0\r\n"
         u"U2_1\t= 24\r\nI2_1\t= 9\r\nUd\t= 0,8\r\nvypr\t= 0\r\nd11\t= 0,63\r\nd21\t= 0,63\r\n"
-        u"yes_d\t= 0\r\ntdead\t= 200\r\ncoss\t= 200\r\n";
+        u"yes_d\t= 0\r\ntdead\t= 200\r\ncoss\t= 200\r\ninter\t= 0\r\nlitz1d\t= \r\n"
+        u"litz1n\t= \r\nlitz2d\t= \r\nlitz2n\t= \r\n";
     EXPECT_EQ(bytes, Utf16Bytes(expected));
 }
 
@@ -140,11 +141,20 @@ TEST(DesignFileRead, LaterKeysComeBackOrTakeTheirDefaults) {
     DesignInputs in;
     in.tdead = u"350";
     in.coss = u"0";
+    in.inter = 1;
+    in.litz1d = u"0,1";
+    in.litz1n = u"60";
+    in.litz2n = u"200";
     ASSERT_TRUE(WriteDesignFile(dir / "t.sav", in));
     DesignInputs back;
     ASSERT_TRUE(ReadDesignFile(dir / "t.sav", back));
     EXPECT_EQ(back.tdead, u"350");
     EXPECT_EQ(back.coss, u"0");
+    EXPECT_EQ(back.inter, 1);
+    EXPECT_EQ(back.litz1d, u"0,1");
+    EXPECT_EQ(back.litz1n, u"60");
+    EXPECT_EQ(back.litz2d, u"");
+    EXPECT_EQ(back.litz2n, u"200");
 
     // A file of the 23 keys only (written before the later keys existed)
     // reads their defaults, whatever the record held.
@@ -152,6 +162,14 @@ TEST(DesignFileRead, LaterKeysComeBackOrTakeTheirDefaults) {
     ASSERT_TRUE(ReadDesignFile(dir / "old.sav", back));
     EXPECT_EQ(back.tdead, u"200");
     EXPECT_EQ(back.coss, u"200");
+    EXPECT_EQ(back.inter, 0);
+    EXPECT_EQ(back.litz1d, u"");
+    EXPECT_EQ(back.litz2n, u"");
+
+    // A winding choice that names no value takes the first (primary, then secondary).
+    WriteUtf16(dir / "inter.sav", u"Fr\t= 90\r\ninter\t= 7\r\n");
+    ASSERT_TRUE(ReadDesignFile(dir / "inter.sav", back));
+    EXPECT_EQ(back.inter, 0);
 
     // The later keys alone do not make a file a design.
     WriteUtf16(dir / "extra.sav", u"tdead\t= 100\r\ncoss\t= 50\r\n");

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <ostream>
+#include <string>
 #include <vector>
 
 #include "refdata/text_file.h"
@@ -134,6 +135,40 @@ TEST(LookupCore, MissingKeysAreEmptyNotTheNextRecords) {
     EXPECT_EQ(unknown.mu, u"");
     EXPECT_EQ(unknown.record.mu, 0.0);
 }
+
+// The optional bobbin keys: read where a record has them (a "," read as "."),
+// 0 where it has not, never taken from the next record or from a user's core.
+struct BobbinCase {
+    const char* name;
+    Text core;
+    double bw, bh, lw;
+};
+
+class BobbinKeys : public ::testing::TestWithParam<BobbinCase> {};
+
+TEST_P(BobbinKeys, ReadAsNumbersOrZero) {
+    const Text shipped =
+        u"[E 42/21/15]\r\nAe = 178\r\nAn = 275\r\nle = 97\r\nmu = 1713\r\nRth = 19\r\n"
+        u"bw = 27.3\r\nbh = 7,4\r\n\r\n"
+        u"[ETD 34/17/11]\r\nAe = 97.1\r\nAn = 188\r\nle = 78.6\r\nmu = 1675\r\n"
+        u"bw = 20.9\r\nbh = 5.8\r\nlw = 60.6\r\n\r\n"
+        u"[E 40/16/12]\r\nAe = 152\r\nAn = 169\r\nle = 77.1\r\nmu = 1639\r\n\r\n";
+    // A core the user added: its record is written as before, without bobbin keys.
+    const Text user = CoreRecordText(u"E 42", u"180", u"270", u"98", u"1700");
+    EXPECT_EQ(user, u"[E 42]\r\nAe = 180\r\nAn = 270\r\nle = 98\r\nmu = 1700\r\n\r\n");
+    const CoreRecord core = LookupCore(JoinCoreTexts(shipped, user), GetParam().core).record;
+    EXPECT_DOUBLE_EQ(core.bw, GetParam().bw);
+    EXPECT_DOUBLE_EQ(core.bh, GetParam().bh);
+    EXPECT_DOUBLE_EQ(core.lw, GetParam().lw);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Records, BobbinKeys,
+    ::testing::Values(BobbinCase{"WidthAndHeight", u"E 42/21/15", 27.3, 7.4, 0},
+                      BobbinCase{"WithTurnLength", u"ETD 34/17/11", 20.9, 5.8, 60.6},
+                      BobbinCase{"NoneLastShipped", u"E 40/16/12", 0, 0, 0},
+                      BobbinCase{"NoneUserCore", u"E 42", 0, 0, 0}),
+    [](const ::testing::TestParamInfo<BobbinCase>& info) { return std::string(info.param.name); });
 
 TEST(JoinCoreTexts, LineEndGoesBetweenWhenMissing) {
     EXPECT_EQ(JoinCoreTexts(u"[A]\r\nAe = 1", u"[B]"), u"[A]\r\nAe = 1\r\n[B]");
