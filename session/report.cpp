@@ -7,6 +7,7 @@
 #include "calc/gain.h"
 #include "kelvara/version.h"
 #include "refdata/paths.h"
+#include "session/winding_picture.h"
 
 namespace kelvara {
 
@@ -183,6 +184,10 @@ ReportDocument BuildReport(const DesignDocument& s) {
     }
     d.tables.push_back(std::move(check));
     d.plotSvg = TransferPlotSvg(ReportPlot(s.results));
+    if (s.calculated) {
+        const std::string winding = WindingPictureSvg(BuildWindingPicture(s.results.winding));
+        if (!winding.empty()) d.figures.push_back({u"Обмотки на каркасе", winding, 90});
+    }
     return d;
 }
 
@@ -207,7 +212,7 @@ std::string ReportHtml(const ReportDocument& d, bool withPicture) {
         h += "." + std::string(StatusKey(st)) + " { color: " + ColourHex(StyleOf(st).colour) +
              (st == CheckStatus::Unknown ? "; }\n" : "; } ");
     }
-    h += "figure { margin: 8pt 0; } figure svg { width: 170mm; height: auto; }\n"
+    h += "figure { margin: 8pt 0; } figure svg { width: 100%; height: auto; }\n"
          "@media print { h2 { page-break-after: avoid; } tr { page-break-inside: avoid; } }\n"
          "</style>\n</head>\n<body>\n<h1>";
     AppendEscaped(h, U8(d.title));
@@ -254,7 +259,16 @@ std::string ReportHtml(const ReportDocument& d, bool withPicture) {
         h += "</table>\n";
     }
     if (withPicture && !d.plotSvg.empty()) {
-        h += "<h2>Передаточная характеристика</h2>\n<figure>\n" + d.plotSvg + "</figure>\n";
+        h += "<h2>Передаточная характеристика</h2>\n<figure style=\"width: 170mm\">\n" + d.plotSvg +
+             "</figure>\n";
+    }
+    if (withPicture) {
+        for (const ReportDocument::Figure& f : d.figures) {
+            h += "<h2>";
+            AppendEscaped(h, U8(f.caption));
+            h += "</h2>\n<figure style=\"width: " + std::to_string(f.widthMm) + "mm\">\n" + f.svg +
+                 "</figure>\n";
+        }
     }
     h += "</body>\n</html>\n";
     return h;

@@ -39,6 +39,13 @@ struct ReportDocument {
     std::vector<Text> lines;  // version, date, file, state
     std::vector<ReportTable> tables;
     std::string plotSvg;  // the transfer characteristic, empty when not drawn
+    // Further pictures after it, each with its caption (SVG).
+    struct Figure {
+        Text caption;
+        std::string svg;
+        int widthMm = 170;  // as wide as the page, or narrower
+    };
+    std::vector<Figure> figures;
 };
 
 ReportDocument BuildReport(const DesignDocument& document);

@@ -39,20 +39,26 @@ bool PaintReport(QPagedPaintDevice& device, const ReportDocument& report) {
         painter.restore();
     }
 
-    // The transfer characteristic on a page of its own, as vectors.
-    if (report.plotSvg.empty()) return painter.end();
-    device.newPage();
+    // Each picture on a page of its own, as vectors: the transfer
+    // characteristic first, then the others, each as wide as the report says.
     QFont caption = font;
     caption.setPointSizeF(12);
     caption.setBold(true);
-    painter.setFont(caption);
-    const QRectF title(0, 0, area.width(), painter.fontMetrics().height() * 1.5);
-    painter.drawText(title, Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Передаточная характеристика"));
-    QSvgRenderer svg(QByteArray::fromStdString(report.plotSvg));
-    const QSizeF size = svg.defaultSize();
-    const double k = size.width() > 0 ? area.width() / size.width() : 1;
-    svg.render(&painter, QRectF(0, title.bottom(), area.width(), size.height() * k));
+    const auto figure = [&](const QString& name, const std::string& svgText, double widthMm) {
+        device.newPage();
+        painter.setFont(caption);
+        const QRectF title(0, 0, area.width(), painter.fontMetrics().height() * 1.5);
+        painter.drawText(title, Qt::AlignLeft | Qt::AlignVCenter, name);
+        QSvgRenderer svg(QByteArray::fromStdString(svgText));
+        const QSizeF size = svg.defaultSize();
+        const double width = std::min(area.width(), area.width() * widthMm / 180.0);
+        const double k = size.width() > 0 ? width / size.width() : 1;
+        svg.render(&painter, QRectF(0, title.bottom(), width, size.height() * k));
+    };
+    if (!report.plotSvg.empty()) {
+        figure(QStringLiteral("Передаточная характеристика"), report.plotSvg, 180);
+    }
+    for (const ReportDocument::Figure& f : report.figures) figure(ToQ(f.caption), f.svg, f.widthMm);
     return painter.end();
 }
 
