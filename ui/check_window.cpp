@@ -1,20 +1,50 @@
 #include "ui/check_window.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "session/design_document.h"
 #include "session/messages.h"
 #include "ui/qt_text.h"
 #include "ui/shape_picture.h"
 
 namespace kelvara::ui {
 
+namespace {
+
+QColor Colour(unsigned rgb) {
+    return QColor(QRgb(rgb));
+}
+
+// The later inputs in the order of the strip, each with its short label.
+struct LaterInput {
+    std::u16string_view key;
+    const char16_t* label;  // beside the field
+    int row, column;
+};
+constexpr LaterInput kLaterInputs[] = {
+    {u"tdead", u"Мертвое время td, нс", 0, 0},
+    {u"coss", u"Coss транзистора, пФ", 1, 0},
+    {u"litz1d", u"Литцендрат первичной: жила, мм", 0, 2},
+    {u"litz1n", u"число жил", 0, 4},
+    {u"litz2d", u"Литцендрат вторичной: жила, мм", 1, 2},
+    {u"litz2n", u"число жил", 1, 4},
+};
+
+}  // namespace
+
 QColor StatusColour(CheckStatus status) {
-    return QColor(QRgb(StyleOf(status).colour));
+    return Colour(StyleOf(status).colour);
 }
 
 QString StatusMark(CheckStatus status) {
@@ -28,7 +58,76 @@ QString SummaryHtml(const DesignCheck& check) {
         .arg(StatusColour(worst).name(), ToQ(CheckCounts(check)).toHtmlEscaped());
 }
 
-CheckWindow::CheckWindow(QWidget* parent, const DesignCheck& check, bool stale) : QDialog(parent) {
+// --- The windings ----------------------------------------------------------------
+
+WindingView::WindingView(QWidget* parent) : QWidget(parent) {
+    setMinimumHeight(fontMetrics().height() * 6);
+}
+
+void WindingView::SetPicture(WindingPicture picture) {
+    picture_ = std::move(picture);
+    update();
+}
+
+QSize WindingView::sizeHint() const {
+    return QSize(fontMetrics().averageCharWidth() * 90, fontMetrics().height() * 6);
+}
+
+void WindingView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    const QFontMetrics fm = fontMetrics();
+    if (!picture_.drawn) {
+        painter.setPen(StatusColour(CheckStatus::Unknown));
+        painter.drawText(rect(), Qt::AlignCenter,
+                         QStringLiteral("Обмотки не уложены на каркас: провод не выбран или "
+                                        "виток шире каркаса."));
+        return;
+    }
+    // The bobbin's cross-section on the left, at one scale for both axes;
+    // the legend to its right.
+    const int margin = fm.height() / 2;
+    int legendWidth = 0;
+    for (const Text& line : picture_.legend)
+        legendWidth = std::max(legendWidth, fm.horizontalAdvance(ToQ(line)) + fm.height() * 2);
+    const double availableW = std::max(40, width() - legendWidth - 3 * margin);
+    const double availableH = std::max(20, height() - 2 * margin);
+    const double scale =
+        std::min(availableW / picture_.width, availableH / std::max(picture_.height, 1e-9));
+    const double left = margin;
+    const double bottom = margin + picture_.height * scale;
+    for (const WindingShape& s : picture_.shapes) {
+        const QRectF r(left + s.x * scale, bottom - (s.y + s.height) * scale, s.width * scale,
+                       s.height * scale);
+        painter.fillRect(r, Colour(WindingColour(s.kind)));
+        if (s.kind == WindingShape::Kind::Space) {
+            painter.setPen(QPen(StatusColour(CheckStatus::Unknown), 1));
+            painter.drawRect(r);
+        } else {
+            painter.setPen(QPen(palette().base().color(), 1));
+            painter.drawRect(r);
+        }
+    }
+    // The legend, each line with the swatch of what it names.
+    const WindingShape::Kind swatches[] = {
+        WindingShape::Kind::Primary, WindingShape::Kind::Secondary, WindingShape::Kind::Space};
+    int y = margin;
+    const int x = static_cast<int>(left + picture_.width * scale) + 2 * margin;
+    for (size_t i = 0; i < picture_.legend.size(); ++i) {
+        const QRect swatch(x, y + fm.height() / 4, fm.height() / 2 + 2, fm.height() / 2 + 2);
+        painter.fillRect(swatch, Colour(WindingColour(swatches[std::min<size_t>(i, 2)])));
+        painter.setPen(StatusColour(CheckStatus::Unknown));
+        painter.drawRect(swatch);
+        painter.setPen(palette().text().color());
+        painter.drawText(QRect(x + fm.height(), y, width() - x - fm.height(), fm.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter, ToQ(picture_.legend[i]));
+        y += fm.height() + fm.height() / 3;
+    }
+}
+
+// --- The window ------------------------------------------------------------------
+
+CheckWindow::CheckWindow(QWidget* parent, CKelvaraDlg& dlg) : QDialog(parent), dlg_(dlg) {
     setWindowTitle(QStringLiteral("Проверка проекта"));
     setWindowIcon(ProgramIcon());
     setModal(true);
@@ -36,20 +135,9 @@ CheckWindow::CheckWindow(QWidget* parent, const DesignCheck& check, bool stale) 
 
     summary_ = new QLabel(this);
     summary_->setTextFormat(Qt::RichText);
-    QString summary = check.done ? SummaryHtml(check)
-                                 : QStringLiteral(
-                                       "Проверка проекта: расчет не выполнен до "
-                                       "конца, проверять нечего.");
-    if (stale) {
-        summary = QStringLiteral("<b><span style=\"color:%1\">%2</span></b><br>")
-                      .arg(StatusColour(CheckStatus::Error).name(),
-                           ToQ(msg::kResultsStale).toHtmlEscaped()) +
-                  summary;
-    }
-    summary_->setText(summary);
     layout->addWidget(summary_);
 
-    table_ = new QTableWidget(static_cast<int>(check.rows.size()), 5, this);
+    table_ = new QTableWidget(0, 5, this);
     table_->setHorizontalHeaderLabels({QString(), QStringLiteral("Что проверяется"),
                                        QStringLiteral("Значение"), QStringLiteral("Норма"),
                                        QStringLiteral("Что это значит и что делать")});
@@ -57,6 +145,100 @@ CheckWindow::CheckWindow(QWidget* parent, const DesignCheck& check, bool stale) 
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setWordWrap(true);
+    const QFontMetrics fm(font());
+    QHeaderView* header = table_->horizontalHeader();
+    header->setSectionResizeMode(0, QHeaderView::Fixed);
+    table_->setColumnWidth(0, fm.horizontalAdvance(QStringLiteral("MM")) + 8);
+    for (int c = 1; c <= 3; ++c) header->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(4, QHeaderView::Stretch);
+    // Notes wrap in their column: rows follow the column widths.
+    connect(header, &QHeaderView::sectionResized, table_, &QTableWidget::resizeRowsToContents);
+    layout->addWidget(table_, 1);
+
+    // Below the table: the inputs only the check uses, and the windings.
+    auto* bottom = new QHBoxLayout;
+    auto* inputs = new QGroupBox(QStringLiteral("Полумост и обмотки (для проверки)"), this);
+    auto* grid = new QGridLayout(inputs);
+    for (const LaterInput& li : kLaterInputs) {
+        const FieldDef* field = FindField(li.key);
+        auto* label = new QLabel(ToQ(li.label), inputs);
+        auto* edit = new QLineEdit(ToQ(dlg_.LaterInput(li.key)), inputs);
+        edit->setMaximumWidth(fm.averageCharWidth() * 10);
+        edit->setToolTip(field ? ToQ(field->label) : QString());
+        label->setBuddy(edit);
+        grid->addWidget(label, li.row, li.column);
+        grid->addWidget(edit, li.row, li.column + 1);
+        inputs_[Text(li.key)] = edit;
+    }
+    auto* inter =
+        new QCheckBox(QStringLiteral("Первичная по обе стороны вторичной (П-В-П)"), inputs);
+    inter->setChecked(dlg_.LaterInput(u"inter") == u"1");
+    grid->addWidget(inter, 2, 2, 1, 4);
+    inputs_[Text(u"inter")] = inter;
+    // Enter in a field presses it.
+    recalculate_ = new QPushButton(QStringLiteral("Пересчитать"), inputs);
+    recalculate_->setDefault(true);
+    grid->addWidget(recalculate_, 2, 0, 1, 2, Qt::AlignLeft);
+    grid->setRowStretch(3, 1);
+    connect(recalculate_, &QPushButton::clicked, this, [this] { Recalculate(); });
+    connect(inter, &QCheckBox::toggled, this, [this] { Recalculate(); });
+    bottom->addWidget(inputs);
+
+    auto* windingBox = new QGroupBox(QStringLiteral("Обмотки на каркасе (в масштабе)"), this);
+    auto* windingLayout = new QVBoxLayout(windingBox);
+    winding_ = new WindingView(windingBox);
+    windingLayout->addWidget(winding_);
+    bottom->addWidget(windingBox, 1);
+    layout->addLayout(bottom);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Закрыть"));
+    buttons->button(QDialogButtonBox::Close)->setAutoDefault(false);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+
+    resize(fm.averageCharWidth() * 190, fm.height() * 52);
+    Fill();
+}
+
+QWidget* CheckWindow::input(std::u16string_view key) const {
+    const auto it = inputs_.find(Text(key));
+    return it == inputs_.end() ? nullptr : it->second;
+}
+
+void CheckWindow::Recalculate() {
+    std::vector<std::pair<Text, Text>> values;
+    for (const auto& [key, widget] : inputs_) {
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            values.emplace_back(key, FromQ(edit->text()));
+        } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+            values.emplace_back(key, box->isChecked() ? Text(u"1") : Text(u"0"));
+        }
+    }
+    dlg_.OnLaterInputs(values);
+    // The fields show what the calculation read (commas become points).
+    for (const auto& [key, widget] : inputs_) {
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->setText(ToQ(dlg_.LaterInput(key)));
+    }
+    Fill();
+}
+
+void CheckWindow::Fill() {
+    const DesignCheck& check = dlg_.check();
+    QString summary = check.done ? SummaryHtml(check)
+                                 : QStringLiteral(
+                                       "Проверка проекта: расчет не выполнен до "
+                                       "конца, проверять нечего.");
+    if (dlg_.resultsStale()) {
+        summary = QStringLiteral("<b><span style=\"color:%1\">%2</span></b><br>")
+                      .arg(StatusColour(CheckStatus::Error).name(),
+                           ToQ(msg::kResultsStale).toHtmlEscaped()) +
+                  summary;
+    }
+    summary_->setText(summary);
+
+    table_->clearContents();
+    table_->setRowCount(static_cast<int>(check.rows.size()));
     for (int i = 0; i < static_cast<int>(check.rows.size()); ++i) {
         const CheckRow& r = check.rows[static_cast<size_t>(i)];
         auto* mark = new QTableWidgetItem(StatusMark(r.status));
@@ -77,23 +259,9 @@ CheckWindow::CheckWindow(QWidget* parent, const DesignCheck& check, bool stale) 
             note->setForeground(StatusColour(r.status));
         table_->setItem(i, 4, note);
     }
-    const QFontMetrics fm(font());
-    QHeaderView* header = table_->horizontalHeader();
-    header->setSectionResizeMode(0, QHeaderView::Fixed);
-    table_->setColumnWidth(0, fm.horizontalAdvance(QStringLiteral("MM")) + 8);
-    for (int c = 1; c <= 3; ++c) header->setSectionResizeMode(c, QHeaderView::ResizeToContents);
-    header->setSectionResizeMode(4, QHeaderView::Stretch);
-    // Notes wrap in their column: rows follow the column widths.
-    connect(header, &QHeaderView::sectionResized, table_, &QTableWidget::resizeRowsToContents);
-    layout->addWidget(table_);
-
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Закрыть"));
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
-
-    resize(fm.averageCharWidth() * 190, fm.height() * 30);
     table_->resizeRowsToContents();
+    winding_->SetPicture(dlg_.lastRunCompleted() ? BuildWindingPicture(dlg_.results().winding)
+                                                 : WindingPicture{});
 }
 
 void CheckWindow::showEvent(QShowEvent* event) {

@@ -184,7 +184,7 @@ void MainWindow::ShowResultsStale(bool stale) {
 }
 
 void MainWindow::OpenCheckWindow() {
-    CheckWindow window(this, dlg_.check(), dlg_.resultsStale());
+    CheckWindow window(this, dlg_);
     window.exec();
 }
 

@@ -518,6 +518,40 @@ void CKelvaraDlg::OnExit() {
     if (!WriteDesignFile(ini, in_)) WriteFailed(kSettingsFileName);
 }
 
+// --- The check window's inputs ----------------------------------------------------
+
+namespace {
+
+const FieldDef* LaterField(std::u16string_view key) {
+    for (const FieldDef& f : kDesignExtraFields)
+        if (f.key == key) return &f;
+    return nullptr;
+}
+
+}  // namespace
+
+Text CKelvaraDlg::LaterInput(std::u16string_view key) const {
+    const FieldDef* f = LaterField(key);
+    if (!f) return {};
+    return f->kind == FieldKind::Text ? in_.*(f->text) : FormatInt(in_.*(f->number));
+}
+
+void CKelvaraDlg::OnLaterInputs(const std::vector<std::pair<Text, Text>>& values) {
+    Take();
+    for (const auto& [key, value] : values) {
+        const FieldDef* f = LaterField(key);
+        if (!f) continue;
+        if (f->kind == FieldKind::Text) {
+            in_.*(f->text) = value;
+        } else {
+            in_.*(f->number) = ParseInteger(value);
+        }
+    }
+    NormaliseChoices(in_);
+    Show();
+    Calculate();
+}
+
 // --- Adding a core ------------------------------------------------------------
 
 void CKelvaraDlg::ClearCoreFields() {

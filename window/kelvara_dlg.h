@@ -95,6 +95,13 @@ class CKelvaraDlg {
     // Remembers the inputs; the window then closes (also when the write failed).
     void OnExit();
 
+    // The inputs of the check window (the later design-file keys: the dead
+    // time, the output capacitance, the windings), by key: a text field's
+    // text, a choice's number. Setting them calculates again; a key that is
+    // not one of them changes nothing.
+    Text LaterInput(std::u16string_view key) const;
+    void OnLaterInputs(const std::vector<std::pair<Text, Text>>& values);
+
     // Adding a core to the user's database.
     void OnAddBySize();
     void OnAddByData();

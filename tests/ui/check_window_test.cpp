@@ -4,6 +4,8 @@
 #include "ui/check_window.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -41,7 +43,7 @@ TEST_F(WindowTest, TheSummaryLineFollowsEveryCalculation) {
 TEST_F(WindowTest, TheCheckWindowShowsEveryRow) {
     OpenWindow();
     const DesignCheck& check = window->dialog().check();
-    CheckWindow shown(window.get(), check);
+    CheckWindow shown(window.get(), window->dialog());
     QTableWidget* table = shown.table();
     ASSERT_EQ(table->rowCount(), static_cast<int>(kCheckRowKeys.size()));
     ASSERT_EQ(table->columnCount(), 5);
@@ -71,6 +73,48 @@ TEST_F(WindowTest, TheMenuCommandOpensTheCheckWindow) {
     });
     window->menuCommand(ctl::kCmdCheck)->trigger();
     EXPECT_EQ(rows, static_cast<int>(kCheckRowKeys.size()));
+}
+
+TEST_F(WindowTest, TheCheckWindowsInputsRecalculateTheCheck) {
+    OpenWindow();
+    CheckWindow shown(window.get(), window->dialog());
+    shown.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&shown));
+    // The windings are drawn to scale below the table.
+    EXPECT_TRUE(shown.winding()->picture().drawn);
+    auto* td = qobject_cast<QLineEdit*>(shown.input(u"tdead"));
+    auto* strand = qobject_cast<QLineEdit*>(shown.input(u"litz2d"));
+    auto* strands = qobject_cast<QLineEdit*>(shown.input(u"litz2n"));
+    ASSERT_TRUE(td && strand && strands);
+    EXPECT_EQ(td->text(), "200");
+    const int runs = window->dialog().calculationsRun();
+    td->setText("120");
+    strand->setText("0,1");
+    strands->setText("200");
+    QTest::keyClick(strands, Qt::Key_Return);
+    EXPECT_EQ(window->dialog().calculationsRun(), runs + 1);
+    EXPECT_EQ(window->dialog().inputs().tdead, u"120");
+    EXPECT_EQ(window->dialog().inputs().litz2n, u"200");
+    // What the calculation read is shown (a point for the comma), and the
+    // table is the new check's.
+    EXPECT_EQ(strand->text(), "0.1");
+    const CheckRow* copper = window->dialog().check().Row("copper");
+    ASSERT_NE(copper, nullptr);
+    bool found = false;
+    for (int i = 0; i < shown.table()->rowCount(); ++i) {
+        if (shown.table()->item(i, 1)->text() == ToQ(copper->label)) {
+            EXPECT_EQ(shown.table()->item(i, 2)->text(), ToQ(copper->value));
+            found = true;
+        }
+    }
+    EXPECT_TRUE(found);
+    EXPECT_NE(shown.winding()->picture().legend[1].find(u"литцендрат 200"), Text::npos);
+    // The interleaving checkbox calculates at once.
+    auto* inter = qobject_cast<QCheckBox*>(shown.input(u"inter"));
+    ASSERT_NE(inter, nullptr);
+    inter->click();
+    EXPECT_EQ(window->dialog().inputs().inter, 1);
+    EXPECT_EQ(window->dialog().calculationsRun(), runs + 2);
 }
 
 TEST(CheckColours, EachStatusHasItsOwnMarkAndColour) {

@@ -361,5 +361,30 @@ TEST_F(Handlers, NotificationsDuringAnExchangeAreIgnored) {
     EXPECT_EQ(reentrant.GetText(ctl::kKo), u"0,9");
 }
 
+TEST_F(Handlers, TheCheckWindowsInputsCalculateAgain) {
+    const int runs = dlg.calculationsRun();
+    const double solidFactor = dlg.check().Row("copper")->Number("acFactor1");
+    EXPECT_EQ(dlg.LaterInput(u"tdead"), u"200");
+    EXPECT_EQ(dlg.LaterInput(u"inter"), u"0");
+    dlg.OnLaterInputs({{u"tdead", u"150,5"},
+                       {u"inter", u"1"},
+                       {u"litz1d", u"0.1"},
+                       {u"litz1n", u"60"},
+                       {u"Fr", u"300"}});  // not one of them: nothing changes
+    EXPECT_EQ(dlg.calculationsRun(), runs + 1);
+    EXPECT_EQ(dlg.inputs().tdead, u"150,5");
+    EXPECT_EQ(dlg.inputs().inter, 1);
+    EXPECT_EQ(dlg.inputs().Fr, u"100");
+    EXPECT_EQ(view.GetText(ctl::kFr), u"100");
+    EXPECT_TRUE(dlg.lastRunCompleted());
+    // Thin litz strands lower the primary's AC factor.
+    EXPECT_LT(dlg.check().Row("copper")->Number("acFactor1"), solidFactor);
+    EXPECT_TRUE(dlg.results().winding.spec.interleaved);
+    // A choice outside its values takes its default.
+    dlg.OnLaterInputs({{u"inter", u"7"}});
+    EXPECT_EQ(dlg.inputs().inter, 0);
+    EXPECT_FALSE(dlg.resultsStale());
+}
+
 }  // namespace
 }  // namespace kelvara
