@@ -6,39 +6,32 @@
 #include "kelvara/version.h"
 #include "ui/qt_text.h"
 #include "ui/secondary_layout.h"
+#include "window/secondary_layout.h"
 
 namespace kelvara::ui {
-namespace {
-
-// The size of a window icon, pixels.
-constexpr int kIconSize = 32;
-
-}  // namespace
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     const DialogUnits units =
-        secondary::SetUpDialog(*this, QStringLiteral("О программе"), 280, 168);
+        secondary::SetUpDialog(*this, ToQ(about::kCaption), about::kWidth, about::kHeight);
 
     icon_ = new QLabel(this);
-    icon_->setGeometry(units.ToX(11), units.ToY(17), kIconSize, kIconSize);
+    icon_->setGeometry(units.ToX(about::kIconX), units.ToY(about::kIconY), about::kIconPixels,
+                       about::kIconPixels);
     icon_->setPixmap(secondary::RenderSvg(QString::fromLatin1(kProgramIcon),
-                                          QSize(kIconSize, kIconSize), devicePixelRatioF()));
+                                          QSize(about::kIconPixels, about::kIconPixels),
+                                          devicePixelRatioF()));
 
     // The title is two lines; in a wider font it may widen about its centre
     // as far as the icon, before it needs a third line.
-    const QRect title = units.ToRect(45, 10, 190, 16);
+    const QRect title = units.ToRect(about::kTitle);
     const int iconRight = icon_->geometry().right() + units.ToX(4);
-    secondary::AddCentredText(*this,
-                              QStringLiteral("Kelvara - Расчет трансформатора и резонансных цепей "
-                                             "резонансного полумостового преобразователя"),
-                              title, true, 2 * (title.center().x() - iconRight));
-    secondary::AddCentredText(*this, QStringLiteral(" Версия %1").arg(ToQ(kProgramVersion)),
-                              units.ToRect(120, 35, 40, 8), false);
-    secondary::AddCentredText(*this, QStringLiteral("06.10.25"), units.ToRect(120, 50, 40, 8),
-                              false);
+    secondary::AddCentredText(*this, ToQ(about::kTitleText), title, true,
+                              2 * (title.center().x() - iconRight));
+    secondary::AddCentredText(*this, ToQ(about::kVersionPrefix) + ToQ(kProgramVersion),
+                              units.ToRect(about::kVersion), false);
+    secondary::AddCentredText(*this, ToQ(about::kDateText), units.ToRect(about::kDate), false);
 
-    // "OK" in Latin letters.
-    ok_ = secondary::AddCloseButton(*this, units, QStringLiteral("OK"), 115, 145, 50, 16, true);
+    ok_ = secondary::AddCloseButton(*this, units, ToQ(about::kOkText), about::kOk, true);
 }
 
 }  // namespace kelvara::ui

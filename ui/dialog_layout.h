@@ -1,5 +1,5 @@
-// Dialogs laid out from tables in dialog units: one table per dialog, turned
-// into widgets by one function.
+// Dialogs laid out from the tables of window/layout.h in dialog units,
+// turned into widgets by one function.
 #pragma once
 
 #include <QFont>
@@ -9,39 +9,11 @@
 #include <string_view>
 #include <vector>
 
+#include "window/layout.h"
+
 class QWidget;
 
 namespace kelvara::ui {
-
-enum class ControlKind {
-    GroupBox,
-    Label,        // left-aligned static text; wraps when two lines high or more
-    LabelCentre,  // centred static text
-    LabelRight,   // right-aligned static text
-    Value,        // a result text: right-aligned static text
-    Edit,         // edit with centred text
-    NameEdit,     // edit with left-aligned text (the pickers' file name)
-    Radio,
-    CheckBox,
-    ComboBox,  // editable, not sorted
-    ListBox,
-    Button,
-};
-
-// Control flags.
-inline constexpr int kGroupStart = 1;  // first radio button of its group
-inline constexpr int kDefault = 2;     // the default push button
-inline constexpr int kReadOnly = 4;    // read-only edit
-
-inline constexpr int kNoId = -1;
-
-struct ControlDef {
-    int id;
-    ControlKind kind;
-    std::u16string_view text;
-    int x, y, w, h;  // dialog units
-    int flags = 0;
-};
 
 // The dialog base units of a font: the average width of the 52 Latin letters
 // and the font height. A horizontal dialog unit is a quarter of the first, a
@@ -55,6 +27,7 @@ struct DialogUnits {
     int ToY(int dlu) const;
     // Converts the corners, so that adjoining rectangles stay adjoining.
     QRect ToRect(int x, int y, int w, int h) const;
+    QRect ToRect(const DluRect& r) const { return ToRect(r.x, r.y, r.w, r.h); }
     QSize ToSize(int w, int h) const { return {ToX(w), ToY(h)}; }
 };
 

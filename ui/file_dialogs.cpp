@@ -12,29 +12,7 @@ namespace kelvara::ui {
 
 namespace {
 
-using K = ControlKind;
-
-inline constexpr int kFileListId = 1009;
-inline constexpr int kOpenNameId = 1037;
-inline constexpr int kSaveNameId = 1042;
-inline constexpr int kOkId = 1;
-inline constexpr int kCancelId = 2;
-
-constexpr ControlDef kOpenControls[] = {
-    {kFileListId, K::ListBox, u"", 7, 7, 385, 145},
-    {kNoId, K::Label, u"Открыть файл:", 20, 160, 54, 8},
-    {kOpenNameId, K::NameEdit, u"", 7, 170, 386, 12, kReadOnly},
-    {kOkId, K::Button, u"Открыть", 100, 187, 50, 16, kDefault},
-    {kCancelId, K::Button, u"Отмена", 250, 187, 50, 16},
-};
-
-constexpr ControlDef kSaveControls[] = {
-    {kFileListId, K::ListBox, u"", 7, 7, 385, 145},
-    {kNoId, K::Label, u"Имя файла для сохранения:", 20, 160, 100, 8},
-    {kSaveNameId, K::NameEdit, u"", 7, 170, 386, 12},
-    {kOkId, K::Button, u"Сохранить", 100, 187, 50, 16, kDefault},
-    {kCancelId, K::Button, u"Отмена", 250, 187, 50, 16},
-};
+using namespace picker;
 
 bool AskReplace(QWidget* parent, TextView caption, TextView text) {
     QMessageBox box(QMessageBox::NoIcon, ToQ(caption), ToQ(text),
@@ -45,13 +23,6 @@ bool AskReplace(QWidget* parent, TextView caption, TextView text) {
 }
 
 }  // namespace
-
-std::span<const ControlDef> OpenFileControls() {
-    return kOpenControls;
-}
-std::span<const ControlDef> SaveFileControls() {
-    return kSaveControls;
-}
 
 FileDialogBase::FileDialogBase(FilePicker::Kind kind, std::filesystem::path folder, Text presetName,
                                std::span<const ControlDef> controls, QWidget* parent)
@@ -133,14 +104,14 @@ FilePicker::Question FileDialogBase::Question() {
 
 COpenFileDlg::COpenFileDlg(std::filesystem::path folder, QWidget* parent)
     : FileDialogBase(FilePicker::Kind::Open, std::move(folder), {}, kOpenControls, parent) {
-    setWindowTitle(QStringLiteral("Открыть файл..."));
+    setWindowTitle(ToQ(kOpenCaption));
     connect(ok_, &QPushButton::clicked, this, [this] { AcceptSelected(); });
 }
 
 CSaveFileDlg::CSaveFileDlg(std::filesystem::path folder, Text suggestedName, QWidget* parent)
     : FileDialogBase(FilePicker::Kind::Save, std::move(folder), std::move(suggestedName),
                      kSaveControls, parent) {
-    setWindowTitle(QStringLiteral("Сохранить как..."));
+    setWindowTitle(ToQ(kSaveCaption));
     connect(ok_, &QPushButton::clicked, this, [this] { OnSave(); });
 }
 

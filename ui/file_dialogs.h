@@ -8,6 +8,7 @@
 
 #include "ui/dialog_layout.h"
 #include "window/file_picker.h"
+#include "window/file_picker_layout.h"
 
 class QLineEdit;
 class QListWidget;
@@ -75,11 +76,5 @@ class CSaveFileDlg : public FileDialogBase {
   private:
     void OnSave();
 };
-
-inline constexpr int kPickerWidth = 400;  // dialog units
-inline constexpr int kPickerHeight = 210;
-
-std::span<const ControlDef> OpenFileControls();
-std::span<const ControlDef> SaveFileControls();
 
 }  // namespace kelvara::ui

@@ -5,6 +5,7 @@
 
 #include "ui/qt_text.h"
 #include "ui/secondary_layout.h"
+#include "window/secondary_layout.h"
 
 namespace kelvara::ui {
 
@@ -16,11 +17,12 @@ QString CHelpDlg::DisplayText(const Text& helpText) {
 }
 
 CHelpDlg::CHelpDlg(QWidget* parent, const Text& helpText) : QDialog(parent) {
-    const DialogUnits units = secondary::SetUpDialog(*this, QStringLiteral("Помощь"), 400, 330);
+    const DialogUnits units =
+        secondary::SetUpDialog(*this, ToQ(help::kCaption), help::kWidth, help::kHeight);
 
     edit_ = new QPlainTextEdit(this);
-    edit_->setObjectName(QStringLiteral("1007"));
-    edit_->setGeometry(units.ToRect(7, 7, 386, 289));
+    edit_->setObjectName(QString::number(help::kEditId));
+    edit_->setGeometry(units.ToRect(help::kEdit));
     edit_->setReadOnly(true);
     edit_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     edit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -29,8 +31,7 @@ CHelpDlg::CHelpDlg(QWidget* parent, const Text& helpText) : QDialog(parent) {
     edit_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     edit_->setPlainText(DisplayText(helpText));
 
-    // "ОК" in Cyrillic letters.
-    ok_ = secondary::AddCloseButton(*this, units, QStringLiteral("ОК"), 175, 309, 50, 14, true);
+    ok_ = secondary::AddCloseButton(*this, units, ToQ(help::kOkText), help::kOk, true);
     edit_->setFocus();
 }
 

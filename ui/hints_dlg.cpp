@@ -3,24 +3,24 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "ui/qt_text.h"
 #include "ui/secondary_layout.h"
+#include "window/secondary_layout.h"
 
 namespace kelvara::ui {
 
 CHints::CHints(QWidget* parent) : QDialog(parent) {
-    const DialogUnits units = secondary::SetUpDialog(
-        *this, QStringLiteral("Типовая схема резонансного полумостового преобразователя"), 400,
-        220);
+    const DialogUnits units =
+        secondary::SetUpDialog(*this, ToQ(circuit::kCaption), circuit::kWidth, circuit::kHeight);
 
     // The picture at its own size, never stretched, centred in its area.
     picture_ = new QLabel(this);
-    picture_->setGeometry(units.ToRect(80, 20, 243, 169));
+    picture_->setGeometry(units.ToRect(circuit::kPicture));
     picture_->setAlignment(Qt::AlignCenter);
     picture_->setPixmap(
         secondary::RenderSvg(QString::fromLatin1(kCircuitPicture), QSize(), devicePixelRatioF()));
 
-    // "ОК" in Cyrillic letters.
-    ok_ = secondary::AddCloseButton(*this, units, QStringLiteral("ОК"), 175, 199, 50, 14, true);
+    ok_ = secondary::AddCloseButton(*this, units, ToQ(circuit::kOkText), circuit::kOk, true);
 }
 
 }  // namespace kelvara::ui

@@ -15,45 +15,20 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
-#include "kelvara/version.h"
 #include "session/messages.h"
 #include "ui/adviser_window.h"
 #include "ui/check_window.h"
 #include "ui/file_dialogs.h"
-#include "ui/main_window_layout.h"
 #include "ui/qt_text.h"
 #include "ui/secondary_windows.h"
 #include "ui/shape_picture.h"
 #include "ui/tooltips.h"
+#include "window/main_window_layout.h"
+#include "window/menu.h"
 
 namespace kelvara::ui {
 
 namespace {
-
-QString Caption() {
-    return QStringLiteral(
-               "Kelvara - Расчет резонансных цепей резонансного полумостового преобразователя "
-               "(Версия %1)")
-        .arg(ToQ(kProgramVersion));
-}
-
-struct MenuCommand {
-    int id;
-    std::u16string_view text;
-};
-
-// Each command with its own mnemonic letter ("&"): Alt and the letter
-// chooses it, as does the letter once Alt or F10 has opened the menu bar.
-constexpr MenuCommand kMenu[] = {
-    {ctl::kCmdTransfer, u"&Передаточная характеристика"},
-    {ctl::kCmdHelp, u"По&мощь"},
-    {ctl::kCmdCircuit, u"&Типовая схема резонансного полумостового преобразователя"},
-    {ctl::kCmdAbout, u"&О программе..."},
-    {ctl::kCmdCheck, u"Про&верка проекта"},
-    {ctl::kCmdAdviser, u"Подбор &сердечника"},
-    {ctl::kCmdReport, u"От&чёт..."},
-    {ctl::kCmdPrint, u"П&ечать..."},
-};
 
 // The mnemonic letter of a menu text (after its "&"), upper case; none when
 // it has no "&".
@@ -96,7 +71,7 @@ MainWindow::MainWindow(QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
       dlg_(*this) {
-    setWindowTitle(Caption());
+    setWindowTitle(ToQ(MainWindowCaption()));
     setWindowIcon(ProgramIcon());
 
     auto* layout = new QVBoxLayout(this);

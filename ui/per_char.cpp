@@ -15,12 +15,13 @@
 #include "session/report.h"
 #include "ui/qt_text.h"
 #include "ui/secondary_layout.h"
+#include "window/secondary_layout.h"
 
 namespace kelvara::ui {
 namespace {
 
 // Height of the strip under the picture, where the button sits, in pixels.
-constexpr int kButtonStrip = 50;
+constexpr int kButtonStrip = transfer::kButtonStripPixels;
 // Thin grid lines closer than this, in pixels, would run together.
 constexpr double kMinLinePixels = 8;
 
@@ -113,18 +114,17 @@ CPerChar::CPerChar(QWidget* parent, double kL, double Q, double xMin, double xMa
                    bool stale)
     : QDialog(parent), kL_(kL), Q_(Q), xMin_(xMin), xMax_(xMax), Fr_(Fr), stale_(stale) {
     const DialogUnits units =
-        secondary::SetUpDialog(*this, QStringLiteral("Передаточная характеристика"), 680, 336);
-    ok_ = secondary::AddCloseButton(*this, units, QStringLiteral("OK"), 315, 312, 49, 16, true);
-    saveImage_ = new QPushButton(QStringLiteral("Сохранить изображение..."), this);
-    saveImage_->setGeometry(units.ToRect(8, 312, 110, 16));
-    exportCsv_ = new QPushButton(QStringLiteral("Экспорт CSV..."), this);
-    exportCsv_->setGeometry(units.ToRect(124, 312, 70, 16));
+        secondary::SetUpDialog(*this, ToQ(transfer::kCaption), transfer::kWidth, transfer::kHeight);
+    ok_ = secondary::AddCloseButton(*this, units, ToQ(transfer::kOkText), transfer::kOk, true);
+    saveImage_ = new QPushButton(ToQ(transfer::kSaveImageText), this);
+    saveImage_->setGeometry(units.ToRect(transfer::kSaveImage));
+    exportCsv_ = new QPushButton(ToQ(transfer::kExportCsvText), this);
+    exportCsv_->setGeometry(units.ToRect(transfer::kExportCsv));
     const QString folder = QDir::currentPath() + QStringLiteral("/");
     connect(saveImage_, &QPushButton::clicked, this, [this, folder] {
         QString selected;
         const QString file = QFileDialog::getSaveFileName(
-            this, QStringLiteral("Сохранить изображение"),
-            folder + QStringLiteral("Передаточная характеристика.png"),
+            this, QStringLiteral("Сохранить изображение"), folder + ToQ(transfer::kImageName),
             QStringLiteral("Изображение PNG (*.png);;Рисунок SVG (*.svg)"), &selected);
         if (file.isEmpty()) return;
         QString target = file;
@@ -138,10 +138,9 @@ CPerChar::CPerChar(QWidget* parent, double kL, double Q, double xMin, double xMa
         }
     });
     connect(exportCsv_, &QPushButton::clicked, this, [this, folder] {
-        QString file =
-            QFileDialog::getSaveFileName(this, QStringLiteral("Экспорт CSV"),
-                                         folder + QStringLiteral("Передаточная характеристика.csv"),
-                                         QStringLiteral("Таблица CSV (*.csv)"));
+        QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Экспорт CSV"),
+                                                    folder + ToQ(transfer::kCsvName),
+                                                    QStringLiteral("Таблица CSV (*.csv)"));
         if (file.isEmpty()) return;
         if (QFileInfo(file).suffix().isEmpty()) file += QStringLiteral(".csv");
         if (!ExportCsv(file)) {

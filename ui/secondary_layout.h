@@ -25,6 +25,10 @@ DialogUnits SetUpDialog(QDialog& dialog, const QString& caption, int width, int 
 // accepted; `isDefault` makes it the button that Enter presses.
 QPushButton* AddCloseButton(QDialog& dialog, const DialogUnits& units, const QString& text, int x,
                             int y, int w, int h, bool isDefault);
+inline QPushButton* AddCloseButton(QDialog& dialog, const DialogUnits& units, const QString& text,
+                                   const DluRect& r, bool isDefault) {
+    return AddCloseButton(dialog, units, text, r.x, r.y, r.w, r.h, isDefault);
+}
 
 // A centred static text in `rect` (pixels). A font wider than the layout was
 // made for never cuts a text off: a single line widens its rectangle about its

@@ -1,4 +1,5 @@
-// The main window's tooltips: texts, timing, width and colour.
+// The main window's tooltips as Qt shows them (texts, timing, width and
+// colour: window/tooltip_texts.h).
 #pragma once
 
 #include <QColor>
@@ -7,22 +8,13 @@
 #include <string_view>
 
 #include "window/text.h"
+#include "window/tooltip_texts.h"
 
 class QFont;
 
 namespace kelvara::ui {
 
-struct TooltipDef {
-    int id;
-    std::u16string_view text;  // "\n" breaks the line
-};
-
-std::span<const TooltipDef> MainWindowTooltips();
-
-inline constexpr int kTooltipDelayMs = 100;       // before a tip appears
-inline constexpr int kTooltipDurationMs = 30000;  // before it hides by itself
-inline constexpr int kTooltipMaxWidth = 350;      // pixels; longer lines wrap
-inline const QColor kTooltipBackground{255, 240, 160};
+inline const QColor kTooltipBackground{QRgb(kTooltipBackgroundRgb)};
 
 // The tip as shown: the text itself when every line fits the maximum width,
 // otherwise rich text that wraps within it.

@@ -16,9 +16,9 @@
 #include "kelvara/version.h"
 #include "ui/file_dialogs.h"
 #include "ui/kelvara_app.h"
-#include "ui/main_window_layout.h"
 #include "ui/tooltips.h"
 #include "ui_support.h"
+#include "window/main_window_layout.h"
 
 namespace kelvara::ui {
 namespace {

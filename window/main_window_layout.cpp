@@ -1,8 +1,9 @@
-#include "ui/main_window_layout.h"
+#include "window/main_window_layout.h"
 
+#include "kelvara/version.h"
 #include "window/controls.h"
 
-namespace kelvara::ui {
+namespace kelvara {
 
 namespace {
 
@@ -217,4 +218,13 @@ std::span<const ControlDef> MainWindowControls() {
     return kControls;
 }
 
-}  // namespace kelvara::ui
+Text MainWindowCaption() {
+    Text caption =
+        u"Kelvara - Расчет резонансных цепей резонансного полумостового преобразователя "
+        u"(Версия ";
+    caption += kProgramVersion;
+    caption += u")";
+    return caption;
+}
+
+}  // namespace kelvara

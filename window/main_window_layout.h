@@ -3,9 +3,10 @@
 
 #include <span>
 
-#include "ui/dialog_layout.h"
+#include "refdata/text.h"
+#include "window/layout.h"
 
-namespace kelvara::ui {
+namespace kelvara {
 
 inline constexpr int kMainWindowWidth = 680;  // dialog units, menu bar not included
 inline constexpr int kMainWindowHeight = 324;
@@ -15,4 +16,8 @@ inline constexpr int kPictureX = 510, kPictureY = 51, kPictureW = 100, kPictureH
 
 std::span<const ControlDef> MainWindowControls();
 
-}  // namespace kelvara::ui
+// "Kelvara - Расчет резонансных цепей резонансного полумостового
+// преобразователя (Версия 4.4)", with the program's version.
+Text MainWindowCaption();
+
+}  // namespace kelvara
