@@ -105,8 +105,9 @@ class Events {
   public:
     explicit Events(std::vector<CalcEvent>& list) : list_(list) {}
     void Refresh() { list_.push_back({CalcEvent::Kind::Refresh, {}, {}}); }
+    // The caption is translated here; the text comes translated.
     void Message(std::u16string_view caption, TextView text) {
-        list_.push_back({CalcEvent::Kind::Message, caption, Text(text)});
+        list_.push_back({CalcEvent::Kind::Message, Tr(caption), Text(text)});
     }
 
   private:
@@ -161,10 +162,7 @@ CalcReport RunCalculation(DesignInputs& in, const CoreRecord& core,
     res.Bm = v.Bm;
 
     if (const auto label = FirstInvalidInput(in, v, core, material)) {
-        Text text(msg::kInvalidValuePrefix);
-        text += *label;
-        text += msg::kInvalidValueSuffix;
-        Stop(host, kCaptionWarning, text);
+        Stop(host, kCaptionWarning, TrFormat(msg::kInvalidValue, {Tr(*label)}));
         return report;
     }
 
@@ -197,13 +195,13 @@ CalcReport RunCalculation(DesignInputs& in, const CoreRecord& core,
     if (in.rds == 1) {
         in.Unas = FormatFixed(res.UnasEff, 3);
         if (res.UnasEff > rule::kMaxTransistorDropShare * Umin) {
-            Stop(host, kCaptionWarning, msg::kTransistorDrop);
+            Stop(host, kCaptionWarning, Tr(msg::kTransistorDrop));
             return report;
         }
     }
     // The supply must stay above the drop (an undefined amplitude stops too).
     if (!(res.UhbMin > 0) || !(res.UhbMax > 0)) {
-        Stop(host, kCaptionWarning, msg::kTransistorDrop);
+        Stop(host, kCaptionWarning, Tr(msg::kTransistorDrop));
         return report;
     }
 
@@ -316,14 +314,14 @@ CalcReport RunCalculation(DesignInputs& in, const CoreRecord& core,
         res.text[kRFMin] = FormatFixed(res.fMin, 2);
     } else {
         res.text[kRFMin] = u"?";
-        host.Message(kCaptionError, msg::kNoMinFrequency);
+        host.Message(kCaptionError, Tr(msg::kNoMinFrequency));
     }
     if (sweep.xMaxFound) {
         res.fMax = res.xMax * v.Fr;
         res.text[kRFMax] = FormatFixed(res.fMax, 2);
     } else {
         res.text[kRFMax] = u"?";
-        host.Message(kCaptionError, msg::kNoMaxFrequency);
+        host.Message(kCaptionError, Tr(msg::kNoMaxFrequency));
     }
 
     res.text[kRN1] = FormatFixed(N1, 0);
@@ -343,7 +341,7 @@ CalcReport RunCalculation(DesignInputs& in, const CoreRecord& core,
         res.text[kRLossW] = FormatFixed(res.lossW, 3);
     } else {
         res.text[kRLossW] = Text(kLossUnknownText);
-        host.Message(kCaptionWarning, msg::kNoLossData);
+        host.Message(kCaptionWarning, Tr(msg::kNoLossData));
     }
 
     // Primary currents: magnetising peak, reflected load peak, RMS.
@@ -409,9 +407,9 @@ CalcReport RunCalculation(DesignInputs& in, const CoreRecord& core,
     host.Refresh();
 
     if (res.adjusted) {
-        host.Message(kCaptionWarning, in.yes_al == 1 ? msg::kALAdjusted : msg::kGapAdjusted);
+        host.Message(kCaptionWarning, Tr(in.yes_al == 1 ? msg::kALAdjusted : msg::kGapAdjusted));
     }
-    if (res.fill > rule::kFillLimit) host.Message(kCaptionWarning, msg::kFillTooHigh);
+    if (res.fill > rule::kFillLimit) host.Message(kCaptionWarning, Tr(msg::kFillTooHigh));
     return report;
 }
 

@@ -6,20 +6,21 @@
 
 #include "calc/design_inputs.h"
 #include "calc/design_results.h"
+#include "refdata/i18n.h"
 #include "refdata/records.h"
 
 namespace kelvara {
 
-inline constexpr std::u16string_view kCaptionWarning = u"Внимание!";
-inline constexpr std::u16string_view kCaptionError = u"Ошибка!";
+inline constexpr std::u16string_view kCaptionWarning = KELVARA_TR_NOOP(u"Внимание!");
+inline constexpr std::u16string_view kCaptionError = KELVARA_TR_NOOP(u"Ошибка!");
 
 // One thing a run asks of whoever shows it, in order: show the record and the
 // result texts as they stand (Refresh), or a message box with an OK button.
 struct CalcEvent {
     enum class Kind { Refresh, Message };
     Kind kind = Kind::Refresh;
-    std::u16string_view caption;  // messages only
-    Text text;                    // messages only
+    Text caption;  // messages only, in the language of the run
+    Text text;     // messages only, in the language of the run
 };
 
 // What one run did.

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "refdata/core_database.h"
+#include "refdata/i18n.h"
 #include "refdata/text.h"
 
 namespace kelvara {
@@ -68,10 +69,14 @@ struct FieldDef {
 };
 
 // Labels of the gap/AL field in its two modes, and of the result it switches.
-inline constexpr std::u16string_view kGapRadioLabel = u"Величина немагнитного зазора, мм";
-inline constexpr std::u16string_view kALRadioLabel = u"Индуктивность сердечника (AL), нГн/виток^2";
-inline constexpr std::u16string_view kGapReqLabel = u"Требуемый немагнитный зазор, не менее";
-inline constexpr std::u16string_view kALReqLabel = u"Требуемая величина AL, не более";
+inline constexpr std::u16string_view kGapRadioLabel =
+    KELVARA_TR_NOOP(u"Величина немагнитного зазора, мм");
+inline constexpr std::u16string_view kALRadioLabel =
+    KELVARA_TR_NOOP(u"Индуктивность сердечника (AL), нГн/виток^2");
+inline constexpr std::u16string_view kGapReqLabel =
+    KELVARA_TR_NOOP(u"Требуемый немагнитный зазор, не менее");
+inline constexpr std::u16string_view kALReqLabel =
+    KELVARA_TR_NOOP(u"Требуемая величина AL, не более");
 
 namespace detail {
 using D = DesignInputs;
@@ -90,65 +95,74 @@ constexpr FieldDef FlagField(std::u16string_view key, int32_t D::*m, std::u16str
 // The 23 fields of a design file, in file order.
 inline constexpr std::array<FieldDef, 23> kDesignFileFields = {{
     detail::TextField(u"core", &DesignInputs::core, u""),
-    detail::TextField(u"mater", &DesignInputs::mater, u"Материал:"),
+    detail::TextField(u"mater", &DesignInputs::mater, KELVARA_TR_NOOP(u"Материал:")),
     detail::TextField(u"zazor", &DesignInputs::zazor, kGapRadioLabel),
     detail::ChoiceField(u"yes_al", &DesignInputs::yes_al, 2, 0),
-    detail::TextField(u"Fr", &DesignInputs::Fr, u"Резонансная частота, кГц"),
-    detail::TextField(u"Bm", &DesignInputs::Bm, u"Амплитуда индукции, Т"),
-    detail::TextField(u"kL", &DesignInputs::kL, u"Отношение индуктивностей Lm/Lr"),
-    detail::TextField(u"Q", &DesignInputs::Q, u"Добротность"),
-    detail::TextField(u"Rds", &DesignInputs::Rds, u"Сопротивление канала Rds(on), Ом"),
-    detail::TextField(u"Unas", &DesignInputs::Unas, u"Напряжение насыщения Uнас., В"),
+    detail::TextField(u"Fr", &DesignInputs::Fr, KELVARA_TR_NOOP(u"Резонансная частота, кГц")),
+    detail::TextField(u"Bm", &DesignInputs::Bm, KELVARA_TR_NOOP(u"Амплитуда индукции, Т")),
+    detail::TextField(u"kL", &DesignInputs::kL, KELVARA_TR_NOOP(u"Отношение индуктивностей Lm/Lr")),
+    detail::TextField(u"Q", &DesignInputs::Q, KELVARA_TR_NOOP(u"Добротность")),
+    detail::TextField(u"Rds", &DesignInputs::Rds,
+                      KELVARA_TR_NOOP(u"Сопротивление канала Rds(on), Ом")),
+    detail::TextField(u"Unas", &DesignInputs::Unas,
+                      KELVARA_TR_NOOP(u"Напряжение насыщения Uнас., В")),
     detail::ChoiceField(u"rds", &DesignInputs::rds, 2, 1),
-    detail::TextField(u"ko", &DesignInputs::ko, u"Коэффициент заполнения окна"),
-    detail::TextField(u"j", &DesignInputs::j, u"Плотность тока, А/мм2"),
-    detail::TextField(u"Umin", &DesignInputs::Umin, u"Питание (мин., ном., макс.), В"),
-    detail::TextField(u"Umax", &DesignInputs::Umax, u"Питание (мин., ном., макс.), В"),
+    detail::TextField(u"ko", &DesignInputs::ko, KELVARA_TR_NOOP(u"Коэффициент заполнения окна")),
+    detail::TextField(u"j", &DesignInputs::j, KELVARA_TR_NOOP(u"Плотность тока, А/мм2")),
+    detail::TextField(u"Umin", &DesignInputs::Umin,
+                      KELVARA_TR_NOOP(u"Питание (мин., ном., макс.), В")),
+    detail::TextField(u"Umax", &DesignInputs::Umax,
+                      KELVARA_TR_NOOP(u"Питание (мин., ном., макс.), В")),
     detail::ChoiceField(u"setevoe", &DesignInputs::setevoe, 2, 0),
-    detail::TextField(u"U2_1", &DesignInputs::U2_1, u"Номинальное напряжение, В"),
-    detail::TextField(u"I2_1", &DesignInputs::I2_1, u"Номинальный ток, А"),
-    detail::TextField(u"Ud", &DesignInputs::Ud, u"Прямое падение на диодах, В"),
+    detail::TextField(u"U2_1", &DesignInputs::U2_1, KELVARA_TR_NOOP(u"Номинальное напряжение, В")),
+    detail::TextField(u"I2_1", &DesignInputs::I2_1, KELVARA_TR_NOOP(u"Номинальный ток, А")),
+    detail::TextField(u"Ud", &DesignInputs::Ud, KELVARA_TR_NOOP(u"Прямое падение на диодах, В")),
     detail::ChoiceField(u"vypr", &DesignInputs::vypr, 3, 0),
-    detail::TextField(u"d11", &DesignInputs::d11, u"Диаметр провода (желаемый)"),
-    detail::TextField(u"d21", &DesignInputs::d21, u"Диаметр провода (желаемый)"),
-    detail::FlagField(u"yes_d", &DesignInputs::yes_d, u"Использовать диаметры проводов"),
+    detail::TextField(u"d11", &DesignInputs::d11, KELVARA_TR_NOOP(u"Диаметр провода (желаемый)")),
+    detail::TextField(u"d21", &DesignInputs::d21, KELVARA_TR_NOOP(u"Диаметр провода (желаемый)")),
+    detail::FlagField(u"yes_d", &DesignInputs::yes_d,
+                      KELVARA_TR_NOOP(u"Использовать диаметры проводов")),
 }};
 
 // The fields written after the 23, in file order. Files without them (older
 // ones, hand-written ones) read each field's default; they never count as the
 // keys that make a file a design.
 inline constexpr std::array<FieldDef, 7> kDesignExtraFields = {{
-    detail::TextField(u"tdead", &DesignInputs::tdead, u"Мертвое время td, нс"),
-    detail::TextField(u"coss", &DesignInputs::coss, u"Выходная емкость транзистора Coss, пФ"),
+    detail::TextField(u"tdead", &DesignInputs::tdead, KELVARA_TR_NOOP(u"Мертвое время td, нс")),
+    detail::TextField(u"coss", &DesignInputs::coss,
+                      KELVARA_TR_NOOP(u"Выходная емкость транзистора Coss, пФ")),
     detail::ChoiceField(u"inter", &DesignInputs::inter, 2, 0,
-                        u"Первичная обмотка по обе стороны вторичной"),
+                        KELVARA_TR_NOOP(u"Первичная обмотка по обе стороны вторичной")),
     detail::TextField(u"litz1d", &DesignInputs::litz1d,
-                      u"Литцендрат первичной обмотки: диаметр жилы, мм"),
-    detail::TextField(u"litz1n", &DesignInputs::litz1n, u"Литцендрат первичной обмотки: число жил"),
+                      KELVARA_TR_NOOP(u"Литцендрат первичной обмотки: диаметр жилы, мм")),
+    detail::TextField(u"litz1n", &DesignInputs::litz1n,
+                      KELVARA_TR_NOOP(u"Литцендрат первичной обмотки: число жил")),
     detail::TextField(u"litz2d", &DesignInputs::litz2d,
-                      u"Литцендрат вторичной обмотки: диаметр жилы, мм"),
-    detail::TextField(u"litz2n", &DesignInputs::litz2n, u"Литцендрат вторичной обмотки: число жил"),
+                      KELVARA_TR_NOOP(u"Литцендрат вторичной обмотки: диаметр жилы, мм")),
+    detail::TextField(u"litz2n", &DesignInputs::litz2n,
+                      KELVARA_TR_NOOP(u"Литцендрат вторичной обмотки: число жил")),
 }};
 
 // The core group's fields that design files do not store (coreIndex is not a field).
 inline constexpr std::array<FieldDef, 15> kCoreGroupFields = {{
-    detail::ChoiceField(u"shape", &DesignInputs::shape, 5, kShapeETD, u"Форма"),
-    detail::TextField(u"A", &DesignInputs::A, u"A, мм"),
-    detail::TextField(u"B", &DesignInputs::B, u"B, мм"),
-    detail::TextField(u"C", &DesignInputs::C, u"C, мм"),
-    detail::TextField(u"D", &DesignInputs::D, u"D, мм"),
-    detail::TextField(u"H", &DesignInputs::H, u"H, мм"),
-    detail::TextField(u"h", &DesignInputs::h, u"h, мм"),
-    detail::TextField(u"I", &DesignInputs::I, u"I, мм"),
-    detail::TextField(u"mu", &DesignInputs::mu, u"Эффективная проницаемость"),
-    detail::TextField(u"le", &DesignInputs::le, u"Длина средней линии сердечника, le"),
-    detail::TextField(u"Ae", &DesignInputs::Ae, u"Площадь сечения сердечника, Ae"),
-    detail::TextField(u"An", &DesignInputs::An, u"Площадь окна сердечника, An"),
-    detail::TextField(u"Ve", &DesignInputs::Ve, u"Объем сердечника, Ve"),
+    detail::ChoiceField(u"shape", &DesignInputs::shape, 5, kShapeETD, KELVARA_TR_NOOP(u"Форма")),
+    detail::TextField(u"A", &DesignInputs::A, KELVARA_TR_NOOP(u"A, мм")),
+    detail::TextField(u"B", &DesignInputs::B, KELVARA_TR_NOOP(u"B, мм")),
+    detail::TextField(u"C", &DesignInputs::C, KELVARA_TR_NOOP(u"C, мм")),
+    detail::TextField(u"D", &DesignInputs::D, KELVARA_TR_NOOP(u"D, мм")),
+    detail::TextField(u"H", &DesignInputs::H, KELVARA_TR_NOOP(u"H, мм")),
+    detail::TextField(u"h", &DesignInputs::h, KELVARA_TR_NOOP(u"h, мм")),
+    detail::TextField(u"I", &DesignInputs::I, KELVARA_TR_NOOP(u"I, мм")),
+    detail::TextField(u"mu", &DesignInputs::mu, KELVARA_TR_NOOP(u"Эффективная проницаемость")),
+    detail::TextField(u"le", &DesignInputs::le,
+                      KELVARA_TR_NOOP(u"Длина средней линии сердечника, le")),
+    detail::TextField(u"Ae", &DesignInputs::Ae, KELVARA_TR_NOOP(u"Площадь сечения сердечника, Ae")),
+    detail::TextField(u"An", &DesignInputs::An, KELVARA_TR_NOOP(u"Площадь окна сердечника, An")),
+    detail::TextField(u"Ve", &DesignInputs::Ve, KELVARA_TR_NOOP(u"Объем сердечника, Ve")),
     detail::FlagField(u"add_by_size", &DesignInputs::add_by_size,
-                      u"Добавление в базу (ввод размеров)"),
+                      KELVARA_TR_NOOP(u"Добавление в базу (ввод размеров)")),
     detail::FlagField(u"add_by_data", &DesignInputs::add_by_data,
-                      u"Добавление в базу (ввод данных)"),
+                      KELVARA_TR_NOOP(u"Добавление в базу (ввод данных)")),
 }};
 
 // The field of a key (design-file, extra or core-group), or nullptr.

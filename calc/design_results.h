@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "calc/winding.h"
+#include "refdata/i18n.h"
 #include "refdata/records.h"
 
 namespace kelvara {
@@ -61,26 +62,26 @@ struct ResultRow {
 };
 
 inline constexpr std::array<ResultRow, 20> kResultRows = {{
-    {u"Индуктивность сердечника (AL), нГн/виток^2", kRAL, u""},
-    {u"Амплитуда индукции", kRBmAct, u"T"},
-    {u"Мощность потерь в магнитопроводе", kRLossW, u"Вт"},
-    {u"Габаритная мощность трансформатора", kRPgab, u"Вт"},
-    {u"Потребляемая нагрузкой мощность", kRPload, u"Вт"},
-    {u"Число витков первичной обмотки", kRN1, u""},
-    {u"Диаметр провода х число жил", kRWire1, u""},
-    {u"Число витков вторичной обмотки", kRN2, u""},
-    {u"Диаметр провода х число жил", kRWire2, u""},
-    {u"Коэффициент заполнения окна", kRFill, u""},
-    {u"Индуктив. намагнич. первич. обмотки Lm", kRLm, u"", kRLmUnit},
-    {u"Резонансная индуктивность Lr", kRLr, u"", kRLrUnit},
-    {u"Полная индуктивность первичной обмотки  Lm+Lr", kRLtot, u"", kRLtotUnit},
-    {u"Отношение индуктивностей Lm/Lr", kRKLact, u""},
-    {u"Емкость резонансного конденсатора", kRCr, u"нФ"},
-    {u"Частота контроллера не менее", kRFCtl, u"кГц"},
-    {u"Минимальная рабочая частота", kRFMin, u"кГц"},
-    {u"Максимальная рабочая частота", kRFMax, u"кГц"},
-    {u"Добротность максимальная", kRQmax, u""},
-    {u"Диаметр провода по скин-эффекту", kRSkin, u"мм"},
+    {KELVARA_TR_NOOP(u"Индуктивность сердечника (AL), нГн/виток^2"), kRAL, u""},
+    {KELVARA_TR_NOOP(u"Амплитуда индукции"), kRBmAct, u"T"},
+    {KELVARA_TR_NOOP(u"Мощность потерь в магнитопроводе"), kRLossW, KELVARA_TR_NOOP(u"Вт")},
+    {KELVARA_TR_NOOP(u"Габаритная мощность трансформатора"), kRPgab, KELVARA_TR_NOOP(u"Вт")},
+    {KELVARA_TR_NOOP(u"Потребляемая нагрузкой мощность"), kRPload, KELVARA_TR_NOOP(u"Вт")},
+    {KELVARA_TR_NOOP(u"Число витков первичной обмотки"), kRN1, u""},
+    {KELVARA_TR_NOOP(u"Диаметр провода х число жил"), kRWire1, u""},
+    {KELVARA_TR_NOOP(u"Число витков вторичной обмотки"), kRN2, u""},
+    {KELVARA_TR_NOOP(u"Диаметр провода х число жил"), kRWire2, u""},
+    {KELVARA_TR_NOOP(u"Коэффициент заполнения окна"), kRFill, u""},
+    {KELVARA_TR_NOOP(u"Индуктив. намагнич. первич. обмотки Lm"), kRLm, u"", kRLmUnit},
+    {KELVARA_TR_NOOP(u"Резонансная индуктивность Lr"), kRLr, u"", kRLrUnit},
+    {KELVARA_TR_NOOP(u"Полная индуктивность первичной обмотки  Lm+Lr"), kRLtot, u"", kRLtotUnit},
+    {KELVARA_TR_NOOP(u"Отношение индуктивностей Lm/Lr"), kRKLact, u""},
+    {KELVARA_TR_NOOP(u"Емкость резонансного конденсатора"), kRCr, KELVARA_TR_NOOP(u"нФ")},
+    {KELVARA_TR_NOOP(u"Частота контроллера не менее"), kRFCtl, KELVARA_TR_NOOP(u"кГц")},
+    {KELVARA_TR_NOOP(u"Минимальная рабочая частота"), kRFMin, KELVARA_TR_NOOP(u"кГц")},
+    {KELVARA_TR_NOOP(u"Максимальная рабочая частота"), kRFMax, KELVARA_TR_NOOP(u"кГц")},
+    {KELVARA_TR_NOOP(u"Добротность максимальная"), kRQmax, u""},
+    {KELVARA_TR_NOOP(u"Диаметр провода по скин-эффекту"), kRSkin, KELVARA_TR_NOOP(u"мм")},
 }};
 
 // Every number of one run. Frequencies are in kHz, x values are frequencies

@@ -2,16 +2,20 @@
 
 #include "calc/core_geometry.h"
 #include "refdata/core_database.h"
+#include "refdata/i18n.h"
 
 namespace kelvara {
 
 namespace {
 
-constexpr std::u16string_view kNoName = u"Вы забыли перед добавлением ввести название сердечника.";
+constexpr std::u16string_view kNoName =
+    KELVARA_TR_NOOP(u"Вы забыли перед добавлением ввести название сердечника.");
 constexpr std::u16string_view kNoMu =
-    u"Вы забыли перед добавлением ввести магнитную проницаемость.";
-constexpr std::u16string_view kNoDimensions = u"Вы забыли перед добавлением ввести все размеры.";
-constexpr std::u16string_view kNoData = u"Вы забыли перед добавлением ввести все данные.";
+    KELVARA_TR_NOOP(u"Вы забыли перед добавлением ввести магнитную проницаемость.");
+constexpr std::u16string_view kNoDimensions =
+    KELVARA_TR_NOOP(u"Вы забыли перед добавлением ввести все размеры.");
+constexpr std::u16string_view kNoData =
+    KELVARA_TR_NOOP(u"Вы забыли перед добавлением ввести все данные.");
 
 NewCore Refused(std::u16string_view problem) {
     return NewCore{std::nullopt, problem};

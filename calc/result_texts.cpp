@@ -7,9 +7,9 @@
 namespace kelvara {
 
 InductanceText FormatInductance(double microHenry) {
-    if (!std::isfinite(microHenry)) return {u"?", Text(msg::kMicroHenry)};
-    if (microHenry >= 1000) return {FormatFixed(microHenry / 1000, 3), Text(msg::kMilliHenry)};
-    return {FormatFixed(microHenry, 2), Text(msg::kMicroHenry)};
+    if (!std::isfinite(microHenry)) return {u"?", Tr(msg::kMicroHenry)};
+    if (microHenry >= 1000) return {FormatFixed(microHenry / 1000, 3), Tr(msg::kMilliHenry)};
+    return {FormatFixed(microHenry, 2), Tr(msg::kMicroHenry)};
 }
 
 double RoundUpWhole(double value) {

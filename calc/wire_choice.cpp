@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "calc/design_rules.h"
+#include "calc/messages.h"
 #include "calc/result_texts.h"
 #include "refdata/physics.h"
 
@@ -63,8 +64,7 @@ WireNormalisation NormaliseWireDiameter(TextView text, const WireTable& wires) {
     const double dk = wires.entries[k].d;
     if (dk != D) {
         const Text standard = WireDiameterText(dk);
-        r.message = u"Указанный желаемый диаметр " + t +
-                    u" мм заменен на ближайший стандартный диаметр " + standard + u" мм";
+        r.message = TrFormat(msg::kWireReplaced, {t, standard});
         r.text = standard;
     } else {
         r.text = t;

@@ -68,6 +68,7 @@ struct Options {
     bool allMaterials = false;
     std::vector<std::string> sets;
     std::string designFile;
+    std::string lang = "ru";
 };
 
 const FieldDef* FindFileField(const std::string& key) {
@@ -116,6 +117,11 @@ Json JsonText(TextView t) {
     return Json(ToUtf8(t));
 }
 
+// A text in the language of the run, as UTF-8.
+std::string T(TextView russian) {
+    return ToUtf8(Tr(russian));
+}
+
 // The program folder without --data-root, as the window finds it: the current
 // folder when it is one, else the per-user one, brought up to the installed
 // data first; what could not be written there is said on standard error.
@@ -159,9 +165,9 @@ Json CheckJson(const DesignCheck& check) {
 // The check as a table: a mark, the label, the value and the limit, then the
 // note on its own indented line.
 std::string CheckTable(const DesignCheck& check) {
-    std::string out = "\nПроверка проекта\n";
-    if (!check.done) return out + "  не выполнена: расчет не дошел до конца\n";
-    out += "  Итог: " + ToUtf8(CheckCounts(check)) + "\n";
+    std::string out = "\n" + T(u"Проверка проекта") + "\n";
+    if (!check.done) return out + "  " + T(u"не выполнена: расчет не дошел до конца") + "\n";
+    out += "  " + ToUtf8(TrFormat(u"Итог: {1}", {CheckCounts(check)})) + "\n";
     for (const CheckRow& r : check.rows) {
         out += "  " + std::string(StyleOf(r.status).plainMark) + " " +
                Pad(ToUtf8(r.label), 40, false) + " " + ToUtf8(r.value) + "  [" + ToUtf8(r.limit) +
@@ -195,8 +201,8 @@ void PrintRank(const std::vector<Candidate>& ranked, bool json) {
             e["material"] = ToUtf8(c.material);
             e["calculated"] = c.calculated();
             e["zazor"] = ToUtf8(c.zazor);
-            e["results"] =
-                ResultsJson(al ? kALReqLabel : kGapReqLabel, c.results.text, al ? u"" : u"мм");
+            e["results"] = ResultsJson(Tr(al ? kALReqLabel : kGapReqLabel), c.results.text,
+                                       al ? Text() : Tr(u"мм"));
             e["errors"] = c.errors;
             e["warnings"] = c.warnings;
             e["Ve"] = c.Ve;
@@ -212,19 +218,21 @@ void PrintRank(const std::vector<Candidate>& ranked, bool json) {
     const auto fixed = [](double v, int digits) {
         return std::isfinite(v) ? ToUtf8(FormatFixed(v, digits)) : std::string("-");
     };
-    std::string out = "Подбор сердечника: вариантов " + std::to_string(ranked.size()) + "\n\n";
-    out += Pad("№", 4, true) + "  " + Pad("Сердечник", 16, false) + " " +
-           Pad("Материал", 16, false) + Pad("Ve, см3", 9, true) + Pad("N1", 5, true) +
-           Pad("N2", 7, true) + Pad("Зазор/AL", 10, true) + Pad("Bm, T", 7, true) +
-           Pad("Bfmin, T", 9, true) + Pad("Потери", 8, true) + Pad("Нагрев", 7, true) +
-           Pad("fmin", 8, true) + Pad("fmax", 8, true) + "  Ош/Пр\n";
+    std::string out = ToUtf8(TrFormat(u"Подбор сердечника: вариантов {1}",
+                                      {FromUtf8(std::to_string(ranked.size()))})) +
+                      "\n\n";
+    out += Pad("№", 4, true) + "  " + Pad(T(u"Сердечник"), 16, false) + " " +
+           Pad(T(u"Материал"), 16, false) + Pad(T(u"Ve, см3"), 9, true) + Pad("N1", 5, true) +
+           Pad("N2", 7, true) + Pad(T(u"Зазор/AL"), 10, true) + Pad("Bm, T", 7, true) +
+           Pad("Bfmin, T", 9, true) + Pad(T(u"Потери"), 8, true) + Pad(T(u"Нагрев"), 7, true) +
+           Pad("fmin", 8, true) + Pad("fmax", 8, true) + "  " + T(u"Ош/Пр") + "\n";
     int place = 0;
     for (const Candidate& c : ranked) {
         const DesignResults& r = c.results;
         out += Pad(std::to_string(++place), 4, true) + "  " + Pad(ToUtf8(c.core), 16, false) + " " +
                Pad(ToUtf8(c.material), 16, false) + Pad(fixed(c.Ve, 3), 9, true);
         if (!c.calculated()) {
-            out += "  расчет прерван\n";
+            out += "  " + T(u"расчет прерван") + "\n";
             continue;
         }
         out += Pad(ToUtf8(r.text[kRN1]), 5, true) + Pad(ToUtf8(r.text[kRN2]), 7, true) +
@@ -275,18 +283,19 @@ void PrintJson(const DesignDocument& doc, const Messages& messages) {
 void PrintTable(const DesignDocument& doc, const Messages& messages) {
     const DesignInputs& in = doc.inputs;
     std::string out;
-    out += "Сердечник: " + ToUtf8(doc.coreSelected ? in.core : Text(u"(не выбран)"));
+    out += ToUtf8(TrFormat(u"Сердечник: {1}", {doc.coreSelected ? in.core : Tr(u"(не выбран)")}));
     if (doc.coreSelected) {
-        out += "  (Ae " + ToUtf8(in.Ae) + " мм2, An " + ToUtf8(in.An) + " мм2, le " +
-               ToUtf8(in.le) + " мм, mu " + ToUtf8(in.mu) + ", Ve " + ToUtf8(in.Ve) + " см3)";
+        out += "  " + ToUtf8(TrFormat(u"(Ae {1} мм2, An {2} мм2, le {3} мм, mu {4}, Ve {5} см3)",
+                                      {in.Ae, in.An, in.le, in.mu, in.Ve}));
     }
-    out += "\nМатериал: " + ToUtf8(in.mater) + "\n\nРезультаты расчета\n";
+    out += "\n" + ToUtf8(TrFormat(u"Материал: {1}", {in.mater})) + "\n\n" +
+           T(u"Результаты расчета") + "\n";
     for (const DocumentRow& row : doc.ResultRows()) {
         out += "  " + Pad(ToUtf8(row.label), 48, false) + " " + Pad(ToUtf8(row.value), 12, true);
         if (!row.unit.empty()) out += " " + ToUtf8(row.unit);
         out += "\n";
     }
-    if (!doc.calculated) out += "\nРасчет не выполнен до конца.\n";
+    if (!doc.calculated) out += "\n" + T(u"Расчет не выполнен до конца.") + "\n";
     for (const CalcEvent& m : messages) {
         out += "\n" + ToUtf8(m.caption) + "\n";
         std::string text = ToUtf8(m.text);
@@ -332,6 +341,11 @@ int main(int argc, char** argv) {
                  "by the design check: errors, warnings, core volume, losses");
     app.add_flag("--all-materials", opt.allMaterials,
                  "with --rank: every core with every material");
+    app.add_option("--lang", opt.lang,
+                   "the language of the texts: ru (default) or en; numbers, file names and\n"
+                   "JSON keys are the same in both")
+        ->type_name("ru|en")
+        ->check(CLI::IsMember({"ru", "en"}));
     app.add_flag("--version", version, "the program's version");
     app.add_option("DESIGN_FILE", opt.designFile,
                    "a design file (\".sav\", or the remembered inputs \"Kelvara.ini\")")
@@ -355,6 +369,7 @@ int main(int argc, char** argv) {
         std::cout << "kelvara-calc " << kProgramVersionUtf8 << "\n";
         return 0;
     }
+    SetLanguage(*LanguageNamed(opt.lang));
     std::vector<std::pair<const FieldDef*, std::string>> sets;
     for (const std::string& s : opt.sets) {
         const size_t eq = s.find('=');
@@ -393,8 +408,7 @@ int main(int argc, char** argv) {
         platform::PathFromArgument(opt.designFile), current, session.programFolder());
     const DesignRead read = ReadDesignFile(designFile, in);
     if (read.status == DesignReadStatus::NotADesign) {
-        std::cerr << ToUtf8(msg::kNotADesignBefore) << opt.designFile
-                  << ToUtf8(msg::kNotADesignAfter) << "\n";
+        std::cerr << ToUtf8(TrFormat(msg::kNotADesign, {FromUtf8(opt.designFile)})) << "\n";
         return 2;
     }
     if (!read) {

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cstdio>
 
+#include "refdata/i18n.h"
+
 namespace kelvara {
 
 namespace {
@@ -15,19 +17,19 @@ Text Shortest(double v) {
 }
 
 Text YesNo(int32_t v) {
-    return v == 1 ? u"да" : u"нет";
+    return v == 1 ? Tr(u"да") : Tr(u"нет");
 }
 
-std::u16string_view LabelOf(std::u16string_view key) {
+Text LabelOf(std::u16string_view key) {
     const FieldDef* f = FindField(key);
-    return f ? f->label : std::u16string_view{};
+    return f ? Tr(f->label) : Text();
 }
 
 constexpr StatusStyle kStyles[] = {
-    {u"✓", "ok", u"в порядке", 0x1b7f2a},
-    {u"!", "!!", u"предупреждение", 0xc06a00},
-    {u"✗", "XX", u"ошибка", 0xc61c1c},
-    {u"?", "??", u"не оценить", 0x707070},
+    {u"✓", "ok", KELVARA_TR_NOOP(u"в порядке"), 0x1b7f2a},
+    {u"!", "!!", KELVARA_TR_NOOP(u"предупреждение"), 0xc06a00},
+    {u"✗", "XX", KELVARA_TR_NOOP(u"ошибка"), 0xc61c1c},
+    {u"?", "??", KELVARA_TR_NOOP(u"не оценить"), 0x707070},
 };
 
 }  // namespace
@@ -38,25 +40,26 @@ std::vector<DocumentRow> DesignDocument::InputRows() const {
     const auto row = [&](std::u16string_view label, const Text& value) {
         t.push_back({Text(label), value, {}});
     };
-    row(in.yes_al == 1 ? kALRadioLabel : kGapRadioLabel, in.zazor);
+    row(Tr(in.yes_al == 1 ? kALRadioLabel : kGapRadioLabel), in.zazor);
     for (std::u16string_view key : {u"Bm", u"Fr", u"kL", u"Q"}) {
         const FieldDef* f = FindField(key);
-        row(f->label, in.*(f->text));
+        row(Tr(f->label), in.*(f->text));
     }
-    row(u"Транзисторы", in.rds == 1 ? u"по Rds(on)" : u"по Uнас.");
+    row(Tr(u"Транзисторы"), in.rds == 1 ? Tr(u"по Rds(on)") : Tr(u"по Uнас."));
     row(LabelOf(u"Rds"), in.Rds);
     row(LabelOf(u"Unas"), in.Unas);
     row(LabelOf(u"ko"), in.ko);
     row(LabelOf(u"j"), in.j);
-    row(u"Питание (мин., макс.), В", in.Umin + u", " + in.Umax);
-    row(u"Вид питания", in.setevoe == 1 ? u"Сетевое (AC)" : u"Постоянное (DC)");
+    row(Tr(u"Питание (мин., макс.), В"), in.Umin + u", " + in.Umax);
+    row(Tr(u"Вид питания"), in.setevoe == 1 ? Tr(u"Сетевое (AC)") : Tr(u"Постоянное (DC)"));
     row(LabelOf(u"U2_1"), in.U2_1);
     row(LabelOf(u"I2_1"), in.I2_1);
     row(LabelOf(u"Ud"), in.Ud);
     static constexpr std::u16string_view kRectifiers[] = {
-        u"однополярное со средней точкой", u"двухполярное со средней точкой", u"мостовое"};
-    row(u"Выпрямление", Text(kRectifiers[in.vypr >= 0 && in.vypr <= 2 ? in.vypr : 0]));
-    row(u"Диаметры проводов (желаемые), мм", in.d11 + u", " + in.d21);
+        KELVARA_TR_NOOP(u"однополярное со средней точкой"),
+        KELVARA_TR_NOOP(u"двухполярное со средней точкой"), KELVARA_TR_NOOP(u"мостовое")};
+    row(Tr(u"Выпрямление"), Tr(kRectifiers[in.vypr >= 0 && in.vypr <= 2 ? in.vypr : 0]));
+    row(Tr(u"Диаметры проводов (желаемые), мм"), in.d11 + u", " + in.d21);
     row(LabelOf(u"yes_d"), YesNo(in.yes_d));
     return t;
 }
@@ -66,35 +69,36 @@ std::vector<DocumentRow> DesignDocument::CoreRows() const {
     const auto row = [&](std::u16string_view label, const Text& value) {
         t.push_back({Text(label), value, {}});
     };
-    row(u"Сердечник", inputs.core);
-    row(u"Площадь сечения Ae, мм2", inputs.Ae);
-    row(u"Площадь окна An, мм2", inputs.An);
-    row(u"Длина средней линии le, мм", inputs.le);
-    row(u"Объем Ve, см3", inputs.Ve);
-    row(u"Эффективная проницаемость mu", inputs.mu);
+    row(Tr(u"Сердечник"), inputs.core);
+    row(Tr(u"Площадь сечения Ae, мм2"), inputs.Ae);
+    row(Tr(u"Площадь окна An, мм2"), inputs.An);
+    row(Tr(u"Длина средней линии le, мм"), inputs.le);
+    row(Tr(u"Объем Ve, см3"), inputs.Ve);
+    row(Tr(u"Эффективная проницаемость mu"), inputs.mu);
     if (core.k1 != 0 && core.k2 != 0) {
-        row(u"Коэффициенты AL = k1·g^k2: k1, k2", Shortest(core.k1) + u", " + Shortest(core.k2));
+        row(Tr(u"Коэффициенты AL = k1·g^k2: k1, k2"),
+            Shortest(core.k1) + u", " + Shortest(core.k2));
     }
-    if (core.Rth != 0) row(u"Тепловое сопротивление Rth, K/Вт", Shortest(core.Rth));
-    row(u"Материал", inputs.mater);
+    if (core.Rth != 0) row(Tr(u"Тепловое сопротивление Rth, K/Вт"), Shortest(core.Rth));
+    row(Tr(u"Материал"), inputs.mater);
     return t;
 }
 
-TextView DesignDocument::GapLabel() const {
-    return inputs.yes_al == 1 ? kALReqLabel : kGapReqLabel;
+Text DesignDocument::GapLabel() const {
+    return Tr(inputs.yes_al == 1 ? kALReqLabel : kGapReqLabel);
 }
 
-TextView DesignDocument::GapUnit() const {
-    return inputs.yes_al == 1 ? TextView() : TextView(u"мм");
+Text DesignDocument::GapUnit() const {
+    return inputs.yes_al == 1 ? Text() : Tr(u"мм");
 }
 
 std::vector<DocumentRow> DesignDocument::ResultRows() const {
     std::vector<DocumentRow> t;
-    t.push_back({Text(GapLabel()), results.text[kRGapReq], Text(GapUnit())});
+    t.push_back({GapLabel(), results.text[kRGapReq], GapUnit()});
     for (const ResultRow& row : kResultRows) {
         const Text unit =
-            row.unitField == kResultFieldCount ? Text(row.unit) : results.text[row.unitField];
-        t.push_back({Text(row.label), results.text[row.value], unit});
+            row.unitField == kResultFieldCount ? Tr(row.unit) : results.text[row.unitField];
+        t.push_back({Tr(row.label), results.text[row.value], unit});
     }
     return t;
 }

@@ -39,8 +39,8 @@ struct DesignDocument {
     // The required gap or AL row, then the 20 rows of the results group.
     std::vector<DocumentRow> ResultRows() const;
     // The label and unit of the required gap or AL by the gap/AL choice.
-    TextView GapLabel() const;
-    TextView GapUnit() const;
+    Text GapLabel() const;
+    Text GapUnit() const;
 };
 
 // How a check status is shown, the same in every front end.

@@ -27,7 +27,7 @@ NativeName WithTrailingSeparator(NativeName name) {
 }
 
 void Say(Messages& messages, Text text) {
-    messages.push_back({CalcEvent::Kind::Message, kCaptionWarning, std::move(text)});
+    messages.push_back({CalcEvent::Kind::Message, Tr(kCaptionWarning), std::move(text)});
 }
 
 }  // namespace
@@ -64,10 +64,9 @@ bool DesignSession::LoadWireTable(Messages& messages) {
     ++reads_.wireTable;
     auto table = ReadWireTable(dataRoot_ / PathFromText(files::kWireTable));
     if (!table) {
-        Text text(msg::kWireMissingBefore);
-        if (!dataRoot_.empty()) text += PathDisplayText(WithTrailingSeparator(dataRoot_.native()));
-        text += msg::kWireMissingAfter;
-        Say(messages, std::move(text));
+        const Text root =
+            dataRoot_.empty() ? Text() : PathDisplayText(WithTrailingSeparator(dataRoot_.native()));
+        Say(messages, TrFormat(msg::kWireMissing, {root}));
         return false;
     }
     wires_ = std::move(*table);
@@ -78,7 +77,7 @@ bool DesignSession::ListMaterials(Messages& messages) {
     ++reads_.materialLists;
     materialNames_ = kelvara::ListMaterials(dataRoot_ / PathFromText(files::kMaterialsFolder));
     if (materialNames_.empty()) {
-        Say(messages, Text(msg::kNoMaterials));
+        Say(messages, Tr(msg::kNoMaterials));
         return false;
     }
     return true;
@@ -96,9 +95,7 @@ int DesignSession::SelectMaterialByName(Messages& messages) {
     int index = MaterialEntry(inputs_.mater);
     if (index < 0) {
         index = 0;
-        Say(messages, Text(msg::kMaterialNotFoundBefore) + inputs_.mater +
-                          Text(msg::kMaterialNotFoundMiddle) + materialNames_[0] +
-                          Text(msg::kNotFoundAfter));
+        Say(messages, TrFormat(msg::kMaterialNotFound, {inputs_.mater, materialNames_[0]}));
     }
     // The field holds the selected entry's full name, so the file read is
     // always one that exists.
@@ -126,8 +123,7 @@ bool DesignSession::ReadSelectedMaterial(Messages& messages) {
         loadedMaterial_ = inputs_.mater;
         return true;
     }
-    Say(messages,
-        Text(msg::kMaterialUnreadableBefore) + inputs_.mater + Text(msg::kMaterialUnreadableAfter));
+    Say(messages, TrFormat(msg::kMaterialUnreadable, {inputs_.mater}));
     // Back to the material whose data are loaded, so that nothing shows one
     // material while the calculation uses another.
     if (!loadedMaterial_.empty()) inputs_.mater = loadedMaterial_;
@@ -137,7 +133,7 @@ bool DesignSession::ReadSelectedMaterial(Messages& messages) {
 void DesignSession::LoadCoreDatabase(Messages& messages) {
     ++reads_.coreFiles;
     const CoreFiles files = ReadCoreFiles(dataRoot_);
-    if (!files.shippedFound) Say(messages, Text(msg::kNoCoreFile));
+    if (!files.shippedFound) Say(messages, Tr(msg::kNoCoreFile));
     cores_ = CoreDatabase(JoinCoreTexts(files.shipped, files.user));
 }
 
@@ -151,8 +147,7 @@ CoreChoice DesignSession::ChooseCore(TextView name, int start, Messages& message
     c.index = index >= 0 && index < static_cast<int>(c.names.size()) ? index : -1;
     // Calculating another core than the design names is said.
     if (!c.found && c.index >= 0) {
-        Say(messages, Text(msg::kCoreNotFoundBefore) + Text(name) + Text(msg::kCoreNotFoundMiddle) +
-                          c.names[static_cast<size_t>(c.index)] + Text(msg::kNotFoundAfter));
+        Say(messages, TrFormat(msg::kCoreNotFound, {name, c.names[static_cast<size_t>(c.index)]}));
     }
     return c;
 }

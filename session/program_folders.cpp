@@ -214,13 +214,9 @@ ProgramFolders FindProgramFolders(const FolderInputs& in) {
 
 Text FillProblemsMessage(const ProgramFolders& folders) {
     if (folders.problems.empty()) return {};
-    Text text(msg::kUserRootFailedBefore);
-    text += PathDisplayText(folders.userRoot);
-    text += msg::kUserRootFailedMiddle;
-    text += PathDisplayText(folders.problems.front().file);
-    text += msg::kUserRootFailedAfter;
-    text += FromUtf8(folders.problems.front().error.message());
-    return text;
+    return TrFormat(msg::kUserRootFailed, {PathDisplayText(folders.userRoot),
+                                           PathDisplayText(folders.problems.front().file),
+                                           FromUtf8(folders.problems.front().error.message())});
 }
 
 fs::path DesignFileFromCommandLine(const fs::path& given, const fs::path& currentDir,

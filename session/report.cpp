@@ -134,15 +134,15 @@ std::string TransferPlotSvg(const TransferPlot& plot) {
 
 ReportDocument BuildReport(const DesignDocument& s) {
     ReportDocument d;
-    d.title = u"Расчет резонансного полумостового преобразователя";
-    d.lines.push_back(u"Kelvara, версия " + Text(kProgramVersion));
-    if (!s.date.empty()) d.lines.push_back(u"Дата: " + s.date);
-    if (!s.designFile.empty()) d.lines.push_back(u"Файл проекта: " + s.designFile);
-    if (!s.calculated) d.lines.push_back(u"Расчет не выполнен до конца.");
+    d.title = Tr(u"Расчет резонансного полумостового преобразователя");
+    d.lines.push_back(TrFormat(u"Kelvara, версия {1}", {kProgramVersion}));
+    if (!s.date.empty()) d.lines.push_back(TrFormat(u"Дата: {1}", {s.date}));
+    if (!s.designFile.empty()) d.lines.push_back(TrFormat(u"Файл проекта: {1}", {s.designFile}));
+    if (!s.calculated) d.lines.push_back(Tr(u"Расчет не выполнен до конца."));
     if (s.stale)
         d.lines.push_back(
-            u"Результаты не соответствуют исходным данным: исходные данные изменены после "
-            u"расчета.");
+            Tr(u"Результаты не соответствуют исходным данным: исходные данные изменены после "
+               u"расчета."));
     const auto table = [](std::u16string_view caption, std::vector<Text> header,
                           const std::vector<DocumentRow>& rows, bool units) {
         ReportTable t{Text(caption), std::move(header), {}, ReportTable::Kind::Plain, {}};
@@ -155,38 +155,42 @@ ReportDocument BuildReport(const DesignDocument& s) {
         }
         return t;
     };
-    d.tables.push_back(table(u"Исходные данные", {u"Величина", u"Значение"}, s.InputRows(), false));
     d.tables.push_back(
-        table(u"Сердечник и материал", {u"Величина", u"Значение"}, s.CoreRows(), false));
-    d.tables.push_back(
-        table(u"Результаты расчета", {u"Величина", u"Значение", u"Единица"}, s.ResultRows(), true));
+        table(Tr(u"Исходные данные"), {Tr(u"Величина"), Tr(u"Значение")}, s.InputRows(), false));
+    d.tables.push_back(table(Tr(u"Сердечник и материал"), {Tr(u"Величина"), Tr(u"Значение")},
+                             s.CoreRows(), false));
+    d.tables.push_back(table(Tr(u"Результаты расчета"),
+                             {Tr(u"Величина"), Tr(u"Значение"), Tr(u"Единица")}, s.ResultRows(),
+                             true));
     d.tables.back().kind = ReportTable::Kind::Results;
-    ReportTable messages{u"Сообщения", {u"Заголовок", u"Текст"}, {}, ReportTable::Kind::Plain, {}};
+    ReportTable messages{
+        Tr(u"Сообщения"), {Tr(u"Заголовок"), Tr(u"Текст")}, {}, ReportTable::Kind::Plain, {}};
     for (const CalcEvent& e : s.messages) {
         if (e.kind == CalcEvent::Kind::Message) messages.rows.push_back({Text(e.caption), e.text});
     }
-    if (messages.rows.empty()) messages.rows.push_back({u"", u"Сообщений нет."});
+    if (messages.rows.empty()) messages.rows.push_back({u"", Tr(u"Сообщений нет.")});
     d.tables.push_back(std::move(messages));
-    ReportTable check{u"Проверка проекта",
-                      {u"Состояние", u"Что проверяется", u"Значение", u"Норма", u"Примечание"},
+    ReportTable check{Tr(u"Проверка проекта"),
+                      {Tr(u"Состояние"), Tr(u"Что проверяется"), Tr(u"Значение"), Tr(u"Норма"),
+                       Tr(u"Примечание")},
                       {},
                       ReportTable::Kind::Check,
                       {}};
     if (s.check.done) {
         check.caption += u": " + CheckCounts(s.check);
         for (const CheckRow& r : s.check.rows) {
-            check.rows.push_back({Text(StyleOf(r.status).word), r.label, r.value, r.limit, r.note});
+            check.rows.push_back({Tr(StyleOf(r.status).word), r.label, r.value, r.limit, r.note});
             check.statuses.push_back(r.status);
         }
     } else {
         check.rows.push_back(
-            {u"", u"Проверка не выполнена: расчет не дошел до конца.", u"", u"", u""});
+            {u"", Tr(u"Проверка не выполнена: расчет не дошел до конца."), u"", u"", u""});
     }
     d.tables.push_back(std::move(check));
     d.plotSvg = TransferPlotSvg(ReportPlot(s.results));
     if (s.calculated) {
         const std::string winding = WindingPictureSvg(BuildWindingPicture(s.results.winding));
-        if (!winding.empty()) d.figures.push_back({u"Обмотки на каркасе", winding, 90});
+        if (!winding.empty()) d.figures.push_back({Tr(u"Обмотки на каркасе"), winding, 90});
     }
     return d;
 }

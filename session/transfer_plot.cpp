@@ -333,7 +333,7 @@ TransferPlot BuildTransferPlot(double kL, double Q, double xMin, double xMax, do
     // Axis labels.
     fixed(b.LeftTop(FormatFixed(0.3, 1) + u"*Fr", plot.x3 - kLabelGap, kAxisLabelTop));
     fixed(b.CentreTop(u"0.5*Fr", plot.x5, kAxisLabelTop));
-    fixed(b.LeftBottom(u"Частота", plot.x30 + kLabelGap, kAxisLabelTop));
+    fixed(b.LeftBottom(Tr(u"Частота"), plot.x30 + kLabelGap, kAxisLabelTop));
 
     // Thick lines every 0.5 of gain, with their values; where the lines lie
     // closer than a label is high, only every second (fourth, …) is labelled.
@@ -364,7 +364,8 @@ TransferPlot BuildTransferPlot(double kL, double Q, double xMin, double xMax, do
     for (int v = 1; v <= 3; ++v) {
         const std::optional<int> xv = b.FrequencyLine(v * Fr, kThinPen, yTop);
         if (!xv) continue;
-        Text text = v == 1 ? u"Fr=" + FormatFixed(Fr, 1) + u" кГц" : FormatFixed(v, 0) + u"*Fr";
+        Text text =
+            v == 1 ? TrFormat(u"Fr={1} кГц", {FormatFixed(Fr, 1)}) : FormatFixed(v, 0) + u"*Fr";
         fixed(b.CentreTop(std::move(text), *xv, kAxisLabelTop));
     }
 
@@ -400,7 +401,7 @@ TransferPlot BuildTransferPlot(double kL, double Q, double xMin, double xMax, do
     // Results of earlier inputs: said at the top right, or as near it as
     // there is room.
     if (options.stale) {
-        PlotLabel note = b.LeftTop(Text(msg::kResultsStale), 0, 0);
+        PlotLabel note = b.LeftTop(Tr(msg::kResultsStale), 0, 0);
         note.align = LabelAlign::Right;
         note.colour = PlotColour::Red;
         const int w = note.rect.Width(), h = note.rect.Height();
@@ -440,8 +441,11 @@ TransferPlot BuildTransferPlot(double kL, double Q, double xMin, double xMax, do
             PlotMark mark;
             mark.kind = PlotMark::Kind::Controller;
             mark.lines.push_back(RedLine(*xp, *yp - kMarkHalf, *xp, *yp + kMarkHalf));
-            Text text = u"Частота контроллера не менее " + FormatFixed(plot.xPk * Fr, 2) + u" кГц";
-            if (plot.peakAboveGrid) text += u" (пик усиления " + FormatFixed(plot.GPk, 2) + u")";
+            Text text = plot.peakAboveGrid
+                            ? TrFormat(u"Частота контроллера не менее {1} кГц (пик усиления {2})",
+                                       {FormatFixed(plot.xPk * Fr, 2), FormatFixed(plot.GPk, 2)})
+                            : TrFormat(u"Частота контроллера не менее {1} кГц",
+                                       {FormatFixed(plot.xPk * Fr, 2)});
             // Above the mark, then below it; its left edge 20 units left of
             // it, or its right edge 20 units right of it; then further up or down.
             mark.label = b.LeftBottom(std::move(text), *xp - kLabelGap, *yp + kMarkHalf);
@@ -483,7 +487,7 @@ TransferPlot BuildTransferPlot(double kL, double Q, double xMin, double xMax, do
         mark.lines.push_back(RedLine(*xm, *ym - kMarkHalf, *xm, *ym + kMarkHalf));
         mark.lines.push_back(RedLine(*xm - kMarkHalf, *ym, *xm + kMarkHalf, *ym));
         mark.label =
-            b.LeftMiddle(Text(name) + FormatFixed(xf * Fr, 2) + u" кГц (" + Text(supply) + u")",
+            b.LeftMiddle(TrFormat(u"{1}{2} кГц ({3})", {name, FormatFixed(xf * Fr, 2), Tr(supply)}),
                          *xm + kLabelGap, *ym);
         // Right of the cross, then left of it; level with it, then a label
         // height up, down, two up, …; near the cross first.
@@ -504,8 +508,9 @@ TransferPlot BuildTransferPlot(double kL, double Q, double xMin, double xMax, do
         places.push_back(std::move(p));
         plot.marks.push_back(std::move(mark));
     };
-    cross(xMin, PlotMark::Kind::Fmin, u"Fmin=", u"Минимальное напряжение питания");
-    cross(xMax, PlotMark::Kind::Fmax, u"Fmax=", u"Максимальное напряжение питания");
+    cross(xMin, PlotMark::Kind::Fmin, u"Fmin=", KELVARA_TR_NOOP(u"Минимальное напряжение питания"));
+    cross(xMax, PlotMark::Kind::Fmax, u"Fmax=",
+          KELVARA_TR_NOOP(u"Максимальное напряжение питания"));
 
     for (const PlotMark& mark : plot.marks) placer.Take(MarkBox(mark.lines));
     for (size_t i = 0; i < plot.marks.size(); ++i)

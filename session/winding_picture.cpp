@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "refdata/i18n.h"
 #include "session/design_document.h"
 
 namespace kelvara {
@@ -16,13 +17,14 @@ Text Fix(double v, int digits) {
 Text WindingLine(const WindingBuild& b, int winding) {
     const bool primary = winding == 1;
     const Conductor& c = primary ? b.spec.primary : b.spec.secondary;
-    Text turns = primary ? Fix(b.spec.N1, 0)
-                         : (b.spec.centreTap ? u"2×" + Fix(b.spec.N2, 0) : Fix(b.spec.N2, 0));
-    Text wire = c.litz ? u"литцендрат " + Fix(c.count, 0) + u"×" + Fix(c.d, 3) + u" мм"
-                       : u"провод " + Fix(c.d, 3) + u" мм × " + Fix(c.count, 0);
+    const Text turns = primary ? Fix(b.spec.N1, 0)
+                               : (b.spec.centreTap ? u"2×" + Fix(b.spec.N2, 0) : Fix(b.spec.N2, 0));
+    const Text wire = c.litz ? TrFormat(u"литцендрат {1}×{2} мм", {Fix(c.count, 0), Fix(c.d, 3)})
+                             : TrFormat(u"провод {1} мм × {2}", {Fix(c.d, 3), Fix(c.count, 0)});
     const double layers = primary ? b.layers1 : b.layers2;
-    return Text(primary ? u"Первичная" : u"Вторичная") + u": " + turns + u" вит., " + wire +
-           u", слоев " + Fix(layers, 0);
+    return TrFormat(primary ? KELVARA_TR_NOOP(u"Первичная: {1} вит., {2}, слоев {3}")
+                            : KELVARA_TR_NOOP(u"Вторичная: {1} вит., {2}, слоев {3}"),
+                    {turns, wire, Fix(layers, 0)});
 }
 
 std::string Number(double v) {
@@ -80,9 +82,11 @@ WindingPicture BuildWindingPicture(const WindingBuild& b) {
     }
     p.legend.push_back(WindingLine(b, 1));
     p.legend.push_back(WindingLine(b, 2));
-    p.legend.push_back(u"Каркас " + Fix(b.bobbin.bw, 2) + u" × " + Fix(b.bobbin.bh, 2) + u" мм" +
-                       (b.bobbin.estimated ? u" (оценка по окну)" : u"") + u", заполнено " +
-                       Fix(b.heightFill * 100, 0) + u" % высоты");
+    p.legend.push_back(TrFormat(
+        b.bobbin.estimated ? KELVARA_TR_NOOP(u"Каркас {1} × {2} мм (оценка по окну), "
+                                             u"заполнено {3} % высоты")
+                           : KELVARA_TR_NOOP(u"Каркас {1} × {2} мм, заполнено {3} % высоты"),
+        {Fix(b.bobbin.bw, 2), Fix(b.bobbin.bh, 2), Fix(b.heightFill * 100, 0)}));
     return p;
 }
 

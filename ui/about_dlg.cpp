@@ -12,7 +12,7 @@ namespace kelvara::ui {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     const DialogUnits units =
-        secondary::SetUpDialog(*this, ToQ(about::kCaption), about::kWidth, about::kHeight);
+        secondary::SetUpDialog(*this, TrQ(about::kCaption), about::kWidth, about::kHeight);
 
     icon_ = new QLabel(this);
     icon_->setGeometry(units.ToX(about::kIconX), units.ToY(about::kIconY), about::kIconPixels,
@@ -25,13 +25,13 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     // as far as the icon, before it needs a third line.
     const QRect title = units.ToRect(about::kTitle);
     const int iconRight = icon_->geometry().right() + units.ToX(4);
-    secondary::AddCentredText(*this, ToQ(about::kTitleText), title, true,
+    secondary::AddCentredText(*this, TrQ(about::kTitleText), title, true,
                               2 * (title.center().x() - iconRight));
-    secondary::AddCentredText(*this, ToQ(about::kVersionPrefix) + ToQ(kProgramVersion),
+    secondary::AddCentredText(*this, TrQ(about::kVersionPrefix) + ToQ(kProgramVersion),
                               units.ToRect(about::kVersion), false);
-    secondary::AddCentredText(*this, ToQ(about::kDateText), units.ToRect(about::kDate), false);
+    secondary::AddCentredText(*this, TrQ(about::kDateText), units.ToRect(about::kDate), false);
 
-    ok_ = secondary::AddCloseButton(*this, units, ToQ(about::kOkText), about::kOk, true);
+    ok_ = secondary::AddCloseButton(*this, units, TrQ(about::kOkText), about::kOk, true);
 }
 
 }  // namespace kelvara::ui

@@ -164,7 +164,7 @@ CheckWindow::CheckWindow(QWidget* parent, CKelvaraDlg& dlg) : QDialog(parent), d
         auto* label = new QLabel(ToQ(li.label), inputs);
         auto* edit = new QLineEdit(ToQ(dlg_.LaterInput(li.key)), inputs);
         edit->setMaximumWidth(fm.averageCharWidth() * 10);
-        edit->setToolTip(field ? ToQ(field->label) : QString());
+        edit->setToolTip(field ? TrQ(field->label) : QString());
         label->setBuddy(edit);
         grid->addWidget(label, li.row, li.column);
         grid->addWidget(edit, li.row, li.column + 1);
@@ -232,7 +232,7 @@ void CheckWindow::Fill() {
     if (dlg_.resultsStale()) {
         summary = QStringLiteral("<b><span style=\"color:%1\">%2</span></b><br>")
                       .arg(StatusColour(CheckStatus::Error).name(),
-                           ToQ(msg::kResultsStale).toHtmlEscaped()) +
+                           TrQ(msg::kResultsStale).toHtmlEscaped()) +
                   summary;
     }
     summary_->setText(summary);

@@ -26,7 +26,7 @@ int MulDivRound(int a, int b, int c) {
 
 QLabel* MakeLabel(QWidget* parent, const ControlDef& def, Qt::Alignment horizontal,
                   bool wrapWhenTall) {
-    auto* label = new QLabel(ToQ(def.text), parent);
+    auto* label = new QLabel(TrQ(def.text), parent);
     label->setTextFormat(Qt::PlainText);
     const bool tall = wrapWhenTall && def.h >= 16;
     label->setWordWrap(tall);
@@ -37,7 +37,7 @@ QLabel* MakeLabel(QWidget* parent, const ControlDef& def, Qt::Alignment horizont
 QWidget* MakeControl(QWidget* parent, const ControlDef& def) {
     switch (def.kind) {
         case ControlKind::GroupBox:
-            return new QGroupBox(ToQ(def.text), parent);
+            return new QGroupBox(TrQ(def.text), parent);
         case ControlKind::Label:
             return MakeLabel(parent, def, Qt::AlignLeft, true);
         case ControlKind::LabelCentre:
@@ -47,16 +47,16 @@ QWidget* MakeControl(QWidget* parent, const ControlDef& def) {
             return MakeLabel(parent, def, Qt::AlignRight, false);
         case ControlKind::Edit:
         case ControlKind::NameEdit: {
-            auto* edit = new QLineEdit(ToQ(def.text), parent);
+            auto* edit = new QLineEdit(TrQ(def.text), parent);
             edit->setAlignment(def.kind == ControlKind::Edit ? Qt::AlignCenter
                                                              : Qt::AlignLeft | Qt::AlignVCenter);
             edit->setReadOnly((def.flags & kReadOnly) != 0);
             return edit;
         }
         case ControlKind::Radio:
-            return new QRadioButton(ToQ(def.text), parent);
+            return new QRadioButton(TrQ(def.text), parent);
         case ControlKind::CheckBox:
-            return new QCheckBox(ToQ(def.text), parent);
+            return new QCheckBox(TrQ(def.text), parent);
         case ControlKind::ComboBox: {
             auto* combo = new QComboBox(parent);
             combo->setEditable(true);
@@ -74,7 +74,7 @@ QWidget* MakeControl(QWidget* parent, const ControlDef& def) {
             return list;
         }
         case ControlKind::Button: {
-            auto* button = new QPushButton(ToQ(def.text), parent);
+            auto* button = new QPushButton(TrQ(def.text), parent);
             if (def.flags & kDefault) button->setDefault(true);
             return button;
         }

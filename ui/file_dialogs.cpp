@@ -104,14 +104,14 @@ FilePicker::Question FileDialogBase::Question() {
 
 COpenFileDlg::COpenFileDlg(std::filesystem::path folder, QWidget* parent)
     : FileDialogBase(FilePicker::Kind::Open, std::move(folder), {}, kOpenControls, parent) {
-    setWindowTitle(ToQ(kOpenCaption));
+    setWindowTitle(TrQ(kOpenCaption));
     connect(ok_, &QPushButton::clicked, this, [this] { AcceptSelected(); });
 }
 
 CSaveFileDlg::CSaveFileDlg(std::filesystem::path folder, Text suggestedName, QWidget* parent)
     : FileDialogBase(FilePicker::Kind::Save, std::move(folder), std::move(suggestedName),
                      kSaveControls, parent) {
-    setWindowTitle(ToQ(kSaveCaption));
+    setWindowTitle(TrQ(kSaveCaption));
     connect(ok_, &QPushButton::clicked, this, [this] { OnSave(); });
 }
 

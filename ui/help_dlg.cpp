@@ -18,7 +18,7 @@ QString CHelpDlg::DisplayText(const Text& helpText) {
 
 CHelpDlg::CHelpDlg(QWidget* parent, const Text& helpText) : QDialog(parent) {
     const DialogUnits units =
-        secondary::SetUpDialog(*this, ToQ(help::kCaption), help::kWidth, help::kHeight);
+        secondary::SetUpDialog(*this, TrQ(help::kCaption), help::kWidth, help::kHeight);
 
     edit_ = new QPlainTextEdit(this);
     edit_->setObjectName(QString::number(help::kEditId));
@@ -31,7 +31,7 @@ CHelpDlg::CHelpDlg(QWidget* parent, const Text& helpText) : QDialog(parent) {
     edit_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     edit_->setPlainText(DisplayText(helpText));
 
-    ok_ = secondary::AddCloseButton(*this, units, ToQ(help::kOkText), help::kOk, true);
+    ok_ = secondary::AddCloseButton(*this, units, TrQ(help::kOkText), help::kOk, true);
     edit_->setFocus();
 }
 

@@ -11,7 +11,7 @@ namespace kelvara::ui {
 
 CHints::CHints(QWidget* parent) : QDialog(parent) {
     const DialogUnits units =
-        secondary::SetUpDialog(*this, ToQ(circuit::kCaption), circuit::kWidth, circuit::kHeight);
+        secondary::SetUpDialog(*this, TrQ(circuit::kCaption), circuit::kWidth, circuit::kHeight);
 
     // The picture at its own size, never stretched, centred in its area.
     picture_ = new QLabel(this);
@@ -20,7 +20,7 @@ CHints::CHints(QWidget* parent) : QDialog(parent) {
     picture_->setPixmap(
         secondary::RenderSvg(QString::fromLatin1(kCircuitPicture), QSize(), devicePixelRatioF()));
 
-    ok_ = secondary::AddCloseButton(*this, units, ToQ(circuit::kOkText), circuit::kOk, true);
+    ok_ = secondary::AddCloseButton(*this, units, TrQ(circuit::kOkText), circuit::kOk, true);
 }
 
 }  // namespace kelvara::ui

@@ -128,7 +128,7 @@ void MainWindow::ShowStrip(const DesignCheck& check) {
         // and the summary follows in grey.
         QString text = QStringLiteral("<b><span style=\"color:%1\">%2</span></b>")
                            .arg(StatusColour(CheckStatus::Error).name(),
-                                ToQ(msg::kResultsStale).toHtmlEscaped());
+                                TrQ(msg::kResultsStale).toHtmlEscaped());
         if (check.done) {
             text += QStringLiteral(
                         " &nbsp; <span style=\"color:%1\">Проверка проекта: %2</span>"
@@ -200,7 +200,7 @@ QAction* MainWindow::menuCommand(int id) const {
 
 void MainWindow::BuildMenu() {
     for (const MenuCommand& m : kMenu) {
-        QAction* action = menuBar_->addAction(ToQ(m.text));
+        QAction* action = menuBar_->addAction(TrQ(m.text));
         commands_[m.id] = action;
     }
     connect(commands_[ctl::kCmdTransfer], &QAction::triggered, this, [this] {
@@ -229,7 +229,7 @@ void MainWindow::AttachTooltips() {
     for (const TooltipDef& t : MainWindowTooltips()) {
         QWidget* w = control(t.id);
         if (!w) continue;
-        w->setToolTip(TooltipMarkup(t.text, QToolTip::font()));
+        w->setToolTip(TooltipMarkup(Tr(t.text), QToolTip::font()));
         w->setToolTipDuration(kTooltipDurationMs);
     }
 }

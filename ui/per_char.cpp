@@ -114,11 +114,11 @@ CPerChar::CPerChar(QWidget* parent, double kL, double Q, double xMin, double xMa
                    bool stale)
     : QDialog(parent), kL_(kL), Q_(Q), xMin_(xMin), xMax_(xMax), Fr_(Fr), stale_(stale) {
     const DialogUnits units =
-        secondary::SetUpDialog(*this, ToQ(transfer::kCaption), transfer::kWidth, transfer::kHeight);
-    ok_ = secondary::AddCloseButton(*this, units, ToQ(transfer::kOkText), transfer::kOk, true);
-    saveImage_ = new QPushButton(ToQ(transfer::kSaveImageText), this);
+        secondary::SetUpDialog(*this, TrQ(transfer::kCaption), transfer::kWidth, transfer::kHeight);
+    ok_ = secondary::AddCloseButton(*this, units, TrQ(transfer::kOkText), transfer::kOk, true);
+    saveImage_ = new QPushButton(TrQ(transfer::kSaveImageText), this);
     saveImage_->setGeometry(units.ToRect(transfer::kSaveImage));
-    exportCsv_ = new QPushButton(ToQ(transfer::kExportCsvText), this);
+    exportCsv_ = new QPushButton(TrQ(transfer::kExportCsvText), this);
     exportCsv_->setGeometry(units.ToRect(transfer::kExportCsv));
     const QString folder = QDir::currentPath() + QStringLiteral("/");
     connect(saveImage_, &QPushButton::clicked, this, [this, folder] {

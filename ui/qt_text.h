@@ -15,4 +15,10 @@ inline Text FromQ(const QString& text) {
     return text.toStdU16String();
 }
 
+// A text of the toolkit-free layers (a label of a layout table, a message) in
+// the language chosen.
+inline QString TrQ(TextView russian) {
+    return ToQ(Tr(russian));
+}
+
 }  // namespace kelvara::ui

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <system_error>
 
+#include "refdata/i18n.h"
 #include "refdata/paths.h"
 
 namespace kelvara {
@@ -88,10 +89,7 @@ bool FilePicker::Save(const Question& ask) {
     std::error_code ec;
     const fs::file_status status = fs::status(folder_ / PathFromText(*file), ec);
     if (!fs::exists(status) || fs::is_directory(status)) return true;
-    Text text = u"Заменить файл \"";
-    text += *file;
-    text += u"\"?";
-    return ask(u"Внимание!", text);
+    return ask(Tr(u"Внимание!"), TrFormat(u"Заменить файл \"{1}\"?", {*file}));
 }
 
 bool FilePicker::DoubleClick(const Question& ask) {

@@ -5,12 +5,13 @@
 #include <optional>
 #include <string_view>
 
+#include "refdata/i18n.h"
 #include "refdata/text.h"
 
 namespace kelvara {
 
 inline constexpr std::u16string_view kNoHelpFileText =
-    u"В папке с программой отсутствует файл ReadMe.txt";
+    KELVARA_TR_NOOP(u"В папке с программой отсутствует файл ReadMe.txt");
 
 // The help text, or nothing when the file cannot be read.
 std::optional<Text> ReadHelpText(const std::filesystem::path& programFolder);

@@ -169,18 +169,15 @@ void CKelvaraDlg::ShowMessages(const Messages& messages) {
 }
 
 void CKelvaraDlg::Warning(TextView text) {
-    view_.MessageBox(kCaptionWarning, text, View::Buttons::Ok);
+    view_.MessageBox(Tr(kCaptionWarning), text, View::Buttons::Ok);
 }
 
 void CKelvaraDlg::ErrorMessage(TextView text) {
-    view_.MessageBox(kCaptionError, text, View::Buttons::Ok);
+    view_.MessageBox(Tr(kCaptionError), text, View::Buttons::Ok);
 }
 
 void CKelvaraDlg::WriteFailed(TextView name) {
-    Text text(msg::kWriteFailedBefore);
-    text += name;
-    text += msg::kWriteFailedAfter;
-    ErrorMessage(text);
+    ErrorMessage(TrFormat(msg::kWriteFailed, {name}));
 }
 
 // --- Opening -------------------------------------------------------------------
@@ -260,8 +257,8 @@ void CKelvaraDlg::LoadCoreDatabase() {
 
 void CKelvaraDlg::ShowGapLabels() {
     const bool al = in_.yes_al != 0;
-    view_.SetText(ctl::kGapLabel, Text(al ? kALReqLabel : kGapReqLabel));
-    view_.SetText(ctl::kGapUnit, al ? Text() : Text(u"мм"));
+    view_.SetText(ctl::kGapLabel, Tr(al ? kALReqLabel : kGapReqLabel));
+    view_.SetText(ctl::kGapUnit, al ? Text() : Tr(u"мм"));
 }
 
 void CKelvaraDlg::EnableTransistorEdits() {
@@ -280,7 +277,7 @@ bool CKelvaraDlg::Open(const fs::path& currentDir) {
         } else {
             // It holds the inputs of earlier runs: left as it is until the
             // exit writes it.
-            Warning(msg::kSettingsUnreadable);
+            Warning(Tr(msg::kSettingsUnreadable));
         }
     }
     SetFolders(currentDir);
@@ -309,10 +306,8 @@ bool CKelvaraDlg::OpenDesign(const fs::path& file) {
     const DesignRead read = ReadDesignFile(file, in_);
     if (!read) {
         const bool notADesign = read.status == DesignReadStatus::NotADesign;
-        Text text(notADesign ? msg::kNotADesignBefore : msg::kDesignUnreadableBefore);
-        text += PathDisplayText(file);
-        text += notADesign ? msg::kNotADesignAfter : msg::kDesignUnreadableAfter;
-        Warning(text);
+        Warning(TrFormat(notADesign ? msg::kNotADesign : msg::kDesignUnreadable,
+                         {PathDisplayText(file)}));
         return false;
     }
     designFile_ = PathDisplayText(file.filename());
@@ -488,8 +483,8 @@ bool CKelvaraDlg::OnMaterialTextEntered() {
 void CKelvaraDlg::OnGapRadio() {
     if (exchanging_) return;
     Take();
-    view_.SetText(ctl::kGapLabel, Text(kGapReqLabel));
-    view_.SetText(ctl::kGapUnit, u"мм");
+    view_.SetText(ctl::kGapLabel, Tr(kGapReqLabel));
+    view_.SetText(ctl::kGapUnit, Tr(u"мм"));
     // The gap equivalent to the AL of the last calculation, rounded up to
     // 0.01 mm. Before any calculation there is no AL to convert and the
     // field keeps its text.
@@ -505,7 +500,7 @@ void CKelvaraDlg::OnGapRadio() {
 void CKelvaraDlg::OnALRadio() {
     if (exchanging_) return;
     Take();
-    view_.SetText(ctl::kGapLabel, Text(kALReqLabel));
+    view_.SetText(ctl::kGapLabel, Tr(kALReqLabel));
     view_.SetText(ctl::kGapUnit, Text());
     in_.zazor = view_.GetText(ctl::kResAL);
     Show();
@@ -611,12 +606,11 @@ void CKelvaraDlg::OnAddCore() {
     if (in_.add_by_size != 1 && in_.add_by_data != 1) return;
     const NewCore core = PrepareNewCore(in_, view_.GetText(ctl::kCoreList), session_.coreRecord());
     if (!core.record) {
-        Warning(core.problem);
+        Warning(Tr(core.problem));
         return;
     }
     if (!session_.AddCore(*core.record)) {
-        Warning(Text(msg::kWriteFailedBefore) + Text(files::kUserCores) +
-                Text(msg::kWriteFailedAfter));
+        Warning(TrFormat(msg::kWriteFailed, {files::kUserCores}));
         return;
     }
     in_.add_by_size = 0;
@@ -644,10 +638,7 @@ void CKelvaraDlg::OnLoad() {
     }
     const DesignRead read = ReadDesignFile(settingsFolder() / PathFromText(*name), in_);
     if (read.status == DesignReadStatus::NotADesign) {
-        Text text(msg::kNotADesignBefore);
-        text += *name;
-        text += msg::kNotADesignAfter;
-        Warning(text);
+        Warning(TrFormat(msg::kNotADesign, {*name}));
         return;
     }
     if (!read) return;
@@ -662,7 +653,7 @@ void CKelvaraDlg::OnLoad() {
 Text CKelvaraDlg::SuggestedSaveName() const {
     Text name = in_.core + u", " + in_.mater + u", ";
     ReplaceAll(name, u'/', u'x');
-    name += in_.Fr + u"кГц, " + in_.Umax + u"В, " + in_.U2_1 + u"Вх" + in_.I2_1 + u"А" + u".sav";
+    name += TrFormat(u"{1}кГц, {2}В, {3}Вх{4}А", {in_.Fr, in_.Umax, in_.U2_1, in_.I2_1}) + u".sav";
     return name;
 }
 

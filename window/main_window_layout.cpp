@@ -1,6 +1,7 @@
 #include "window/main_window_layout.h"
 
 #include "kelvara/version.h"
+#include "refdata/i18n.h"
 #include "window/controls.h"
 
 namespace kelvara {
@@ -52,9 +53,9 @@ constexpr ControlDef DimEdit(int id, int x) {
 
 constexpr ControlDef kControls[] = {
     // Group boxes first, so that every other control lies above them.
-    {kNoId, K::GroupBox, u"Входные данные", 8, 3, 212, 295},
-    {kNoId, K::GroupBox, u"Результаты расчета", 226, 45, 246, 253},
-    {kNoId, K::GroupBox, u"Сердечник", 478, 3, 194, 313},
+    {kNoId, K::GroupBox, KELVARA_TR_NOOP(u"Входные данные"), 8, 3, 212, 295},
+    {kNoId, K::GroupBox, KELVARA_TR_NOOP(u"Результаты расчета"), 226, 45, 246, 253},
+    {kNoId, K::GroupBox, KELVARA_TR_NOOP(u"Сердечник"), 478, 3, 194, 313},
 
     // Inputs column.
     InputLabel(ctl::kBm, 14),
@@ -69,7 +70,7 @@ constexpr ControlDef kControls[] = {
     InputEdit(ctl::kRds, 66),
     InputLabel(ctl::kUnas, 79),
     InputEdit(ctl::kUnas, 79),
-    {ctl::kRadioUnas, K::Radio, u"Uнас.", 172, 79, 35, 10, kGroupStart},
+    {ctl::kRadioUnas, K::Radio, KELVARA_TR_NOOP(u"Uнас."), 172, 79, 35, 10, kGroupStart},
     {ctl::kRadioRds, K::Radio, u"Rds(on)", 172, 66, 41, 10},
     InputLabel(ctl::kKo, 92),
     InputEdit(ctl::kKo, 92),
@@ -78,19 +79,20 @@ constexpr ControlDef kControls[] = {
     InputLabel(ctl::kUmin, 118),
     InputEdit(ctl::kUmin, 118),
     InputEdit(ctl::kUmax, 118, 166),
-    {ctl::kRadioDC, K::Radio, u"Постоянное (DC)", 52, 136, 70, 10, kGroupStart},
-    {ctl::kRadioAC, K::Radio, u"Сетевое (AC)", 132, 136, 58, 10},
-    {kNoId, K::LabelCentre, u"Выходные характеристики преобразователя", 34, 160, 160, 8},
+    {ctl::kRadioDC, K::Radio, KELVARA_TR_NOOP(u"Постоянное (DC)"), 52, 136, 70, 10, kGroupStart},
+    {ctl::kRadioAC, K::Radio, KELVARA_TR_NOOP(u"Сетевое (AC)"), 132, 136, 58, 10},
+    {kNoId, K::LabelCentre, KELVARA_TR_NOOP(u"Выходные характеристики преобразователя"), 34, 160,
+     160, 8},
     InputLabel(ctl::kU2_1, 176),
     InputEdit(ctl::kU2_1, 176),
     InputLabel(ctl::kI2_1, 189),
     InputEdit(ctl::kI2_1, 189),
     InputLabel(ctl::kUd, 202),
     InputEdit(ctl::kUd, 202),
-    {kNoId, K::Label, u"Выпрямление:", 18, 236, 60, 8},
-    {kNoId, K::Label, u"Однополярн. со средней точкой", 82, 217, 60, 16},
-    {kNoId, K::Label, u"Двухполярн. со средней точкой", 82, 233, 60, 16},
-    {kNoId, K::Label, u"Мостовое", 82, 253, 50, 10},
+    {kNoId, K::Label, KELVARA_TR_NOOP(u"Выпрямление:"), 18, 236, 60, 8},
+    {kNoId, K::Label, KELVARA_TR_NOOP(u"Однополярн. со средней точкой"), 82, 217, 60, 16},
+    {kNoId, K::Label, KELVARA_TR_NOOP(u"Двухполярн. со средней точкой"), 82, 233, 60, 16},
+    {kNoId, K::Label, KELVARA_TR_NOOP(u"Мостовое"), 82, 253, 50, 10},
     {ctl::kVypr0, K::Radio, u"", 148, 220, 10, 10, kGroupStart},
     {ctl::kVypr1, K::Radio, u"", 148, 236, 10, 10},
     {ctl::kVypr2, K::Radio, u"", 148, 252, 10, 10},
@@ -105,7 +107,7 @@ constexpr ControlDef kControls[] = {
     {ctl::kZazor, K::Edit, u"", 422, 11, 30, 12},
     {ctl::kGapLabel, K::Label, kGapReqLabel, 236, 32, 180, 8},
     {ctl::kResGapReq, K::Value, u"", 422, 32, 24, 8},
-    {ctl::kGapUnit, K::Label, u"мм", 448, 32, 16, 8},
+    {ctl::kGapUnit, K::Label, KELVARA_TR_NOOP(u"мм"), 448, 32, 16, 8},
 
     // Results group.
     ResultLabel(ctl::kResAL, 56),
@@ -167,11 +169,11 @@ constexpr ControlDef kControls[] = {
     {ctl::kMaterialList, K::ComboBox, u"", 546, 32, 100, 12},
     {kNoId, K::LabelCentre, FieldLabelOf(ctl::kShapeE), 622, 51, 25, 8},
     {ctl::kShapeE, K::Radio, u"E", 626, 61, 41, 10, kGroupStart},
-    {ctl::kShapeEI, K::Radio, u"ЕI", 626, 72, 41, 10},
+    {ctl::kShapeEI, K::Radio, KELVARA_TR_NOOP(u"ЕI"), 626, 72, 41, 10},
     {ctl::kShapeER, K::Radio, u"ER", 626, 83, 41, 10},
     {ctl::kShapeETD, K::Radio, u"ETD", 626, 94, 41, 10},
-    {ctl::kShapeOther, K::Radio, u"Другая", 626, 105, 41, 10},
-    {kNoId, K::LabelCentre, u"Размеры сердечника:", 537, 128, 80, 8},
+    {ctl::kShapeOther, K::Radio, KELVARA_TR_NOOP(u"Другая"), 626, 105, 41, 10},
+    {kNoId, K::LabelCentre, KELVARA_TR_NOOP(u"Размеры сердечника:"), 537, 128, 80, 8},
     DimHead(ctl::kDimA, 490),
     DimHead(ctl::kDimB, 514),
     DimHead(ctl::kDimC, 538),
@@ -186,30 +188,30 @@ constexpr ControlDef kControls[] = {
     DimEdit(ctl::kDimH, 586),
     DimEdit(ctl::kDimh, 610),
     DimEdit(ctl::kDimI, 634),
-    {kNoId, K::LabelCentre, u"Данные сердечника:", 509, 163, 140, 8},
+    {kNoId, K::LabelCentre, KELVARA_TR_NOOP(u"Данные сердечника:"), 509, 163, 140, 8},
     CoreDataLabel(ctl::kMu, 176),
     CoreDataEdit(ctl::kMu, 176),
     CoreDataLabel(ctl::kLe, 192),
     CoreDataEdit(ctl::kLe, 192),
-    CoreDataUnit(u"мм", 192),
+    CoreDataUnit(KELVARA_TR_NOOP(u"мм"), 192),
     CoreDataLabel(ctl::kAe, 208),
     CoreDataEdit(ctl::kAe, 208),
-    CoreDataUnit(u"мм2", 208),
+    CoreDataUnit(KELVARA_TR_NOOP(u"мм2"), 208),
     CoreDataLabel(ctl::kAn, 224),
     CoreDataEdit(ctl::kAn, 224),
-    CoreDataUnit(u"мм2", 224),
+    CoreDataUnit(KELVARA_TR_NOOP(u"мм2"), 224),
     CoreDataLabel(ctl::kVe, 240),
     CoreDataEdit(ctl::kVe, 240),
-    CoreDataUnit(u"см3", 240),
+    CoreDataUnit(KELVARA_TR_NOOP(u"см3"), 240),
     {ctl::kAddBySize, K::CheckBox, FieldLabelOf(ctl::kAddBySize), 500, 264, 160, 8},
     {ctl::kAddByData, K::CheckBox, FieldLabelOf(ctl::kAddByData), 500, 280, 160, 8},
-    {ctl::kAddCore, K::Button, u"Добавить сердечник в базу", 516, 296, 118, 16},
+    {ctl::kAddCore, K::Button, KELVARA_TR_NOOP(u"Добавить сердечник в базу"), 516, 296, 118, 16},
 
     // Bottom row.
-    {ctl::kLoad, K::Button, u"Загрузить", 57, 300, 50, 16},
-    {ctl::kSave, K::Button, u"Сохранить", 164, 300, 50, 16},
-    {ctl::kCalculate, K::Button, u"Рассчитать", 271, 300, 50, 16, kDefault},
-    {ctl::kExit, K::Button, u"Выход", 378, 300, 50, 16},
+    {ctl::kLoad, K::Button, KELVARA_TR_NOOP(u"Загрузить"), 57, 300, 50, 16},
+    {ctl::kSave, K::Button, KELVARA_TR_NOOP(u"Сохранить"), 164, 300, 50, 16},
+    {ctl::kCalculate, K::Button, KELVARA_TR_NOOP(u"Рассчитать"), 271, 300, 50, 16, kDefault},
+    {ctl::kExit, K::Button, KELVARA_TR_NOOP(u"Выход"), 378, 300, 50, 16},
 };
 
 }  // namespace
@@ -219,12 +221,10 @@ std::span<const ControlDef> MainWindowControls() {
 }
 
 Text MainWindowCaption() {
-    Text caption =
+    return TrFormat(
         u"Kelvara - Расчет резонансных цепей резонансного полумостового преобразователя "
-        u"(Версия ";
-    caption += kProgramVersion;
-    caption += u")";
-    return caption;
+        u"(Версия {1})",
+        {kProgramVersion});
 }
 
 }  // namespace kelvara

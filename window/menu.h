@@ -6,6 +6,7 @@
 
 #include <string_view>
 
+#include "refdata/i18n.h"
 #include "window/controls.h"
 
 namespace kelvara {
@@ -16,14 +17,15 @@ struct MenuCommand {
 };
 
 inline constexpr MenuCommand kMenu[] = {
-    {ctl::kCmdTransfer, u"&Передаточная характеристика"},
-    {ctl::kCmdHelp, u"По&мощь"},
-    {ctl::kCmdCircuit, u"&Типовая схема резонансного полумостового преобразователя"},
-    {ctl::kCmdAbout, u"&О программе..."},
-    {ctl::kCmdCheck, u"Про&верка проекта"},
-    {ctl::kCmdAdviser, u"Подбор &сердечника"},
-    {ctl::kCmdReport, u"От&чёт..."},
-    {ctl::kCmdPrint, u"П&ечать..."},
+    {ctl::kCmdTransfer, KELVARA_TR_NOOP(u"&Передаточная характеристика")},
+    {ctl::kCmdHelp, KELVARA_TR_NOOP(u"По&мощь")},
+    {ctl::kCmdCircuit,
+     KELVARA_TR_NOOP(u"&Типовая схема резонансного полумостового преобразователя")},
+    {ctl::kCmdAbout, KELVARA_TR_NOOP(u"&О программе...")},
+    {ctl::kCmdCheck, KELVARA_TR_NOOP(u"Про&верка проекта")},
+    {ctl::kCmdAdviser, KELVARA_TR_NOOP(u"Подбор &сердечника")},
+    {ctl::kCmdReport, KELVARA_TR_NOOP(u"От&чёт...")},
+    {ctl::kCmdPrint, KELVARA_TR_NOOP(u"П&ечать...")},
 };
 
 }  // namespace kelvara

@@ -1,5 +1,6 @@
-// The text type of every layer and its conversions, as the window layer hands
-// them to a toolkit.
+// The text type of every layer, its conversions and its translation, as the
+// window layer hands them to a toolkit.
 #pragma once
 
+#include "refdata/i18n.h"
 #include "refdata/text.h"

@@ -287,7 +287,7 @@ TEST_F(UserRootFill, WhatCannotBeWrittenIsSaid) {
     ASSERT_EQ(folders.problems.size(), 1u);
     EXPECT_EQ(folders.problems[0].file, Root() / "Kelvara");
     const Text text = FillProblemsMessage(folders);
-    EXPECT_EQ(text.rfind(msg::kUserRootFailedBefore, 0), 0u);
+    EXPECT_EQ(text.rfind(u"Не удалось подготовить папку данных \"", 0), 0u);
     EXPECT_NE(text.find(FromUtf8((Root() / "Kelvara").string())), Text::npos);
     EXPECT_TRUE(FillProblemsMessage(ProgramFolders{}).empty());
 }
@@ -333,8 +333,8 @@ TEST_F(CommandLineOpen, AFileThatIsNoDesignChangesNothingAndIsSaid) {
     const DesignInputs before = dlg.inputs();
     const int runs = dlg.calculationsRun();
     for (const auto& [file, start] :
-         {std::pair{elsewhere / "missing.sav", msg::kDesignUnreadableBefore},
-          std::pair{elsewhere / "text.sav", msg::kNotADesignBefore}}) {
+         {std::pair{elsewhere / "missing.sav", u"Не удалось открыть файл проекта \""},
+          std::pair{elsewhere / "text.sav", u"Файл \""}}) {
         view.messages.clear();
         EXPECT_FALSE(dlg.OpenDesign(file));
         ASSERT_EQ(view.messages.size(), 1u);
