@@ -16,6 +16,9 @@ find calc refdata designs window ui cli tests bench fuzz -type f \( -name '*.cpp
     | xargs -0 clang-format --dry-run -Werror
 ./scripts/check_layers.sh
 
+echo "== every text outside the Qt windows has its English entry =="
+python3 scripts/check_translations.py
+
 echo "== shipped data and help text match their sources =="
 python3 tools/generate_data.py --check
 python3 tools/make_help.py --check
