@@ -10,7 +10,12 @@ marked text has no entry (a gap), when an entry's text is marked nowhere (a
 stale entry), when a key stands twice, when an English text holds Cyrillic,
 or when a template's places {1}…{9} differ between the two languages.
 
-    python3 scripts/check_translations.py            # check
+The Qt windows' own texts (tr(), QCoreApplication::translate) are in
+translations/kelvara_en.ts: lupdate is run over ui/ into a copy of it, and
+any text it finds untranslated, or any entry it finds vanished or obsolete,
+fails the check.
+
+    python3 scripts/check_translations.py            # check (both catalogues)
     python3 scripts/check_translations.py --missing  # print the missing keys
                                                      # as entries to fill in
 
@@ -70,6 +75,37 @@ def escape(text):
     return text.replace("\\", "\\\\").replace('"', '\\"').replace("\n", "\\n")
 
 
+LUPDATE = Path("/usr/lib/qt6/bin/lupdate")
+TS = ROOT / "translations" / "kelvara_en.ts"
+
+
+def qt_problems():
+    """The Qt windows' texts: lupdate run over ui/ into a copy of the .ts must
+    find every text translated, and no entry that the sources no longer have."""
+    import shutil
+    import subprocess
+    import tempfile
+    if not LUPDATE.exists():
+        return [f"{LUPDATE} is missing (Debian package qt6-l10n-tools)"]
+    with tempfile.TemporaryDirectory() as tmp:
+        copy = Path(tmp) / TS.name
+        shutil.copy(TS, copy)
+        run = subprocess.run([str(LUPDATE), "-I", str(ROOT), "-locations", "none", str(ROOT / "ui"),
+                              "-ts", str(copy)],
+                             capture_output=True, text=True)
+        if run.returncode != 0:
+            return [f"lupdate failed: {run.stderr.strip()}"]
+        text = copy.read_text(encoding="utf-8")
+    problems = []
+    for m in re.finditer(r'<message>\s*<source>(.*?)</source>\s*<translation([^>]*)>', text, re.S):
+        kind = re.search(r'type="(\w+)"', m.group(2))
+        if kind:
+            problems.append(f"Qt text {kind.group(1)}: {m.group(1)!r}")
+    for m in re.finditer(r'<message>\s*<source>(.*?)</source>\s*<translation([^>]*)/>', text, re.S):
+        problems.append(f"Qt text without translation: {m.group(1)!r}")
+    return problems
+
+
 def main():
     marked = marked_texts()
     entries = catalogue()
@@ -94,6 +130,8 @@ def main():
         return 0
     for t in missing:
         problems.append(f"no English entry: {t!r} ({marked[t]})")
+    if "--no-qt" not in sys.argv:
+        problems += qt_problems()
     for p in problems:
         print(p)
     print(f"translations: {len(marked)} marked texts, {len(entries)} catalogue entries, "

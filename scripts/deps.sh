@@ -8,7 +8,7 @@ set -euo pipefail
 # line's libraries, and the fonts the window's layout is measured with.
 kelvara_run_packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-svg-dev libgl-dev
+    qt6-base-dev qt6-svg-dev libgl-dev qt6-l10n-tools qt6-tools-dev
     libcli11-dev nlohmann-json3-dev
     fonts-dejavu-core fonts-liberation2
 )

@@ -174,9 +174,17 @@ bool DesignSession::AddCore(TextView record) {
 
 const DesignRun& DesignSession::Calculate() {
     ++calculations_;
+    runInputs_ = inputs_;
     run_.report = RunCalculation(inputs_, coreRecord_, material_, wires_);
     run_.check = CheckDesign(inputs_, run_.report.results, coreRecord_, material_);
     return run_;
+}
+
+void DesignSession::RetranslateLastRun() {
+    if (calculations_ == 0) return;
+    DesignInputs in = runInputs_;
+    run_.report = RunCalculation(in, coreRecord_, material_, wires_);
+    run_.check = CheckDesign(in, run_.report.results, coreRecord_, material_);
 }
 
 bool DesignSession::ApplyDesign(Messages& messages, bool& coreSelected) {

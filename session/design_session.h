@@ -108,6 +108,9 @@ class DesignSession {
     // the loaded material and the wire table, and checks the design.
     const DesignRun& Calculate();
     const DesignRun& lastRun() const { return run_; }
+    // The last run again in the language now chosen (its numbers are the
+    // same): from the inputs it started with, whatever the inputs hold now.
+    void RetranslateLastRun();
     int calculationsRun() const { return calculations_; }
 
     // The whole road for a design without a window (kelvara-calc): the
@@ -150,6 +153,7 @@ class DesignSession {
     CoreRecord coreRecord_;
     DesignInputs inputs_;
     DesignRun run_;
+    DesignInputs runInputs_;  // the inputs the last run started from
     int calculations_ = 0;
     Reads reads_;
 };

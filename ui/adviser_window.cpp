@@ -61,38 +61,35 @@ enum Column {
 }  // namespace
 
 AdviserWindow::AdviserWindow(QWidget* parent, CKelvaraDlg& dlg) : QDialog(parent), dlg_(dlg) {
-    setWindowTitle(QStringLiteral("Подбор сердечника"));
+    setWindowTitle(tr("Подбор сердечника"));
     setWindowIcon(ProgramIcon());
     setModal(true);
     auto* layout = new QVBoxLayout(this);
 
     auto* top = new QHBoxLayout;
-    allMaterials_ = new QCheckBox(QStringLiteral("все материалы"), this);
+    allMaterials_ = new QCheckBox(tr("все материалы"), this);
     top->addWidget(allMaterials_);
     top->addStretch(1);
     timing_ = new QLabel(this);
     top->addWidget(timing_);
     layout->addLayout(top);
 
-    auto* hint = new QLabel(
-        QStringLiteral("Каждый сердечник базы рассчитан с текущими исходными данными; зазор "
-                       "(или AL) подобран для каждого. Порядок: сначала без ошибок и "
-                       "предупреждений проверки, затем меньший объем сердечника и меньшие "
-                       "потери. Щелчок по заголовку сортирует."),
-        this);
+    auto* hint =
+        new QLabel(tr("Каждый сердечник базы рассчитан с текущими исходными данными; зазор "
+                      "(или AL) подобран для каждого. Порядок: сначала без ошибок и "
+                      "предупреждений проверки, затем меньший объем сердечника и меньшие "
+                      "потери. Щелчок по заголовку сортирует."),
+                   this);
     hint->setWordWrap(true);
     layout->addWidget(hint);
 
     table_ = new QTableWidget(0, kColumns, this);
     const bool al = dlg_.inputs().yes_al == 1;
     table_->setHorizontalHeaderLabels(
-        {QStringLiteral("№"), QStringLiteral("Сердечник"), QStringLiteral("Материал"),
-         QStringLiteral("Ve, см3"), QStringLiteral("N1"), QStringLiteral("N2"),
-         al ? QStringLiteral("AL, нГн/виток^2") : QStringLiteral("Зазор, мм"),
-         QStringLiteral("Bm на Fr, Т"), QStringLiteral("B на fmin, Т"),
-         QStringLiteral("Потери, Вт"), QStringLiteral("Перегрев, K"), QStringLiteral("Заполнение"),
-         QStringLiteral("fmin, кГц"), QStringLiteral("fmax, кГц"),
-         QStringLiteral("Ошибки / предупр.")});
+        {QStringLiteral("№"), tr("Сердечник"), tr("Материал"), tr("Ve, см3"), QStringLiteral("N1"),
+         QStringLiteral("N2"), al ? tr("AL, нГн/виток^2") : tr("Зазор, мм"), tr("Bm на Fr, Т"),
+         tr("B на fmin, Т"), tr("Потери, Вт"), tr("Перегрев, K"), tr("Заполнение"), tr("fmin, кГц"),
+         tr("fmax, кГц"), tr("Ошибки / предупр.")});
     table_->verticalHeader()->setVisible(false);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -103,9 +100,9 @@ AdviserWindow::AdviserWindow(QWidget* parent, CKelvaraDlg& dlg) : QDialog(parent
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    choose_ = new QPushButton(QStringLiteral("Выбрать"), this);
+    choose_ = new QPushButton(tr("Выбрать"), this);
     choose_->setDefault(true);
-    auto* close = new QPushButton(QStringLiteral("Закрыть"), this);
+    auto* close = new QPushButton(tr("Закрыть"), this);
     buttons->addWidget(choose_);
     buttons->addWidget(close);
     layout->addLayout(buttons);
@@ -124,9 +121,8 @@ void AdviserWindow::Rank() {
     timer.start();
     // A ranking that takes longer than a moment shows its progress and can
     // be cancelled; the window stays responsive meanwhile.
-    QProgressDialog progress(QStringLiteral("Расчет вариантов..."), QStringLiteral("Отмена"), 0,
-                             100, this);
-    progress.setWindowTitle(QStringLiteral("Подбор сердечника"));
+    QProgressDialog progress(tr("Расчет вариантов..."), tr("Отмена"), 0, 100, this);
+    progress.setWindowTitle(tr("Подбор сердечника"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(kProgressDelayMs);
     progress.setAutoReset(false);
@@ -146,9 +142,9 @@ void AdviserWindow::Rank() {
     const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
     QApplication::restoreOverrideCursor();
     if (ranking.cancelled) {
-        timing_->setText(QStringLiteral("Подбор прерван"));
+        timing_->setText(tr("Подбор прерван"));
     } else {
-        timing_->setText(QStringLiteral("Рассчитано вариантов: %1 за %2 мс")
+        timing_->setText(tr("Рассчитано вариантов: %1 за %2 мс")
                              .arg(candidates_.size())
                              .arg(ToQ(FormatFixed(ms, 1))));
     }
@@ -191,7 +187,7 @@ void AdviserWindow::Fill() {
         QString verdict;
         CheckStatus worst = CheckStatus::Ok;
         if (!ok) {
-            verdict = QStringLiteral("расчет прерван");
+            verdict = tr("расчет прерван");
             worst = CheckStatus::Error;
         } else {
             verdict = QStringLiteral("%1 / %2").arg(c.errors).arg(c.warnings);

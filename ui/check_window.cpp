@@ -1,6 +1,7 @@
 #include "ui/check_window.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -29,16 +30,16 @@ QColor Colour(unsigned rgb) {
 // The later inputs in the order of the strip, each with its short label.
 struct LaterInput {
     std::u16string_view key;
-    const char16_t* label;  // beside the field
+    const char* label;  // beside the field (translated where shown)
     int row, column;
 };
 constexpr LaterInput kLaterInputs[] = {
-    {u"tdead", u"Мертвое время td, нс", 0, 0},
-    {u"coss", u"Coss транзистора, пФ", 1, 0},
-    {u"litz1d", u"Литцендрат первичной: жила, мм", 0, 2},
-    {u"litz1n", u"число жил", 0, 4},
-    {u"litz2d", u"Литцендрат вторичной: жила, мм", 1, 2},
-    {u"litz2n", u"число жил", 1, 4},
+    {u"tdead", QT_TRANSLATE_NOOP("Kelvara", "Мертвое время td, нс"), 0, 0},
+    {u"coss", QT_TRANSLATE_NOOP("Kelvara", "Coss транзистора, пФ"), 1, 0},
+    {u"litz1d", QT_TRANSLATE_NOOP("Kelvara", "Литцендрат первичной: жила, мм"), 0, 2},
+    {u"litz1n", QT_TRANSLATE_NOOP("Kelvara", "число жил"), 0, 4},
+    {u"litz2d", QT_TRANSLATE_NOOP("Kelvara", "Литцендрат вторичной: жила, мм"), 1, 2},
+    {u"litz2n", QT_TRANSLATE_NOOP("Kelvara", "число жил"), 1, 4},
 };
 
 }  // namespace
@@ -54,7 +55,8 @@ QString StatusMark(CheckStatus status) {
 QString SummaryHtml(const DesignCheck& check) {
     if (!check.done) return {};
     const CheckStatus worst = WorstStatus(check);
-    return QStringLiteral("Проверка проекта: <b><span style=\"color:%1\">%2</span></b>")
+    return QCoreApplication::translate(
+               "Kelvara", "Проверка проекта: <b><span style=\"color:%1\">%2</span></b>")
         .arg(StatusColour(worst).name(), ToQ(CheckCounts(check)).toHtmlEscaped());
 }
 
@@ -80,8 +82,8 @@ void WindingView::paintEvent(QPaintEvent*) {
     if (!picture_.drawn) {
         painter.setPen(StatusColour(CheckStatus::Unknown));
         painter.drawText(rect(), Qt::AlignCenter,
-                         QStringLiteral("Обмотки не уложены на каркас: провод не выбран или "
-                                        "виток шире каркаса."));
+                         tr("Обмотки не уложены на каркас: провод не выбран или "
+                            "виток шире каркаса."));
         return;
     }
     // The bobbin's cross-section on the left, at one scale for both axes;
@@ -128,7 +130,7 @@ void WindingView::paintEvent(QPaintEvent*) {
 // --- The window ------------------------------------------------------------------
 
 CheckWindow::CheckWindow(QWidget* parent, CKelvaraDlg& dlg) : QDialog(parent), dlg_(dlg) {
-    setWindowTitle(QStringLiteral("Проверка проекта"));
+    setWindowTitle(tr("Проверка проекта"));
     setWindowIcon(ProgramIcon());
     setModal(true);
     auto* layout = new QVBoxLayout(this);
@@ -138,9 +140,8 @@ CheckWindow::CheckWindow(QWidget* parent, CKelvaraDlg& dlg) : QDialog(parent), d
     layout->addWidget(summary_);
 
     table_ = new QTableWidget(0, 5, this);
-    table_->setHorizontalHeaderLabels({QString(), QStringLiteral("Что проверяется"),
-                                       QStringLiteral("Значение"), QStringLiteral("Норма"),
-                                       QStringLiteral("Что это значит и что делать")});
+    table_->setHorizontalHeaderLabels({QString(), tr("Что проверяется"), tr("Значение"),
+                                       tr("Норма"), tr("Что это значит и что делать")});
     table_->verticalHeader()->setVisible(false);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -157,11 +158,11 @@ CheckWindow::CheckWindow(QWidget* parent, CKelvaraDlg& dlg) : QDialog(parent), d
 
     // Below the table: the inputs only the check uses, and the windings.
     auto* bottom = new QHBoxLayout;
-    auto* inputs = new QGroupBox(QStringLiteral("Полумост и обмотки (для проверки)"), this);
+    auto* inputs = new QGroupBox(tr("Полумост и обмотки (для проверки)"), this);
     auto* grid = new QGridLayout(inputs);
     for (const LaterInput& li : kLaterInputs) {
         const FieldDef* field = FindField(li.key);
-        auto* label = new QLabel(ToQ(li.label), inputs);
+        auto* label = new QLabel(QCoreApplication::translate("Kelvara", li.label), inputs);
         auto* edit = new QLineEdit(ToQ(dlg_.LaterInput(li.key)), inputs);
         edit->setMaximumWidth(fm.averageCharWidth() * 10);
         edit->setToolTip(field ? TrQ(field->label) : QString());
@@ -170,13 +171,12 @@ CheckWindow::CheckWindow(QWidget* parent, CKelvaraDlg& dlg) : QDialog(parent), d
         grid->addWidget(edit, li.row, li.column + 1);
         inputs_[Text(li.key)] = edit;
     }
-    auto* inter =
-        new QCheckBox(QStringLiteral("Первичная по обе стороны вторичной (П-В-П)"), inputs);
+    auto* inter = new QCheckBox(tr("Первичная по обе стороны вторичной (П-В-П)"), inputs);
     inter->setChecked(dlg_.LaterInput(u"inter") == u"1");
     grid->addWidget(inter, 2, 2, 1, 4);
     inputs_[Text(u"inter")] = inter;
     // Enter in a field presses it.
-    recalculate_ = new QPushButton(QStringLiteral("Пересчитать"), inputs);
+    recalculate_ = new QPushButton(tr("Пересчитать"), inputs);
     recalculate_->setDefault(true);
     grid->addWidget(recalculate_, 2, 0, 1, 2, Qt::AlignLeft);
     grid->setRowStretch(3, 1);
@@ -184,7 +184,7 @@ CheckWindow::CheckWindow(QWidget* parent, CKelvaraDlg& dlg) : QDialog(parent), d
     connect(inter, &QCheckBox::toggled, this, [this] { Recalculate(); });
     bottom->addWidget(inputs);
 
-    auto* windingBox = new QGroupBox(QStringLiteral("Обмотки на каркасе (в масштабе)"), this);
+    auto* windingBox = new QGroupBox(tr("Обмотки на каркасе (в масштабе)"), this);
     auto* windingLayout = new QVBoxLayout(windingBox);
     winding_ = new WindingView(windingBox);
     windingLayout->addWidget(winding_);
@@ -192,7 +192,7 @@ CheckWindow::CheckWindow(QWidget* parent, CKelvaraDlg& dlg) : QDialog(parent), d
     layout->addLayout(bottom);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Закрыть"));
+    buttons->button(QDialogButtonBox::Close)->setText(tr("Закрыть"));
     buttons->button(QDialogButtonBox::Close)->setAutoDefault(false);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
@@ -226,9 +226,8 @@ void CheckWindow::Recalculate() {
 void CheckWindow::Fill() {
     const DesignCheck& check = dlg_.check();
     QString summary = check.done ? SummaryHtml(check)
-                                 : QStringLiteral(
-                                       "Проверка проекта: расчет не выполнен до "
-                                       "конца, проверять нечего.");
+                                 : tr("Проверка проекта: расчет не выполнен до "
+                                      "конца, проверять нечего.");
     if (dlg_.resultsStale()) {
         summary = QStringLiteral("<b><span style=\"color:%1\">%2</span></b><br>")
                       .arg(StatusColour(CheckStatus::Error).name(),

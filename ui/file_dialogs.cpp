@@ -1,5 +1,6 @@
 #include "ui/file_dialogs.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -17,7 +18,7 @@ using namespace picker;
 bool AskReplace(QWidget* parent, TextView caption, TextView text) {
     QMessageBox box(QMessageBox::NoIcon, ToQ(caption), ToQ(text),
                     QMessageBox::Ok | QMessageBox::Cancel, parent);
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
+    box.button(QMessageBox::Cancel)->setText(QCoreApplication::translate("Kelvara", "Отмена"));
     box.setDefaultButton(QMessageBox::Ok);
     return box.exec() == QMessageBox::Ok;
 }

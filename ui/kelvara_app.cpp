@@ -16,6 +16,7 @@
 
 #include "kelvara/version.h"
 #include "session/program_folders.h"
+#include "ui/language.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
 #include "ui/tooltips.h"
@@ -200,7 +201,7 @@ int StartCheck(MainWindow& window, const std::filesystem::path& programFolder, i
     };
     row(window.GetText(ctl::kGapLabel), ctl::kResGapReq, window.GetText(ctl::kGapUnit));
     for (const ResultRowDef& r : kResultRowDefs) {
-        row(Text(r.label), r.valueId, r.unitId != 0 ? window.GetText(r.unitId) : Text(r.unit));
+        row(Tr(r.label), r.valueId, r.unitId != 0 ? window.GetText(r.unitId) : Tr(r.unit));
     }
     std::cout << out << std::flush;
     const bool ok = exposed && window.dialog().lastRunCompleted() && messages == 0;
@@ -216,6 +217,8 @@ CKelvaraApp::CKelvaraApp(int& argc, char** argv) : app_(argc, argv) {
     // Ties the window to its menu entry (and its icon) on Wayland.
     QGuiApplication::setDesktopFileName(QStringLiteral(KELVARA_APP_ID));
     ApplyLook(app_);
+    // The language the user chose last; Russian at the first start.
+    ApplyLanguage(StoredLanguage());
     // Qt has taken its own options out of argc and argv.
     options_ = ParseStartOptions(ArgumentsOf(argc, argv));
 }

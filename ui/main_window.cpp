@@ -2,12 +2,15 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -19,6 +22,7 @@
 #include "ui/adviser_window.h"
 #include "ui/check_window.h"
 #include "ui/file_dialogs.h"
+#include "ui/language.h"
 #include "ui/qt_text.h"
 #include "ui/secondary_windows.h"
 #include "ui/shape_picture.h"
@@ -93,7 +97,7 @@ MainWindow::MainWindow(QWidget* parent)
     checkStrip_->setContentsMargins(units.ToSize(6, 2).width(), units.ToSize(6, 2).height(),
                                     units.ToSize(6, 2).width(), units.ToSize(6, 2).height());
     checkStrip_->setFrameShape(QFrame::StyledPanel);
-    checkStrip_->setToolTip(QStringLiteral("Итог проверки последнего расчета"));
+    checkStrip_->setToolTip(tr("Итог проверки последнего расчета"));
     connect(checkStrip_, &QLabel::linkActivated, this, [this] { OpenCheckWindow(); });
     layout->addWidget(checkStrip_);
 
@@ -130,23 +134,20 @@ void MainWindow::ShowStrip(const DesignCheck& check) {
                            .arg(StatusColour(CheckStatus::Error).name(),
                                 TrQ(msg::kResultsStale).toHtmlEscaped());
         if (check.done) {
-            text += QStringLiteral(
-                        " &nbsp; <span style=\"color:%1\">Проверка проекта: %2</span>"
-                        " &nbsp; <a href=\"check\">Подробно...</a>")
+            text += tr(" &nbsp; <span style=\"color:%1\">Проверка проекта: %2</span>"
+                       " &nbsp; <a href=\"check\">Подробно...</a>")
                         .arg(grey, ToQ(CheckCounts(check)).toHtmlEscaped());
         }
         checkStrip_->setText(text);
         return;
     }
     if (!check.done) {
-        checkStrip_->setText(
-            QStringLiteral("<span style=\"color:%1\">Проверка проекта: расчет не выполнен до "
-                           "конца</span>")
-                .arg(grey));
+        checkStrip_->setText(tr("<span style=\"color:%1\">Проверка проекта: расчет не выполнен до "
+                                "конца</span>")
+                                 .arg(grey));
         return;
     }
-    checkStrip_->setText(SummaryHtml(check) +
-                         QStringLiteral(" &nbsp; <a href=\"check\">Подробно...</a>"));
+    checkStrip_->setText(SummaryHtml(check) + tr(" &nbsp; <a href=\"check\">Подробно...</a>"));
 }
 
 void MainWindow::ShowResultsStale(bool stale) {
@@ -222,7 +223,62 @@ void MainWindow::BuildMenu() {
     });
     connect(commands_[ctl::kCmdReport], &QAction::triggered, this, [this] { SaveReport(); });
     connect(commands_[ctl::kCmdPrint], &QAction::triggered, this, [this] { PrintReport(); });
+
+    // "Язык / Language": in both languages, whichever is on.
+    languageMenu_ = menuBar_->addMenu(QStringLiteral("&Язык / Language"));
+    auto* languages = new QActionGroup(this);
+    for (const auto& [language, name] : {std::pair{Language::Russian, QStringLiteral("Русский")},
+                                         std::pair{Language::English, QStringLiteral("English")}}) {
+        QAction* action = languageMenu_->addAction(name);
+        action->setCheckable(true);
+        action->setChecked(CurrentLanguage() == language);
+        languages->addAction(action);
+        languageActions_[static_cast<int>(language)] = action;
+        connect(action, &QAction::triggered, this, [this, l = language] { ChooseLanguage(l); });
+    }
     SetUpCopying();
+}
+
+void MainWindow::ChooseLanguage(Language language) {
+    StoreLanguage(language);
+    if (language == CurrentLanguage()) return;
+    ApplyLanguage(language);
+    Retranslate();
+}
+
+void MainWindow::Retranslate() {
+    setWindowTitle(ToQ(MainWindowCaption()));
+    // The layout's own texts; the labels whose text the presenter sets (the
+    // gap label, the units the calculation fills) come from it below.
+    for (const PlacedControl& c : controls_) {
+        if (c.def->text.empty() || c.def->kind == ControlKind::Value ||
+            c.def->kind == ControlKind::Edit || c.def->kind == ControlKind::NameEdit ||
+            c.def->kind == ControlKind::ComboBox || c.def->kind == ControlKind::ListBox) {
+            continue;
+        }
+        if (c.def->id != kNoId &&
+            (c.def->kind == ControlKind::Label || c.def->kind == ControlKind::LabelCentre ||
+             c.def->kind == ControlKind::LabelRight)) {
+            continue;
+        }
+        if (auto* label = qobject_cast<QLabel*>(c.widget)) {
+            label->setText(TrQ(c.def->text));
+        } else if (auto* box = qobject_cast<QGroupBox*>(c.widget)) {
+            box->setTitle(TrQ(c.def->text));
+        } else if (auto* button = qobject_cast<QAbstractButton*>(c.widget)) {
+            button->setText(TrQ(c.def->text));
+        }
+    }
+    for (const MenuCommand& m : kMenu) {
+        if (QAction* action = menuCommand(m.id)) action->setText(TrQ(m.text));
+    }
+    for (int i = 0; i < 2; ++i) {
+        if (languageActions_[i])
+            languageActions_[i]->setChecked(static_cast<int>(CurrentLanguage()) == i);
+    }
+    AttachTooltips();
+    checkStrip_->setToolTip(tr("Итог проверки последнего расчета"));
+    dlg_.OnLanguageChanged();
 }
 
 void MainWindow::AttachTooltips() {
@@ -320,7 +376,12 @@ bool MainWindow::MenuKey(const QKeyEvent& key) {
     const QChar letter = key.text()[0].toUpper();
     for (QAction* action : menuBar_->actions()) {
         if (!action->isEnabled() || MnemonicOf(action->text()) != letter) continue;
-        // Escape closes the menu bar and gives the focus back first.
+        // A drop-down menu opens; a command runs after Escape has closed the
+        // menu bar and given the focus back.
+        if (action->menu()) {
+            menuBar_->setActiveAction(action);
+            return true;
+        }
         QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
         QCoreApplication::sendEvent(menuBar_, &escape);
         action->trigger();
@@ -449,7 +510,7 @@ View::Answer MainWindow::ShowMessageBox(TextView caption, TextView text, Buttons
     const bool okCancel = buttons == Buttons::OkCancel;
     QMessageBox box(QMessageBox::NoIcon, ToQ(caption), ToQ(text),
                     okCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok, this);
-    if (okCancel) box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
+    if (okCancel) box.button(QMessageBox::Cancel)->setText(tr("Отмена"));
     box.setDefaultButton(QMessageBox::Ok);
     const int result = box.exec();
     return !okCancel || result == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;

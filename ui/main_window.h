@@ -17,6 +17,7 @@
 class QAction;
 class QKeyEvent;
 class QLabel;
+class QMenu;
 class QMenuBar;
 
 namespace kelvara::ui {
@@ -90,6 +91,11 @@ class MainWindow : public QDialog, public View {
                                        const Text& suggested) override;
 
   public:
+    // The interface language chosen in the menu: remembered, applied, and
+    // every text of the window shown again in it.
+    void ChooseLanguage(Language language);
+    QMenu* languageMenu() const { return languageMenu_; }
+
     // "Выход", Esc and the close box: the inputs are remembered, then the
     // window closes.
     void reject() override;
@@ -99,6 +105,8 @@ class MainWindow : public QDialog, public View {
     void showEvent(QShowEvent* event) override;
 
   private:
+    // The window's texts in the language now chosen.
+    void Retranslate();
     void ConnectNotifications();
     void BuildMenu();
     void AttachTooltips();
@@ -117,6 +125,8 @@ class MainWindow : public QDialog, public View {
     std::map<int, QWidget*> byId_;
     std::map<int, QAction*> commands_;
     QMenuBar* menuBar_ = nullptr;
+    QMenu* languageMenu_ = nullptr;
+    QAction* languageActions_[2] = {nullptr, nullptr};
     ShapePicture* picture_ = nullptr;
     QLabel* checkStrip_ = nullptr;
     MessageHook messageHook_;

@@ -41,8 +41,8 @@ void MainWindow::SaveReport() {
     const QString folder = QString::fromStdU16String(dlg_.settingsFolder().u16string());
     QString selected;
     const QString file = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Отчёт о расчете"), folder + suggested + QStringLiteral(".html"),
-        QStringLiteral("Отчёт HTML (*.html);;Документ PDF (*.pdf)"), &selected);
+        this, tr("Отчёт о расчете"), folder + suggested + QStringLiteral(".html"),
+        tr("Отчёт HTML (*.html);;Документ PDF (*.pdf)"), &selected);
     if (file.isEmpty()) return;
     QString target = file;
     if (QFileInfo(target).suffix().isEmpty())
@@ -54,7 +54,7 @@ void MainWindow::SaveReport() {
 void MainWindow::PrintReport() {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Печать отчёта"));
+    dialog.setWindowTitle(tr("Печать отчёта"));
     if (dialog.exec() != QDialog::Accepted) return;
     kelvara::ui::PaintReport(printer, CurrentReport());
 }
@@ -77,8 +77,7 @@ void MainWindow::SetUpCopying() {
         w->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(w, &QWidget::customContextMenuRequested, this, [this, w](const QPoint& at) {
             QMenu menu(this);
-            menu.addAction(QStringLiteral("Копировать результаты"), this,
-                           [this] { CopyResults(); });
+            menu.addAction(tr("Копировать результаты"), this, [this] { CopyResults(); });
             menu.exec(w->mapToGlobal(at));
         });
     };

@@ -1,5 +1,6 @@
 #include "ui/per_char.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -124,29 +125,34 @@ CPerChar::CPerChar(QWidget* parent, double kL, double Q, double xMin, double xMa
     connect(saveImage_, &QPushButton::clicked, this, [this, folder] {
         QString selected;
         const QString file = QFileDialog::getSaveFileName(
-            this, QStringLiteral("Сохранить изображение"), folder + ToQ(transfer::kImageName),
-            QStringLiteral("Изображение PNG (*.png);;Рисунок SVG (*.svg)"), &selected);
+            this, QCoreApplication::translate("Kelvara", "Сохранить изображение"),
+            folder + ToQ(transfer::kImageName),
+            QCoreApplication::translate("Kelvara", "Изображение PNG (*.png);;Рисунок SVG (*.svg)"),
+            &selected);
         if (file.isEmpty()) return;
         QString target = file;
         if (QFileInfo(target).suffix().isEmpty())
             target += selected.contains(QStringLiteral("svg")) ? QStringLiteral(".svg")
                                                                : QStringLiteral(".png");
         if (!SaveImage(target)) {
-            QMessageBox::warning(this, QStringLiteral("Ошибка!"),
-                                 QStringLiteral("Не удалось записать файл \"%1\".")
-                                     .arg(QFileInfo(target).fileName()));
+            QMessageBox::warning(
+                this, QCoreApplication::translate("Kelvara", "Ошибка!"),
+                QCoreApplication::translate("Kelvara", "Не удалось записать файл \"%1\".")
+                    .arg(QFileInfo(target).fileName()));
         }
     });
     connect(exportCsv_, &QPushButton::clicked, this, [this, folder] {
-        QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Экспорт CSV"),
-                                                    folder + ToQ(transfer::kCsvName),
-                                                    QStringLiteral("Таблица CSV (*.csv)"));
+        QString file = QFileDialog::getSaveFileName(
+            this, QCoreApplication::translate("Kelvara", "Экспорт CSV"),
+            folder + ToQ(transfer::kCsvName),
+            QCoreApplication::translate("Kelvara", "Таблица CSV (*.csv)"));
         if (file.isEmpty()) return;
         if (QFileInfo(file).suffix().isEmpty()) file += QStringLiteral(".csv");
         if (!ExportCsv(file)) {
             QMessageBox::warning(
-                this, QStringLiteral("Ошибка!"),
-                QStringLiteral("Не удалось записать файл \"%1\".").arg(QFileInfo(file).fileName()));
+                this, QCoreApplication::translate("Kelvara", "Ошибка!"),
+                QCoreApplication::translate("Kelvara", "Не удалось записать файл \"%1\".")
+                    .arg(QFileInfo(file).fileName()));
         }
     });
 }

@@ -1,6 +1,7 @@
 #include "ui/report_writer.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -56,7 +57,8 @@ bool PaintReport(QPagedPaintDevice& device, const ReportDocument& report) {
         svg.render(&painter, QRectF(0, title.bottom(), width, size.height() * k));
     };
     if (!report.plotSvg.empty()) {
-        figure(QStringLiteral("Передаточная характеристика"), report.plotSvg, 180);
+        figure(QCoreApplication::translate("Kelvara", "Передаточная характеристика"),
+               report.plotSvg, 180);
     }
     for (const ReportDocument::Figure& f : report.figures) figure(ToQ(f.caption), f.svg, f.widthMm);
     return painter.end();

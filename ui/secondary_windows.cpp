@@ -20,7 +20,7 @@ void ShowHelp(QWidget* parent, const std::filesystem::path& currentFolder,
               const MessageFn& message) {
     const std::optional<Text> text = ReadHelpText(currentFolder);
     if (!text) {
-        if (message) message(u"Внимание!", kNoHelpFileText);
+        if (message) message(Tr(u"Внимание!"), Tr(kNoHelpFileText));
         return;
     }
     CHelpDlg dialog(parent, *text);

@@ -513,6 +513,21 @@ void CKelvaraDlg::OnExit() {
     if (!WriteDesignFile(ini, in_)) WriteFailed(kSettingsFileName);
 }
 
+// --- Language ----------------------------------------------------------------------
+
+void CKelvaraDlg::OnLanguageChanged() {
+    session_.RetranslateLastRun();
+    {
+        ExchangeGuard guard(exchanging_);
+        for (const ResultFieldDef& r : kResultFields) view_.SetText(r.controlId, results().text[r.field]);
+    }
+    const bool al = view_.IsChecked(ctl::kRadioAL);
+    view_.SetText(ctl::kGapLabel, Tr(al ? kALReqLabel : kGapReqLabel));
+    view_.SetText(ctl::kGapUnit, al ? Text() : Tr(u"мм"));
+    view_.ShowCheck(check());
+    view_.ShowResultsStale(resultsStale_);
+}
+
 // --- The check window's inputs ----------------------------------------------------
 
 namespace {

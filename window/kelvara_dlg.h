@@ -100,6 +100,11 @@ class CKelvaraDlg {
     // text, a choice's number. Setting them calculates again; a key that is
     // not one of them changes nothing.
     Text LaterInput(std::u16string_view key) const;
+
+    // The language was changed: the results, the check and the labels that
+    // the presenter sets are shown again in it. The inputs on show, also
+    // edits not yet calculated, stay as they are.
+    void OnLanguageChanged();
     void OnLaterInputs(const std::vector<std::pair<Text, Text>>& values);
 
     // Adding a core to the user's database.

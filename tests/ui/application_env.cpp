@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <memory>
 
 #include "ui/kelvara_app.h"
@@ -15,6 +17,9 @@ class QtApplicationEnvironment : public ::testing::Environment {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
+        // The language and other per-user settings go to a folder of the
+        // tests' own, never to the user's.
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings_.path()));
         app_ = std::make_unique<QApplication>(argc_, argv_);
         kelvara::ui::ApplyLook(*app_);
     }
@@ -24,6 +29,7 @@ class QtApplicationEnvironment : public ::testing::Environment {
     int argc_ = 1;
     char name_[9] = "ui_tests";
     char* argv_[2] = {name_, nullptr};
+    QTemporaryDir settings_;
     std::unique_ptr<QApplication> app_;
 };
 

@@ -6,6 +6,7 @@
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -16,6 +17,7 @@
 #include "kelvara/version.h"
 #include "ui/file_dialogs.h"
 #include "ui/kelvara_app.h"
+#include "ui/language.h"
 #include "ui/tooltips.h"
 #include "ui_support.h"
 #include "window/main_window_layout.h"
@@ -177,6 +179,64 @@ TEST_F(WindowTest, EveryTextFitsItsControl) {
     ExpectTextsFit(window->controls());
 }
 
+// Cyrillic in a text of the window.
+bool HasCyrillic(const QString& text) {
+    for (QChar c : text)
+        if (c.unicode() >= 0x0400 && c.unicode() <= 0x04FF) return true;
+    return false;
+}
+
+TEST_F(WindowTest, TheEnglishWindowShowsNoCyrillicAndEveryTextFits) {
+    OpenWindow();
+    const QString fMin = Label(ctl::kResFMin)->text();
+    window->ChooseLanguage(Language::English);
+    EXPECT_EQ(CurrentLanguage(), Language::English);
+    EXPECT_EQ(window->windowTitle().left(30), "Kelvara - Resonant circuit des");
+    // Every text but the user's data (the core and material names, typed
+    // into their lists) is English; the numbers stay as they were.
+    for (const PlacedControl& c : window->controls()) {
+        QWidget* w = c.widget;
+        if (qobject_cast<QComboBox*>(w)) continue;
+        QString text;
+        if (auto* label = qobject_cast<QLabel*>(w)) text = label->text();
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) text = button->text();
+        if (auto* box = qobject_cast<QGroupBox*>(w)) text = box->title();
+        EXPECT_FALSE(HasCyrillic(text)) << text.toStdString();
+        EXPECT_FALSE(HasCyrillic(w->toolTip())) << w->toolTip().toStdString();
+    }
+    for (QAction* a : window->menuBar()->actions()) {
+        if (a->menu()) continue;  // "Язык / Language" names both
+        EXPECT_FALSE(HasCyrillic(a->text())) << a->text().toStdString();
+    }
+    EXPECT_FALSE(HasCyrillic(window->checkStrip()->toolTip()));
+    EXPECT_EQ(Label(ctl::kResFMin)->text(), fMin);
+    EXPECT_EQ(Label(ctl::kResLmUnit)->text(), QString::fromUtf8("µH"));
+    EXPECT_EQ(Label(ctl::kGapLabel)->text(), "Required air gap, at least");
+    ExpectTextsFit(window->controls());
+    // Remembered in the user's settings, and back to Russian at once.
+    EXPECT_EQ(StoredLanguage(), Language::English);
+    window->ChooseLanguage(Language::Russian);
+    EXPECT_EQ(StoredLanguage(), Language::Russian);
+    EXPECT_EQ(Label(ctl::kGapLabel)->text(), ToQ(kGapReqLabel));
+    EXPECT_EQ(Label(ctl::kResLmUnit)->text(), ToQ(msg::kMicroHenry));
+    EXPECT_EQ(Button(ctl::kCalculate)->text(), "Рассчитать");
+}
+
+TEST_F(WindowTest, ChangingTheLanguageKeepsEditsNotYetCalculated) {
+    OpenWindow();
+    Retype(ctl::kFr, "120");
+    ASSERT_TRUE(window->dialog().resultsStale());
+    const QString fMin = Label(ctl::kResFMin)->text();
+    const int runs = window->dialog().calculationsRun();
+    window->ChooseLanguage(Language::English);
+    EXPECT_EQ(Edit(ctl::kFr)->text(), "120");
+    EXPECT_TRUE(window->dialog().resultsStale());
+    EXPECT_EQ(Label(ctl::kResFMin)->text(), fMin);
+    EXPECT_EQ(window->dialog().calculationsRun(), runs);
+    EXPECT_TRUE(window->checkStrip()->text().contains("The results are not those of the inputs"));
+    window->ChooseLanguage(Language::Russian);
+}
+
 TEST(PickerLayout, EveryTextFitsItsControl) {
     kelvara::testing::TempDir dir;
     COpenFileDlg open(dir.path(), nullptr);
@@ -235,7 +295,7 @@ TEST_F(WindowTest, LongTooltipsWrapWithinTheirWidth) {
 TEST_F(WindowTest, MenuHasItsCommands) {
     OpenWindow();
     const QList<QAction*> actions = window->menuBar()->actions();
-    ASSERT_EQ(actions.size(), 8);
+    ASSERT_EQ(actions.size(), 9);
     // Each with its mnemonic letter after "&".
     EXPECT_EQ(actions[0]->text(), "&Передаточная характеристика");
     EXPECT_EQ(actions[1]->text(), "По&мощь");
@@ -255,9 +315,16 @@ TEST_F(WindowTest, MenuHasItsCommands) {
     EXPECT_EQ(window->menuCommand(ctl::kCmdReport), actions[6]);
     EXPECT_EQ(QString(actions[7]->text()).remove('&'), "Печать...");
     EXPECT_EQ(window->menuCommand(ctl::kCmdPrint), actions[7]);
-    for (QAction* a : actions) {
-        EXPECT_TRUE(a->isEnabled());
-        EXPECT_EQ(a->menu(), nullptr);
+    // Last the language, in both languages, with its two choices.
+    EXPECT_EQ(actions[8]->text(), "&Язык / Language");
+    ASSERT_NE(actions[8]->menu(), nullptr);
+    ASSERT_EQ(actions[8]->menu()->actions().size(), 2);
+    EXPECT_EQ(actions[8]->menu()->actions()[0]->text(), "Русский");
+    EXPECT_EQ(actions[8]->menu()->actions()[1]->text(), "English");
+    EXPECT_TRUE(actions[8]->menu()->actions()[0]->isChecked());
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_TRUE(actions[i]->isEnabled());
+        EXPECT_EQ(actions[i]->menu(), nullptr);
     }
 }
 
