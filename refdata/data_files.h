@@ -22,6 +22,7 @@ inline constexpr std::u16string_view kUserCores = u"UserFerritesCores.txt";
 inline constexpr std::u16string_view kProgramFolder = u"Kelvara";
 inline constexpr std::u16string_view kSettings = u"Kelvara.ini";
 inline constexpr std::u16string_view kHelp = u"ReadMe.txt";
+inline constexpr std::u16string_view kHelpEnglish = u"ReadMe.en.txt";
 inline constexpr std::u16string_view kDesignExtension = u".sav";
 
 }  // namespace kelvara::files
