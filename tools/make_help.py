@@ -1,12 +1,14 @@
 #!/usr/bin/env python3
-"""Builds the help file data/Kelvara/ReadMe.txt from tools/help/ReadMe.ru.txt.
+"""Builds the help files data/Kelvara/ReadMe.txt and ReadMe.en.txt from tools/help.
 
-    python3 tools/make_help.py           # rewrite data/Kelvara/ReadMe.txt
-    python3 tools/make_help.py --check   # only compare; exit status 1 when it differs
+    python3 tools/make_help.py           # rewrite the help files that differ
+    python3 tools/make_help.py --check   # only compare; exit status 1 when one differs
 
-The source is UTF-8 text, one paragraph per line (the help window wraps long
-lines). The help file is UTF-16 little-endian with the FF FE mark and CR LF
-line ends, like every text file of the program.
+tools/help/ReadMe.ru.txt gives the Russian help data/Kelvara/ReadMe.txt, and
+tools/help/ReadMe.en.txt its English twin data/Kelvara/ReadMe.en.txt (shown
+when the interface is in English). A source is UTF-8 text, one paragraph per
+line (the help window wraps long lines). A help file is UTF-16 little-endian
+with the FF FE mark and CR LF line ends, like every text file of the program.
 
 Python 3 standard library only.
 """
@@ -16,8 +18,12 @@ import sys
 from pathlib import Path
 
 TOOLS = Path(__file__).resolve().parent
-SOURCE = TOOLS / "help" / "ReadMe.ru.txt"
-TARGET = TOOLS.parent / "data" / "Kelvara" / "ReadMe.txt"
+PROGRAM_FOLDER = TOOLS.parent / "data" / "Kelvara"
+# (source, help file): the Russian help, then its English twin.
+HELP_FILES = (
+    (TOOLS / "help" / "ReadMe.ru.txt", PROGRAM_FOLDER / "ReadMe.txt"),
+    (TOOLS / "help" / "ReadMe.en.txt", PROGRAM_FOLDER / "ReadMe.en.txt"),
+)
 
 
 def build(text):
@@ -35,21 +41,23 @@ def build(text):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--check", action="store_true",
-                        help="compare only; exit status 1 when the help file is out of date")
+                        help="compare only; exit status 1 when a help file is out of date")
     args = parser.parse_args()
 
-    wanted = build(SOURCE.read_text(encoding="utf-8"))
-    current = TARGET.read_bytes() if TARGET.exists() else None
-    if args.check:
-        if current != wanted:
-            print(f"{TARGET} is out of date: run python3 tools/make_help.py", file=sys.stderr)
-            return 1
-        return 0
-    if current != wanted:
-        TARGET.parent.mkdir(parents=True, exist_ok=True)
-        TARGET.write_bytes(wanted)
-        print(f"wrote {TARGET}")
-    return 0
+    status = 0
+    for source, target in HELP_FILES:
+        wanted = build(source.read_text(encoding="utf-8"))
+        current = target.read_bytes() if target.exists() else None
+        if current == wanted:
+            continue
+        if args.check:
+            print(f"{target} is out of date: run python3 tools/make_help.py", file=sys.stderr)
+            status = 1
+            continue
+        target.parent.mkdir(parents=True, exist_ok=True)
+        target.write_bytes(wanted)
+        print(f"wrote {target}")
+    return status
 
 
 if __name__ == "__main__":
