@@ -126,7 +126,7 @@ std::string SpiceNetlist(const TdDesign& d, double Uhb, double Udc, const SpiceO
     s += "* Half bridge: the high switch conducts from td to per/2, the low one from\n";
     s += "* per/2+td to per; the time starts as the low switch turns off.\n";
     s += "Vbus bus 0 {vbus}\n";
-    s += "Vgh gh 0 PULSE(0 1 {max(td-tr/2,0)} {tr} {tr} {per/2-td-tr} {per})\n";
+    s += "Vgh gh 0 PULSE(0 1 {max(0,td-tr/2)} {tr} {tr} {per/2-td-tr} {per})\n";
     s += "Vgl gl 0 PULSE(0 1 {per/2+td-tr/2} {tr} {tr} {per/2-td-tr} {per})\n";
     s += "S1 bus mid gh 0 SWITCH\n";
     s += "S2 mid 0 gl 0 SWITCH\n";

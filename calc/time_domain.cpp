@@ -42,6 +42,8 @@ constexpr double kPastPeak = 0.9;
 // The scan's highest clamp voltage is looked at closer when it comes within
 // this share of the design's (a peak between two points of the scan).
 constexpr double kNearMiss = 0.9;
+// The relative step to the neighbours of a frequency whose solution stalls.
+constexpr double kNeighbour = 1e-5;
 // The clamp of a secondary short circuit, as a share of the design's.
 constexpr double kShortClamp = 1e-3;
 // An equivalent midpoint capacitance below this share of Cr swings at once.
@@ -239,6 +241,7 @@ bool MakeEngine(const TdCircuit& c, double f, Engine& E) {
     // in the model it runs over 2·Uhb.
     E.Ceq = 2 * c.Coss * 1e-6 * c.Uswing / (2 * E.U);
     if (!std::isfinite(E.Ceq)) return false;
+    if (E.Ceq > kLargest) return false;
     E.instant = E.Ceq < kInstantNodeShare * E.Cr;
     if (E.instant) E.Ceq = 0;
     E.Cs = E.instant ? E.Cr : E.Cr * E.Ceq / (E.Cr + E.Ceq);
@@ -1108,9 +1111,9 @@ TdCorner SolveTdCorner(const TdDesign& d, double Uhb, double Udc) {
     return k;
 }
 
-double TdOutputVoltage(const TdDesign& d, double Uhb, double Udc, double f) {
-    if (!Sane(d.Uout) || !Sane(d.I2) || !(d.U2d >= d.Uout) || !std::isfinite(f) || !(f > 0))
-        return kNaN;
+namespace {
+
+double OutputVoltageAt(const TdDesign& d, double Uhb, double Udc, double f) {
     const double R = d.Uout / d.I2;
     const double drop = d.U2d - d.Uout;
     const TdCircuit c = TdCornerCircuit(d, Uhb, Udc);
@@ -1123,6 +1126,22 @@ double TdOutputVoltage(const TdDesign& d, double Uhb, double Udc, double f) {
     if (!SolveClamp(E, Load{0, R, drop}, y, h, jac, true)) return kNaN;
     const double u = y[3] * E.vScale / E.n - drop;
     return std::isfinite(u) ? u : kNaN;
+}
+
+}  // namespace
+
+double TdOutputVoltage(const TdDesign& d, double Uhb, double Udc, double f) {
+    if (!Sane(d.Uout) || !Sane(d.I2) || !(d.U2d >= d.Uout) || !std::isfinite(f) || !(f > 0))
+        return kNaN;
+    const double u = OutputVoltageAt(d, Uhb, Udc, f);
+    if (std::isfinite(u)) return u;
+    // Where the solution sits exactly on a boundary between conduction states
+    // (at Fr with no dead time the secondary current ends exactly at T/2)
+    // Newton's method can stall on the kink: the output voltage is continuous
+    // in f, so the mean of its neighbours a hundred-thousandth away is taken.
+    const double below = OutputVoltageAt(d, Uhb, Udc, f * (1 - kNeighbour));
+    const double above = OutputVoltageAt(d, Uhb, Udc, f * (1 + kNeighbour));
+    return std::isfinite(below) && std::isfinite(above) ? 0.5 * (below + above) : kNaN;
 }
 
 TdWaveform SampleTdWaveform(const TdCircuit& c, const TdPeriod& p, int M) {
