@@ -1,11 +1,13 @@
 // Timing of the calculation's hot parts: the gain sweep, the core-loss
-// estimate and one whole run of the default design.
+// estimate, one whole run of the default design, the time-domain model of its
+// two corners and the core adviser.
 #include <benchmark/benchmark.h>
 
 #include "calc/calculate.h"
 #include "calc/core_adviser.h"
 #include "calc/core_loss.h"
 #include "calc/gain.h"
+#include "calc/time_domain.h"
 #include "refdata/core_database.h"
 #include "refdata/material.h"
 #include "refdata/wire_table.h"
@@ -62,6 +64,23 @@ void BM_Calculate(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Calculate);
+
+// The time-domain model of the default design: the operating frequency and
+// everything at it, at both supply corners.
+void BM_TimeDomainCorners(benchmark::State& state) {
+    DesignInputs in;
+    const CoreRecord core = test::TestCore();
+    const DesignResults r =
+        RunCalculation(in, core, test::TestMaterial(), test::TestWires()).results;
+    const TdDesign d = TdDesignOf(r, in.vypr, core.Ae, 200, 200);
+    for (auto _ : state) {
+        TdCorner low = SolveTdCorner(d, r.UhbMin, r.UdcMin);
+        TdCorner high = SolveTdCorner(d, r.UhbMax, r.UdcMax);
+        benchmark::DoNotOptimize(low);
+        benchmark::DoNotOptimize(high);
+    }
+}
+BENCHMARK(BM_TimeDomainCorners)->Unit(benchmark::kMicrosecond);
 
 // The core adviser over the shipped database: every core with the default
 // material (argument 0) or with every material (argument 1), ranked.

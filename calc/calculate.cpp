@@ -178,12 +178,15 @@ CalcReport RunCalculation(DesignInputs& in, const CoreRecord& core,
         Umin = Umin * rule::kMainsRectifiedFactor;
         Umax = Umax * rule::kMainsRectifiedFactor;
     }
+    res.UdcMin = Umin;
+    res.UdcMax = Umax;
 
     // Load.
     double I2_1 = v.I2_1;
     if (in.vypr == 1) I2_1 = I2_1 * 2;
     res.I2 = I2_1;
     res.Pload = v.U2_1 * I2_1;
+    res.Uout = v.U2_1;
     res.U2d = v.U2_1 + v.Ud;
     if (in.vypr == 2) res.U2d = v.U2_1 + 2 * v.Ud;
 

@@ -7,6 +7,7 @@
 #include "calc/core_loss.h"
 #include "calc/design_rules.h"
 #include "calc/gain.h"
+#include "calc/time_domain.h"
 #include "calc/winding.h"
 #include "refdata/core_database.h"
 #include "refdata/physics.h"
@@ -17,6 +18,7 @@ namespace {
 
 using phys::kPi;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
 
 // Thresholds of the rows.
 constexpr double kRatioTolerance = 0.05;  // |n/nDesign − 1|
@@ -33,6 +35,9 @@ constexpr double kWindError = 1.0;
 constexpr double kCopperHotRise = 80;   // K above 20 °C
 constexpr double kRthCoefficient = 53;  // Rth = 53·Ve^-0.54, K/W, Ve cm³
 constexpr double kRthExponent = -0.54;
+constexpr double kTdDeviation = 0.05;  // |fFha/fTd − 1|
+constexpr double kSwingMargin =
+    0.2;  // charge in the dead time over the charge the swing needs, − 1
 
 bool Known(double v) {
     return std::isfinite(v);
@@ -309,6 +314,184 @@ CheckRow BpkRow(const DesignResults& r, const CoreRecord& core, const MaterialLo
     return row;
 }
 
+// --- The time-domain rows ----------------------------------------------------
+
+// The dead time and output capacitance as the check reads them (like the
+// other inputs: "," as ".", the leading number), and what is wrong with them.
+struct SwitchInputs {
+    double td = kNaN;    // ns
+    double coss = kNaN;  // pF
+    Text problem;        // empty when both can be used
+};
+
+SwitchInputs ReadSwitchInputs(const DesignInputs& in, double Fr) {
+    SwitchInputs s;
+    s.td = ParseDecimal(Replaced(in.tdead, u',', u'.'));
+    s.coss = ParseDecimal(Replaced(in.coss, u',', u'.'));
+    const double tdMax = check::MaxDeadTime(Fr);
+    if (!(std::isfinite(s.td) && s.td >= 0 && s.td < tdMax)) {
+        s.problem =
+            u"Мертвое время td задано неверно: нужно число наносекунд не меньше 0 и "
+            u"меньше четверти резонансного периода (" +
+            Fix(tdMax, 0) + u" нс). Модель во временной области не рассчитана.";
+    } else if (!(std::isfinite(s.coss) && s.coss >= 0 && s.coss <= check::kMaxCoss)) {
+        s.problem =
+            u"Выходная емкость транзистора Coss задана неверно: нужно число пикофарад "
+            u"от 0 до 1000000 (1 мкФ). Модель во временной области не рассчитана.";
+    }
+    return s;
+}
+
+// The mode as a number: the sign is the side of the resonance (+ above,
+// − below), 1 a continuous and 2 a discontinuous secondary current.
+double ModeNumber(const TdCorner& k) {
+    if (!k.found) return kNaN;
+    return (k.aboveResonance ? 1 : -1) * (k.continuous ? 1 : 2);
+}
+
+Text ModeText(const TdCorner& k) {
+    return Text(k.aboveResonance ? u"выше резонанса" : u"ниже резонанса") +
+           (k.continuous ? u", ток выпрямителя непрерывный" : u", ток выпрямителя прерывистый");
+}
+
+// One supply corner of the model.
+struct TdSide {
+    bool lowest = true;
+    double Uhb = kNaN;
+    double fFha = kNaN;  // the run's fMin or fMax
+    TdCorner corner;
+    double uAtFha = kNaN;
+};
+
+CheckRow TdRow(const TdSide& side, const SwitchInputs& sw, double Uout) {
+    const TdCorner& k = side.corner;
+    CheckRow row{side.lowest ? "tdmin" : "tdmax"};
+    const double fTd = k.found ? Finite(k.f) : kNaN;
+    const double deviation = Finite(side.fFha / fTd - 1);
+    row.numbers = {Num("fTd", fTd),
+                   Num("uhb", side.Uhb),
+                   Num("fFha", side.fFha),
+                   Num("deviation", deviation),
+                   Num("uAtFha", side.uAtFha),
+                   Num("mode", ModeNumber(k))};
+    const std::u16string_view fName = side.lowest ? u"fmin" : u"fmax";
+    const std::u16string_view supply = side.lowest ? u"минимальном" : u"максимальном";
+    row.label = side.lowest ? u"Модель во времени: fmin" : u"Модель во времени: fmax";
+    row.value = Fix(fTd, 2) + u" кГц (FHA " + Fix(side.fFha, 2) + u" кГц, " + Percent(deviation) +
+                u"); на частоте FHA " + Fix(side.uAtFha, 2) + u" В";
+    row.limit = u"FHA отличается не более чем на ±5 %";
+    if (!sw.problem.empty()) {
+        row.status = CheckStatus::Unknown;
+        row.note = sw.problem;
+        return row;
+    }
+    if (!k.solved) {
+        row.status = CheckStatus::Unknown;
+        row.note = u"Не оценить: модель во временной области не решена для этих чисел.";
+        return row;
+    }
+    if (!k.found) {
+        row.status = CheckStatus::Error;
+        row.note =
+            k.tooMuch
+                ? u"При " + Text(supply) +
+                      u" питании выходное напряжение выше заданного даже на частоте 2·Fr: "
+                      u"частотой его не удержать. Уменьшите коэффициент трансформации (больше "
+                      u"витков вторичной обмотки) или увеличьте Lr."
+                : u"При " + Text(supply) +
+                      u" питании ни на одной частоте от 0.3·Fr до 2·Fr преобразователь не отдает "
+                      u"ток нагрузки при заданном выходном напряжении: усиления не хватает. "
+                      u"Уменьшите Q или Lm/Lr, либо поднимите минимальное напряжение питания.";
+        return row;
+    }
+    const Text details = u"На " + Fix(fTd, 2) + u" кГц: " + ModeText(k) +
+                         u"; ток первичной обмотки " + Fix(k.i1Rms, 2) + u" А действ., " +
+                         Fix(k.i1Peak, 2) + u" А пик; намагничивания " + Fix(k.imPeak, 2) +
+                         u" А пик; Cr " + Fix(k.vCrPeak, 0) +
+                         u" В пик (переменная составляющая); вторичная обмотка " + Fix(k.i2Rms, 2) +
+                         u" А действ.; индукция " + Fix(k.B, 3) + u" T.";
+    if (Known(deviation) && std::abs(deviation) > kTdDeviation) {
+        row.status = CheckStatus::Warning;
+        row.note = u"FHA " + Text(deviation < 0 ? u"занижает " : u"завышает ") + Text(fName) +
+                   u" на " + Fix(std::abs(deviation) * 100, 1) + u" %: на частоте " +
+                   Fix(side.fFha, 2) + u" кГц выход будет " + Fix(side.uAtFha, 2) + u" В вместо " +
+                   Fix(Uout, 2) + u" В. Настройте контроллер на " + Fix(fTd, 2) + u" кГц. " +
+                   details;
+    } else {
+        row.status = CheckStatus::Ok;
+        row.note = (Known(deviation) ? Text()
+                                     : u"FHA не нашла " + Text(fName) +
+                                           u"; модель во "
+                                           u"временной области "
+                                           u"дает " +
+                                           Fix(fTd, 2) + u" кГц. ") +
+                   details;
+    }
+    return row;
+}
+
+CheckRow ZvsTdRow(const TdSide& low, const TdSide& high, const SwitchInputs& sw) {
+    CheckRow row{"zvstd"};
+    const auto known = [](const TdCorner& k) { return k.solved && k.found; };
+    const TdCorner& a = low.corner;
+    const TdCorner& b = high.corner;
+    const double iOffMin = known(a) ? Finite(a.iOff) : kNaN;
+    const double iOffMax = known(b) ? Finite(b.iOff) : kNaN;
+    const double marginMin = known(a) ? Finite(a.margin) : kNaN;
+    const double marginMax = known(b) ? Finite(b.margin) : kNaN;
+    const bool ideal = sw.problem.empty() && sw.coss == 0;
+    row.numbers = {Num("td", sw.problem.empty() ? sw.td : kNaN),
+                   Num("coss", sw.problem.empty() ? sw.coss : kNaN),
+                   Num("iOffMin", iOffMin),
+                   Num("iOffMax", iOffMax),
+                   Num("marginMin", marginMin),
+                   Num("marginMax", marginMax)};
+    row.label = u"Мягкое переключение в мертвое время";
+    row.value = u"ток выключения " + Fix(iOffMin, 2) + u" / " + Fix(iOffMax, 2) +
+                u" А, запас заряда " + Percent(marginMin) + u" / " + Percent(marginMax);
+    row.limit = u"перезаряд за td, запас не менее 20 %";
+    if (!sw.problem.empty()) {
+        row.status = CheckStatus::Unknown;
+        row.note = sw.problem;
+        return row;
+    }
+    const bool hardMin = known(a) && !a.swingComplete;
+    const bool hardMax = known(b) && !b.swingComplete;
+    if (hardMin || hardMax) {
+        row.status = CheckStatus::Error;
+        const TdCorner& k = hardMin ? a : b;
+        row.note = u"При " + Text(hardMin ? u"минимальном" : u"максимальном") +
+                   u" питании средняя точка не успевает перезарядиться за мертвое время " +
+                   Fix(sw.td, 0) + u" нс (ток выключения " + Fix(k.iOff, 2) + u" А" +
+                   (Known(k.margin) ? u", запас заряда " + Percent(k.margin) : Text()) +
+                   u"): транзистор включается жестко, с потерями на разряде Coss. "
+                   u"Увеличьте мертвое время или ток намагничивания (меньше Lm: больший "
+                   u"зазор), либо выберите транзисторы с меньшей Coss.";
+        return row;
+    }
+    if (!known(a) || !known(b)) {
+        row.status = CheckStatus::Unknown;
+        row.note = u"Не оценить: нет рабочей частоты модели во временной области при " +
+                   Text(!known(a) ? u"минимальном" : u"максимальном") + u" питании.";
+        return row;
+    }
+    const double worst =
+        std::min(Known(marginMin) ? marginMin : kInf, Known(marginMax) ? marginMax : kInf);
+    if (worst < kSwingMargin) {
+        row.status = CheckStatus::Warning;
+        row.note = u"Перезаряд Coss завершается, но запас по заряду мал (" + Percent(worst) +
+                   u"): при разбросе Coss, тока и мертвого времени переключение может стать "
+                   u"жестким. Увеличьте мертвое время или ток намагничивания (меньше Lm).";
+    } else {
+        row.status = CheckStatus::Ok;
+        row.note = ideal ? u"Coss = 0: ключи идеальные; ток выключения положителен в обоих режимах."
+                         : u"Ток выключения перезаряжает 2·Coss = " + Fix(2 * sw.coss, 0) +
+                               u" пФ за td = " + Fix(sw.td, 0) +
+                               u" нс с запасом: транзисторы включаются при нулевом напряжении.";
+    }
+    return row;
+}
+
 }  // namespace
 
 std::string_view StatusKey(CheckStatus s) {
@@ -345,6 +528,10 @@ namespace check {
 
 double CopperResistivityHot() {
     return phys::kCopperResistivity20 * (1 + phys::kCopperTempCoefficient * kCopperHotRise);
+}
+
+double MaxDeadTime(double Fr) {
+    return 1e6 / Fr / 4;
 }
 
 double ThermalResistanceEstimate(double Ve) {
@@ -667,6 +854,28 @@ DesignCheck CheckDesign(const DesignInputs& in, const DesignResults& r, const Co
         }
         Add(c, std::move(row));
     }
+
+    // The time-domain model at both corners.
+    const SwitchInputs sw = ReadSwitchInputs(in, r.Fr);
+    TdSide low, high;
+    low.lowest = true;
+    low.Uhb = Finite(r.UhbMin);
+    low.fFha = k.fMin;
+    high.lowest = false;
+    high.Uhb = Finite(r.UhbMax);
+    high.fFha = k.fMax;
+    if (sw.problem.empty()) {
+        const TdDesign d = TdDesignOf(r, in.vypr, core.Ae, sw.td, sw.coss);
+        for (TdSide* side : {&low, &high}) {
+            const double Udc = side->lowest ? r.UdcMin : r.UdcMax;
+            side->corner = SolveTdCorner(d, side->Uhb, Udc);
+            if (Known(side->fFha))
+                side->uAtFha = Finite(TdOutputVoltage(d, side->Uhb, Udc, side->fFha));
+        }
+    }
+    Add(c, TdRow(low, sw, r.Uout));
+    Add(c, TdRow(high, sw, r.Uout));
+    Add(c, ZvsTdRow(low, high, sw));
     return c;
 }
 

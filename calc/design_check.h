@@ -1,7 +1,9 @@
 // The design check: the finished design looked at in its two operating
 // corners (the lowest and the highest supply) with the first-harmonic model
-// of the calculation. Each row says whether one quantity is fine, doubtful or
-// wrong, with its numbers and what to change. It never changes an input or a
+// of the calculation, and at the end with the time-domain model
+// (calc/time_domain.h): the operating frequencies it finds against the
+// first-harmonic ones, and soft switching in the dead time. Each row says whether one quantity is
+// fine, doubtful or wrong, with its numbers and what to change. It never changes an input or a
 // result of the calculation.
 #pragma once
 
@@ -18,9 +20,9 @@ namespace kelvara {
 enum class CheckStatus { Ok, Warning, Error, Unknown };
 
 // The keys of the rows of a check, in their order.
-inline constexpr std::array<std::string_view, 16> kCheckRowKeys = {
-    "ratio", "kl",       "gap", "gain",   "zvs",  "fctl", "bfr",  "bpk",
-    "pcore", "currents", "vcr", "copper", "wind", "leak", "temp", "fill"};
+inline constexpr std::array<std::string_view, 19> kCheckRowKeys = {
+    "ratio", "kl",     "gap",  "gain", "zvs",  "fctl", "bfr",   "bpk",   "pcore", "currents",
+    "vcr",   "copper", "wind", "leak", "temp", "fill", "tdmin", "tdmax", "zvstd"};
 
 // "ok", "warning", "error", "unknown".
 std::string_view StatusKey(CheckStatus s);
@@ -62,6 +64,10 @@ struct DesignCheck {
 namespace check {
 // Copper resistivity at 100 °C, Ω·mm.
 double CopperResistivityHot();
+// The dead time the time-domain rows accept is below a quarter of the
+// resonant period, ns (Fr kHz); Coss at most 1 µF (in pF).
+double MaxDeadTime(double Fr);
+inline constexpr double kMaxCoss = 1e6;
 // Still-air thermal resistance estimate of a core set of Ve cm³, K/W.
 double ThermalResistanceEstimate(double Ve);
 // The zero-phase point x of the tank at full load (k = Lm/Lr, q = its Q):

@@ -96,6 +96,9 @@ struct DesignResults {
     double UnasEff = 0;     // transistor drop used, V
     double UhbMin = 0;      // half-bridge amplitude at the lowest supply, V
     double UhbMax = 0;      // … at the highest supply, V
+    double UdcMin = 0;      // the lowest supply as used (the rectified peak for mains), V
+    double UdcMax = 0;      // … the highest
+    double Uout = 0;        // the output voltage the run read, V
     double gapRes = 0;      // residual gap of the ungapped core, mm
     double fring = 1;       // fringing factor of the gap
     double AL = 0;          // inductance factor, µH/turn²

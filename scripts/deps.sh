@@ -21,6 +21,8 @@ kelvara_test_packages=(
     locales xvfb xauth python3 poppler-utils
     desktop-file-utils appstream libxml2-utils shared-mime-info libglib2.0-bin man-db groff-base
     dpkg-dev file lintian
+    # The time-domain model's comparison with a circuit simulator.
+    ngspice
 )
 
 # The Windows build: the mingw-w64 cross compiler, GoogleTest's sources to
