@@ -43,6 +43,14 @@ void Evaluate(Candidate& c, const DesignInputs& current, const CoreDatabase& cor
     c.rise = temp ? temp->Number("rise") : kNaN;
     const CheckRow* bpk = check.Row("bpk");
     c.bAtFMin = bpk ? bpk->Number("B") : kNaN;
+    const CheckRow* tdMin = check.Row("tdmin");
+    const CheckRow* tdMax = check.Row("tdmax");
+    const CheckRow* zvs = check.Row("zvstd");
+    c.fTdMin = tdMin ? tdMin->Number("fTd") : kNaN;
+    c.fTdMax = tdMax ? tdMax->Number("fTd") : kNaN;
+    c.soft = !zvs || zvs->status == CheckStatus::Unknown ? Candidate::Soft::Unknown
+             : zvs->status == CheckStatus::Error         ? Candidate::Soft::No
+                                                         : Candidate::Soft::Yes;
 }
 
 }  // namespace
@@ -102,6 +110,10 @@ std::vector<Candidate> EvaluateCandidates(const DesignInputs& current, const Cor
     return out;
 }
 
+bool Candidate::timeDomainPasses() const {
+    return std::isfinite(fTdMin) && std::isfinite(fTdMax) && soft == Soft::Yes;
+}
+
 void RankCandidates(std::vector<Candidate>& candidates) {
     const auto key = [](double v) {
         return std::isfinite(v) ? v : std::numeric_limits<double>::infinity();
@@ -110,6 +122,8 @@ void RankCandidates(std::vector<Candidate>& candidates) {
                      [&](const Candidate& a, const Candidate& b) {
                          if (a.calculated() != b.calculated()) return a.calculated();
                          if (!a.calculated()) return a.order < b.order;
+                         if (a.timeDomainPasses() != b.timeDomainPasses())
+                             return a.timeDomainPasses();
                          if (a.errors != b.errors) return a.errors < b.errors;
                          if (a.warnings != b.warnings) return a.warnings < b.warnings;
                          if (key(a.Ve) != key(b.Ve)) return key(a.Ve) < key(b.Ve);

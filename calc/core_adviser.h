@@ -39,6 +39,15 @@ struct Candidate {
     double losses = 0;   // the check's estimated losses (core + copper), W; NaN unknown
     double rise = 0;     // the check's temperature rise, K; NaN unknown
     double bAtFMin = 0;  // the check's flux density at fMin, T; NaN unknown
+    // The time-domain model: the operating frequencies at the lowest and the
+    // highest supply (kHz; NaN when not found), and whether the half bridge
+    // switches softly at both (unknown when the model was not solved).
+    double fTdMin = 0;
+    double fTdMax = 0;
+    enum class Soft { Yes, No, Unknown };
+    Soft soft = Soft::Unknown;
+    // The model was solved and found both frequencies, and the switching is soft.
+    bool timeDomainPasses() const;
 
     bool calculated() const { return completed; }
 };
@@ -64,9 +73,11 @@ std::vector<Candidate> EvaluateCandidates(const DesignInputs& current, const Cor
                                           const RankProgress& progress = {},
                                           bool* cancelled = nullptr);
 
-// Orders the candidates: runs that went to their end first, by the check's
-// errors, then warnings, then the core volume, then the estimated losses
-// (unknown last); ties and the runs that stopped keep database order.
+// Orders the candidates: runs that went to their end first; among them those
+// whose time-domain model passes (solved, both frequencies found, soft
+// switching) before those whose model fails or switches hard; then by the
+// check's errors, then warnings, then the core volume, then the estimated
+// losses (unknown last); ties and the runs that stopped keep database order.
 void RankCandidates(std::vector<Candidate>& candidates);
 
 // The settled zazor a candidate starts from.

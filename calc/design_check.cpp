@@ -316,32 +316,6 @@ CheckRow BpkRow(const DesignResults& r, const CoreRecord& core, const MaterialLo
 
 // --- The time-domain rows ----------------------------------------------------
 
-// The dead time and output capacitance as the check reads them (like the
-// other inputs: "," as ".", the leading number), and what is wrong with them.
-struct SwitchInputs {
-    double td = kNaN;    // ns
-    double coss = kNaN;  // pF
-    Text problem;        // empty when both can be used
-};
-
-SwitchInputs ReadSwitchInputs(const DesignInputs& in, double Fr) {
-    SwitchInputs s;
-    s.td = ParseDecimal(Replaced(in.tdead, u',', u'.'));
-    s.coss = ParseDecimal(Replaced(in.coss, u',', u'.'));
-    const double tdMax = check::MaxDeadTime(Fr);
-    if (!(std::isfinite(s.td) && s.td >= 0 && s.td < tdMax)) {
-        s.problem =
-            u"Мертвое время td задано неверно: нужно число наносекунд не меньше 0 и "
-            u"меньше четверти резонансного периода (" +
-            Fix(tdMax, 0) + u" нс). Модель во временной области не рассчитана.";
-    } else if (!(std::isfinite(s.coss) && s.coss >= 0 && s.coss <= check::kMaxCoss)) {
-        s.problem =
-            u"Выходная емкость транзистора Coss задана неверно: нужно число пикофарад "
-            u"от 0 до 1000000 (1 мкФ). Модель во временной области не рассчитана.";
-    }
-    return s;
-}
-
 // The mode as a number: the sign is the side of the resonance (+ above,
 // − below), 1 a continuous and 2 a discontinuous secondary current.
 double ModeNumber(const TdCorner& k) {
@@ -363,7 +337,7 @@ struct TdSide {
     double uAtFha = kNaN;
 };
 
-CheckRow TdRow(const TdSide& side, const SwitchInputs& sw, double Uout) {
+CheckRow TdRow(const TdSide& side, const check::SwitchInputs& sw, double Uout) {
     const TdCorner& k = side.corner;
     CheckRow row{side.lowest ? "tdmin" : "tdmax"};
     const double fTd = k.found ? Finite(k.f) : kNaN;
@@ -430,7 +404,7 @@ CheckRow TdRow(const TdSide& side, const SwitchInputs& sw, double Uout) {
     return row;
 }
 
-CheckRow ZvsTdRow(const TdSide& low, const TdSide& high, const SwitchInputs& sw) {
+CheckRow ZvsTdRow(const TdSide& low, const TdSide& high, const check::SwitchInputs& sw) {
     CheckRow row{"zvstd"};
     const auto known = [](const TdCorner& k) { return k.solved && k.found; };
     const TdCorner& a = low.corner;
@@ -532,6 +506,24 @@ double CopperResistivityHot() {
 
 double MaxDeadTime(double Fr) {
     return 1e6 / Fr / 4;
+}
+
+SwitchInputs ReadSwitchInputs(const DesignInputs& in, double Fr) {
+    SwitchInputs s;
+    s.td = ParseDecimal(Replaced(in.tdead, u',', u'.'));
+    s.coss = ParseDecimal(Replaced(in.coss, u',', u'.'));
+    const double tdMax = check::MaxDeadTime(Fr);
+    if (!(std::isfinite(s.td) && s.td >= 0 && s.td < tdMax)) {
+        s.problem =
+            u"Мертвое время td задано неверно: нужно число наносекунд не меньше 0 и "
+            u"меньше четверти резонансного периода (" +
+            Fix(tdMax, 0) + u" нс). Модель во временной области не рассчитана.";
+    } else if (!(std::isfinite(s.coss) && s.coss >= 0 && s.coss <= check::kMaxCoss)) {
+        s.problem =
+            u"Выходная емкость транзистора Coss задана неверно: нужно число пикофарад "
+            u"от 0 до 1000000 (1 мкФ). Модель во временной области не рассчитана.";
+    }
+    return s;
 }
 
 double ThermalResistanceEstimate(double Ve) {
@@ -856,7 +848,7 @@ DesignCheck CheckDesign(const DesignInputs& in, const DesignResults& r, const Co
     }
 
     // The time-domain model at both corners.
-    const SwitchInputs sw = ReadSwitchInputs(in, r.Fr);
+    const check::SwitchInputs sw = check::ReadSwitchInputs(in, r.Fr);
     TdSide low, high;
     low.lowest = true;
     low.Uhb = Finite(r.UhbMin);

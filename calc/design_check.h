@@ -67,6 +67,14 @@ double CopperResistivityHot();
 // The dead time the time-domain rows accept is below a quarter of the
 // resonant period, ns (Fr kHz); Coss at most 1 µF (in pF).
 double MaxDeadTime(double Fr);
+// The dead time (ns) and Coss (pF) as the check reads them (like the other
+// inputs: "," as ".", the leading number), and what is wrong with them.
+struct SwitchInputs {
+    double td = 0;    // ns
+    double coss = 0;  // pF
+    Text problem;     // empty when both can be used
+};
+SwitchInputs ReadSwitchInputs(const DesignInputs& in, double Fr);
 inline constexpr double kMaxCoss = 1e6;
 // Still-air thermal resistance estimate of a core set of Ve cm³, K/W.
 double ThermalResistanceEstimate(double Ve);

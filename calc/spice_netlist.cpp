@@ -112,9 +112,11 @@ std::string SpiceNetlist(const TdDesign& d, double Uhb, double Udc, const SpiceO
     s += o.highestSupply ? "highest" : "lowest";
     s += " supply corner\n";
     s += "* The midpoint runs between 0 and vbus = udc - 2*udrop (the supply less the two\n";
-    s += "* transistor drops); Lm is the primary inductance of windings coupled with K = 1;\n";
+    s += o.transformer == SpiceTransformer::Coupled
+             ? "* transistor drops); Lm is the primary inductance of windings coupled with K = 1;\n"
+             : "* transistor drops); Lm lies across the primary of an ideal transformer;\n";
     s += "* each diode is a near-ideal diode model, each rectifier diode with a source of\n";
-    s += "* its forward drop ud in series.\n";
+    s += "* its forward drop ud in series. Set fsw (Hz) to simulate another frequency.\n";
     s += ".param udc=" + Num(Udc) + " udrop=" + Num(Udc / 2 - Uhb) + " vbus={udc-2*udrop}\n";
     s += ".param fsw=" + Num(f * 1e3) + " td=" + Num(d.td * 1e-9) + " coss=" + Num(d.Coss * 1e-12) +
          "\n";

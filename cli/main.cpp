@@ -10,6 +10,7 @@
 #include <iostream>
 #include <nlohmann/json.hpp>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,7 @@
 #include "session/messages.h"
 #include "session/program_folders.h"
 #include "session/report.h"
+#include "session/waveforms.h"
 
 namespace fs = std::filesystem;
 using namespace kelvara;
@@ -63,8 +65,11 @@ struct Options {
     std::string dataRoot;
     bool json = false;
     bool rank = false;
-    std::string report;  // --report FILE.html
-    std::string curve;   // --curve FILE.csv
+    std::string report;     // --report FILE.html
+    std::string curve;      // --curve FILE.csv
+    std::string spice;      // --spice FILE.cir
+    std::string waveforms;  // --waveforms FILE.csv
+    bool spiceHighest = false;
     bool allMaterials = false;
     std::vector<std::string> sets;
     std::string designFile;
@@ -208,6 +213,11 @@ void PrintRank(const std::vector<Candidate>& ranked, bool json) {
             e["Ve"] = c.Ve;
             e["losses"] = std::isfinite(c.losses) ? Json(c.losses) : Json(nullptr);
             e["rise"] = std::isfinite(c.rise) ? Json(c.rise) : Json(nullptr);
+            e["fTdMin"] = std::isfinite(c.fTdMin) ? Json(c.fTdMin) : Json(nullptr);
+            e["fTdMax"] = std::isfinite(c.fTdMax) ? Json(c.fTdMax) : Json(nullptr);
+            e["softSwitching"] = c.soft == Candidate::Soft::Unknown
+                                     ? Json(nullptr)
+                                     : Json(c.soft == Candidate::Soft::Yes);
             rank.push_back(std::move(e));
         }
         std::cout << Json{{"rank", std::move(rank)}}.dump(2, ' ', false,
@@ -225,7 +235,8 @@ void PrintRank(const std::vector<Candidate>& ranked, bool json) {
            Pad(T(u"Материал"), 16, false) + Pad(T(u"Ve, см3"), 9, true) + Pad("N1", 5, true) +
            Pad("N2", 7, true) + Pad(T(u"Зазор/AL"), 10, true) + Pad("Bm, T", 7, true) +
            Pad("Bfmin, T", 9, true) + Pad(T(u"Потери"), 8, true) + Pad(T(u"Нагрев"), 7, true) +
-           Pad("fmin", 8, true) + Pad("fmax", 8, true) + "  " + T(u"Ош/Пр") + "\n";
+           Pad("fmin", 8, true) + Pad("fmax", 8, true) + Pad("fTdmin", 8, true) +
+           Pad("fTdmax", 8, true) + Pad("ZVS", 5, true) + "  " + T(u"Ош/Пр") + "\n";
     int place = 0;
     for (const Candidate& c : ranked) {
         const DesignResults& r = c.results;
@@ -240,8 +251,13 @@ void PrintRank(const std::vector<Candidate>& ranked, bool json) {
                Pad(fixed(c.bAtFMin, 3), 9, true) + Pad(fixed(c.losses, 2), 8, true) +
                Pad(fixed(c.rise, 0), 7, true) +
                Pad(r.xMinFound ? ToUtf8(r.text[kRFMin]) : "-", 8, true) +
-               Pad(r.xMaxFound ? ToUtf8(r.text[kRFMax]) : "-", 8, true) + "  " +
-               std::to_string(c.errors) + "/" + std::to_string(c.warnings) + "\n";
+               Pad(r.xMaxFound ? ToUtf8(r.text[kRFMax]) : "-", 8, true) +
+               Pad(fixed(c.fTdMin, 2), 8, true) + Pad(fixed(c.fTdMax, 2), 8, true) +
+               Pad(c.soft == Candidate::Soft::Yes  ? T(u"да")
+                   : c.soft == Candidate::Soft::No ? T(u"нет")
+                                                   : std::string("-"),
+                   5, true) +
+               "  " + std::to_string(c.errors) + "/" + std::to_string(c.warnings) + "\n";
     }
     std::cout << out;
 }
@@ -251,11 +267,15 @@ void PrintJson(const DesignDocument& doc, const Messages& messages) {
     Json out = Json::object();
     out["calculated"] = doc.calculated;
     Json inputs = Json::object();
-    for (const FieldDef& f : kDesignFileFields) {
-        if (f.kind == FieldKind::Text) {
-            inputs[ToUtf8(f.key)] = JsonText(in.*(f.text));
-        } else {
-            inputs[ToUtf8(f.key)] = in.*(f.number);
+    // The 23 keys, then the later ones, as a design file holds them.
+    for (const auto& fields : {std::span<const FieldDef>(kDesignFileFields),
+                               std::span<const FieldDef>(kDesignExtraFields)}) {
+        for (const FieldDef& f : fields) {
+            if (f.kind == FieldKind::Text) {
+                inputs[ToUtf8(f.key)] = JsonText(in.*(f.text));
+            } else {
+                inputs[ToUtf8(f.key)] = in.*(f.number);
+            }
         }
     }
     out["inputs"] = std::move(inputs);
@@ -335,6 +355,16 @@ int main(int argc, char** argv) {
         ->type_name("FILE.html");
     app.add_option("--curve", opt.curve,
                    "also write the gain curve as CSV (f_kHz,x,gain; one line per sweep point)")
+        ->type_name("FILE.csv");
+    app.add_option("--spice", opt.spice,
+                   "also write the design as a SPICE netlist that ngspice runs as it stands: the\n"
+                   "lowest supply corner at the time-domain model's frequency")
+        ->type_name("FILE.cir");
+    app.add_flag("--spice-highest", opt.spiceHighest,
+                 "with --spice: the highest supply corner instead");
+    app.add_option("--waveforms", opt.waveforms,
+                   "also write one period of the time-domain model at both supply corners as CSV\n"
+                   "(corner,t_us,v_mid_V,i_primary_A,i_magnetizing_A,v_cr_V,i_secondary_A)")
         ->type_name("FILE.csv");
     app.add_flag("--rank", opt.rank,
                  "rank every core of the database for the design (gap or AL settled for each)\n"
@@ -455,6 +485,36 @@ int main(int argc, char** argv) {
                        WriteFileSafely(platform::PathFromArgument(opt.curve), csv);
                    !w) {
             std::cerr << "kelvara-calc: cannot write the curve '" << opt.curve
+                      << "': " << w.error.message() << "\n";
+            return 2;
+        }
+    }
+    if (!opt.waveforms.empty()) {
+        const std::array<CornerWaveform, 2> corners = WaveformsOf(doc);
+        for (const CornerWaveform& c : corners) {
+            if (!c.solved) {
+                std::cerr << "kelvara-calc: no waveforms at the "
+                          << (c.lowest ? "lowest" : "highest") << " supply: " << ToUtf8(c.problem)
+                          << "\n";
+            }
+        }
+        if (const WriteResult w =
+                WriteFileSafely(platform::PathFromArgument(opt.waveforms), WaveformsCsv(corners));
+            !w) {
+            std::cerr << "kelvara-calc: cannot write the waveforms '" << opt.waveforms
+                      << "': " << w.error.message() << "\n";
+            return 2;
+        }
+    }
+    if (!opt.spice.empty()) {
+        const std::string netlist = SpiceNetlistOf(doc, opt.spiceHighest);
+        if (netlist.empty()) {
+            std::cerr << "kelvara-calc: no netlist: the calculation did not run to its end, or "
+                         "the dead time or Coss cannot be used\n";
+        } else if (const WriteResult w =
+                       WriteFileSafely(platform::PathFromArgument(opt.spice), netlist);
+                   !w) {
+            std::cerr << "kelvara-calc: cannot write the netlist '" << opt.spice
                       << "': " << w.error.message() << "\n";
             return 2;
         }

@@ -1,8 +1,10 @@
 #include "session/design_document.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 
+#include "calc/spice_netlist.h"
 #include "refdata/i18n.h"
 
 namespace kelvara {
@@ -127,6 +129,27 @@ std::string ColourHex(unsigned colour) {
     char buf[8];
     std::snprintf(buf, sizeof buf, "#%06x", colour & 0xffffffu);
     return buf;
+}
+
+TdMarks TdMarksOf(const DesignCheck& check, double Fr) {
+    TdMarks m;
+    const auto x = [&](std::string_view key) {
+        const CheckRow* row = check.Row(key);
+        const double f = row ? row->Number("fTd") : 0;
+        return std::isfinite(f) && f > 0 && Fr > 0 ? f / Fr : 0;
+    };
+    m.xMin = x("tdmin");
+    m.xMax = x("tdmax");
+    return m;
+}
+
+std::string SpiceNetlistOf(const DesignDocument& d, bool highestSupply) {
+    if (!d.calculated) return {};
+    const check::SwitchInputs sw = check::ReadSwitchInputs(d.inputs, d.results.Fr);
+    if (!sw.problem.empty()) return {};
+    SpiceOptions o;
+    o.highestSupply = highestSupply;
+    return SpiceNetlist(d.results, d.inputs.vypr, sw.td, sw.coss, o);
 }
 
 Text ResultsTable(const DesignDocument& document) {

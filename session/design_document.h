@@ -56,6 +56,19 @@ CheckStatus WorstStatus(const DesignCheck& check);
 // "#rrggbb".
 std::string ColourHex(unsigned colour);
 
+// The time-domain model's operating frequencies at the lowest and the
+// highest supply as the check found them, divided by Fr (0 where none).
+struct TdMarks {
+    double xMin = 0;
+    double xMax = 0;
+};
+TdMarks TdMarksOf(const DesignCheck& check, double Fr);
+
+// The SPICE netlist of a calculated design at its lowest (or highest) supply
+// and the time-domain model's frequency there; empty when the run did not end
+// or the dead time or Coss cannot be used.
+std::string SpiceNetlistOf(const DesignDocument& document, bool highestSupply = false);
+
 // The results group as tab-separated lines "label<TAB>value<TAB>unit".
 Text ResultsTable(const DesignDocument& document);
 

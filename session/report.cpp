@@ -7,6 +7,7 @@
 #include "calc/gain.h"
 #include "kelvara/version.h"
 #include "refdata/paths.h"
+#include "session/waveform_plot.h"
 #include "session/winding_picture.h"
 
 namespace kelvara {
@@ -18,6 +19,9 @@ constexpr int kPlotWidth = 1800;
 constexpr int kPlotHeight = 1000;
 // Text width estimate of the picture's font, logical units per character.
 constexpr int kCharWidth = 15;
+// The waveforms' pictures, picture units (pixels of 1/96 inch).
+constexpr double kWavePictureWidth = 900;
+constexpr double kWavePictureHeight = 600;
 
 std::string U8(TextView t) {
     return ToUtf8(t);
@@ -70,14 +74,17 @@ Text ReportDate() {
     return FromUtf8(std::string(buf, n));
 }
 
-TransferPlot ReportPlot(const DesignResults& r) {
+TransferPlot ReportPlot(const DesignResults& r, const TdMarks& td) {
     const TextMeasure measure = [](TextView text) {
         // Characters, not UTF-16 units beyond the basic plane (none in the labels).
         return TextSize{static_cast<int>(text.size()) * kCharWidth, kPlotFontHeight};
     };
     if (!r.calculated) return TransferPlot{};
+    PlotOptions options;
+    options.xTdMin = td.xMin;
+    options.xTdMax = td.xMax;
     return BuildTransferPlot(r.kLact, r.Qact, r.xMinFound ? r.xMin : 0, r.xMaxFound ? r.xMax : 0,
-                             r.Fr, kPlotWidth, kPlotHeight, measure);
+                             r.Fr, kPlotWidth, kPlotHeight, measure, options);
 }
 
 std::string TransferPlotSvg(const TransferPlot& plot) {
@@ -86,7 +93,10 @@ std::string TransferPlotSvg(const TransferPlot& plot) {
     const auto X = [&](int x) { return std::to_string(x - w.left); };
     const auto Y = [&](int y) { return std::to_string(w.top - y); };
     const auto colour = [](PlotColour c) {
-        return c == PlotColour::Blue ? "#0000ff" : c == PlotColour::Red ? "#ff0000" : "#000000";
+        return c == PlotColour::Blue    ? "#0000ff"
+               : c == PlotColour::Red   ? "#ff0000"
+               : c == PlotColour::Green ? "#008a3a"
+                                        : "#000000";
     };
     std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 " +
                       std::to_string(w.Width()) + " " + std::to_string(w.Height()) + "\" width=\"" +
@@ -113,7 +123,10 @@ std::string TransferPlotSvg(const TransferPlot& plot) {
                              : l.align == LabelAlign::Right ? "end"
                                                             : "middle";
         svg += "<text x=\"" + X(tx) + "\" y=\"" + Y((r.top + r.bottom) / 2) + "\" text-anchor=\"" +
-               anchor + "\" dominant-baseline=\"central\">" + Escaped(l.text) + "</text>\n";
+               anchor + "\" dominant-baseline=\"central\"" +
+               (l.colour == PlotColour::Black ? std::string()
+                                              : " fill=\"" + std::string(colour(l.colour)) + "\"") +
+               ">" + Escaped(l.text) + "</text>\n";
     };
     for (const PlotLine& l : plot.grid) line(l);
     for (const PlotLabel& l : plot.gridLabels) label(l);
@@ -187,10 +200,19 @@ ReportDocument BuildReport(const DesignDocument& s) {
             {u"", Tr(u"Проверка не выполнена: расчет не дошел до конца."), u"", u"", u""});
     }
     d.tables.push_back(std::move(check));
-    d.plotSvg = TransferPlotSvg(ReportPlot(s.results));
+    d.plotSvg = TransferPlotSvg(ReportPlot(s.results, TdMarksOf(s.check, s.results.Fr)));
     if (s.calculated) {
         const std::string winding = WindingPictureSvg(BuildWindingPicture(s.results.winding));
         if (!winding.empty()) d.figures.push_back({Tr(u"Обмотки на каркасе"), winding, 90});
+        // One period of the time-domain model at each supply corner.
+        for (const CornerWaveform& c : WaveformsOf(s)) {
+            if (!c.solved) continue;
+            const WaveformPlot plot = BuildWaveformPlot(c, kWavePictureWidth, kWavePictureHeight,
+                                                        EstimatedWaveMeasure(), s.stale);
+            d.figures.push_back({Tr(c.lowest ? u"Осциллограммы: минимальное напряжение питания"
+                                             : u"Осциллограммы: максимальное напряжение питания"),
+                                 WaveformPlotSvg(plot), 170});
+        }
     }
     return d;
 }

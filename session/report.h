@@ -60,7 +60,7 @@ std::string ReportHtml(const ReportDocument& report, bool withPicture = true);
 // The transfer characteristic of a run in W × H logical units (0.1 mm) as an
 // SVG document; empty when nothing is drawn.
 std::string TransferPlotSvg(const TransferPlot& plot);
-TransferPlot ReportPlot(const DesignResults& results);
+TransferPlot ReportPlot(const DesignResults& results, const TdMarks& td = {});
 
 // The gain curve of a run: "f_kHz,x,gain" then one line per point of the
 // calculation's frequency sweep, in rising frequency; empty without a run.

@@ -1,6 +1,7 @@
 #include "session/transfer_plot.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -511,6 +512,45 @@ TransferPlot BuildTransferPlot(double kL, double Q, double xMin, double xMax, do
     cross(xMin, PlotMark::Kind::Fmin, u"Fmin=", KELVARA_TR_NOOP(u"Минимальное напряжение питания"));
     cross(xMax, PlotMark::Kind::Fmax, u"Fmax=",
           KELVARA_TR_NOOP(u"Максимальное напряжение питания"));
+
+    // The time-domain model's opinion: a green diamond on the curve at each
+    // corner's fTd, labelled like the crosses.
+    const auto diamond = [&](double xf, PlotMark::Kind kind, std::u16string_view text) {
+        if (!Usable(xf)) return;
+        const std::optional<int> xm = b.X(xf * Fr);
+        const std::optional<int> ym = b.Y(b.Gain(xf));
+        if (!xm || !ym) return;
+        PlotMark mark;
+        mark.kind = kind;
+        const int d = kMarkHalf;
+        for (const auto& [x1, y1, x2, y2] :
+             {std::array{0, d, d, 0}, {d, 0, 0, -d}, {0, -d, -d, 0}, {-d, 0, 0, d}}) {
+            mark.lines.push_back(
+                {*xm + x1, *ym + y1, *xm + x2, *ym + y2, kThickPen, PlotColour::Green});
+        }
+        mark.label = b.LeftMiddle(TrFormat(text, {FormatFixed(xf * Fr, 2)}), *xm + kLabelGap, *ym);
+        mark.label.colour = PlotColour::Green;
+        const PlotRect right = mark.label.rect;
+        const PlotRect left = Moved(right, -2 * kLabelGap - right.Width(), 0);
+        const int step = right.Height() + kLabelSpacing;
+        Places p;
+        for (const auto& [from, to] :
+             {std::pair{0, kNearSteps}, {kNearSteps + 1, kMaxLabelSteps}}) {
+            for (const PlotRect& side : {right, left}) {
+                for (int k = from; k <= to; ++k) {
+                    p.rects.push_back(Moved(side, 0, k * step));
+                    if (k > 0) p.rects.push_back(Moved(side, 0, -k * step));
+                }
+            }
+            if (from == 0) p.near = p.rects.size();
+        }
+        places.push_back(std::move(p));
+        plot.marks.push_back(std::move(mark));
+    };
+    diamond(options.xTdMin, PlotMark::Kind::FtdMin,
+            KELVARA_TR_NOOP(u"fTd={1} кГц (модель во времени, мин. питание)"));
+    diamond(options.xTdMax, PlotMark::Kind::FtdMax,
+            KELVARA_TR_NOOP(u"fTd={1} кГц (модель во времени, макс. питание)"));
 
     for (const PlotMark& mark : plot.marks) placer.Take(MarkBox(mark.lines));
     for (size_t i = 0; i < plot.marks.size(); ++i)

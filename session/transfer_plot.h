@@ -17,7 +17,7 @@
 
 namespace kelvara {
 
-enum class PlotColour { Black, Blue, Red };
+enum class PlotColour { Black, Blue, Red, Green };
 
 struct PlotPoint {
     int x = 0;
@@ -56,7 +56,7 @@ struct PlotLabel {
 // One red frequency mark: its lines (a short vertical stroke, or a cross) and
 // its label, drawn in this order.
 struct PlotMark {
-    enum class Kind { Controller, Fmin, Fmax };
+    enum class Kind { Controller, Fmin, Fmax, FtdMin, FtdMax };
     Kind kind = Kind::Controller;
     std::vector<PlotLine> lines;
     PlotLabel label;
@@ -79,7 +79,7 @@ struct TransferPlot {
     std::vector<PlotLine> grid;         // black
     std::vector<PlotLabel> gridLabels;  // axis and gain labels, the gain title, the note
     std::vector<PlotPoint> curve;       // blue polyline, width kCurveWidth
-    std::vector<PlotMark> marks;        // controller, then Fmin, then Fmax
+    std::vector<PlotMark> marks;        // controller, Fmin, Fmax, then the time-domain fTd
 
     // False when there is nothing to draw but the white area: no calculation
     // yet (kL, Q or Fr zero, negative or not finite) or a drawing area too
@@ -109,6 +109,11 @@ struct PlotOptions {
     int minLineGap = 10;
     // The results belong to earlier inputs: the picture says so.
     bool stale = false;
+    // The operating frequencies of the time-domain model at the lowest and
+    // the highest supply, divided by Fr (0: none): green marks on the curve
+    // beside the first-harmonic Fmin and Fmax.
+    double xTdMin = 0;
+    double xTdMax = 0;
 };
 
 inline constexpr PlotColour kCurveColour = PlotColour::Blue;

@@ -54,6 +54,9 @@ enum Column {
     kFill,
     kFMin,
     kFMax,
+    kFTdMin,
+    kFTdMax,
+    kSoft,
     kErrors,
     kColumns
 };
@@ -89,7 +92,8 @@ AdviserWindow::AdviserWindow(QWidget* parent, CKelvaraDlg& dlg) : QDialog(parent
         {QStringLiteral("№"), tr("Сердечник"), tr("Материал"), tr("Ve, см3"), QStringLiteral("N1"),
          QStringLiteral("N2"), al ? tr("AL, нГн/виток^2") : tr("Зазор, мм"), tr("Bm на Fr, Т"),
          tr("B на fmin, Т"), tr("Потери, Вт"), tr("Перегрев, K"), tr("Заполнение"), tr("fmin, кГц"),
-         tr("fmax, кГц"), tr("Ошибки / предупр.")});
+         tr("fmax, кГц"), tr("fTd min, кГц"), tr("fTd max, кГц"), tr("Мягкое перекл."),
+         tr("Ошибки / предупр.")});
     table_->verticalHeader()->setVisible(false);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -184,6 +188,19 @@ void AdviserWindow::Fill() {
         const double fMax = ok && r.xMaxFound ? r.fMax : nan;
         table_->setItem(i, kFMin, new NumberItem(Fixed(fMin, 2), fMin));
         table_->setItem(i, kFMax, new NumberItem(Fixed(fMax, 2), fMax));
+        const double fTdMin = ok ? c.fTdMin : nan;
+        const double fTdMax = ok ? c.fTdMax : nan;
+        table_->setItem(i, kFTdMin, new NumberItem(Fixed(fTdMin, 2), fTdMin));
+        table_->setItem(i, kFTdMax, new NumberItem(Fixed(fTdMax, 2), fTdMax));
+        // Soft switching: yes first when sorted, then no, then unknown.
+        const bool known = ok && c.soft != Candidate::Soft::Unknown;
+        const bool soft = c.soft == Candidate::Soft::Yes;
+        auto* softItem = new NumberItem(known ? (soft ? tr("да") : tr("нет")) : QStringLiteral("—"),
+                                        known ? (soft ? 0 : 1) : nan);
+        softItem->setTextAlignment(Qt::AlignCenter);
+        if (known)
+            softItem->setForeground(StatusColour(soft ? CheckStatus::Ok : CheckStatus::Error));
+        table_->setItem(i, kSoft, softItem);
         QString verdict;
         CheckStatus worst = CheckStatus::Ok;
         if (!ok) {

@@ -18,6 +18,7 @@
 #include "session/messages.h"
 #include "ui/qt_text.h"
 #include "ui/shape_picture.h"
+#include "ui/waveform_window.h"
 
 namespace kelvara::ui {
 
@@ -194,6 +195,13 @@ CheckWindow::CheckWindow(QWidget* parent, CKelvaraDlg& dlg) : QDialog(parent), d
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setText(tr("Закрыть"));
     buttons->button(QDialogButtonBox::Close)->setAutoDefault(false);
+    // The time-domain model's waveforms of the design checked here.
+    waveforms_ = buttons->addButton(tr("Осциллограммы..."), QDialogButtonBox::ActionRole);
+    waveforms_->setAutoDefault(false);
+    connect(waveforms_, &QPushButton::clicked, this, [this] {
+        WaveformWindow window(this, dlg_);
+        window.exec();
+    });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
 

@@ -56,6 +56,7 @@ class CheckWindow : public QDialog {
     // The edit (or checkbox) of a later input by its key.
     QWidget* input(std::u16string_view key) const;
     QPushButton* recalculate() const { return recalculate_; }
+    QPushButton* waveforms() const { return waveforms_; }
 
     // Takes the inputs, calculates again and shows the new check.
     void Recalculate();
@@ -72,6 +73,7 @@ class CheckWindow : public QDialog {
     QLabel* summary_ = nullptr;
     WindingView* winding_ = nullptr;
     QPushButton* recalculate_ = nullptr;
+    QPushButton* waveforms_ = nullptr;
     std::map<Text, QWidget*> inputs_;
 };
 

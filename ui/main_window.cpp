@@ -204,10 +204,22 @@ void MainWindow::BuildMenu() {
         QAction* action = menuBar_->addAction(TrQ(m.text));
         commands_[m.id] = action;
     }
+    // The results' menu.
+    resultsMenu_ = menuBar_->addMenu(TrQ(kResultsMenuTitle));
+    for (const MenuCommand& m : kResultsMenu) {
+        if (m.id == 0) {
+            resultsMenu_->addSeparator();
+        } else {
+            commands_[m.id] = resultsMenu_->addAction(TrQ(m.text));
+        }
+    }
     connect(commands_[ctl::kCmdTransfer], &QAction::triggered, this, [this] {
         const DesignResults& r = dlg_.results();
+        // The time-domain model's frequencies beside the first-harmonic ones.
+        const TdMarks td = TdMarksOf(dlg_.check(), r.Fr);
         ShowTransferCharacteristic(this, r.kLact, r.Qact, r.xMinFound ? r.xMin : 0,
-                                   r.xMaxFound ? r.xMax : 0, r.Fr, dlg_.resultsStale());
+                                   r.xMaxFound ? r.xMax : 0, r.Fr, dlg_.resultsStale(), td.xMin,
+                                   td.xMax);
     });
     connect(commands_[ctl::kCmdHelp], &QAction::triggered, this, [this] {
         ShowHelp(this, dlg_.settingsFolder(), [this](TextView caption, TextView text) {
@@ -223,6 +235,9 @@ void MainWindow::BuildMenu() {
     });
     connect(commands_[ctl::kCmdReport], &QAction::triggered, this, [this] { SaveReport(); });
     connect(commands_[ctl::kCmdPrint], &QAction::triggered, this, [this] { PrintReport(); });
+
+    connect(commands_[ctl::kCmdSpice], &QAction::triggered, this, [this] { ExportSpice(); });
+    connect(commands_[ctl::kCmdWaveforms], &QAction::triggered, this, [this] { OpenWaveforms(); });
 
     // "Язык / Language": in both languages, whichever is on.
     languageMenu_ = menuBar_->addMenu(QStringLiteral("&Язык / Language"));
@@ -270,6 +285,10 @@ void MainWindow::Retranslate() {
         }
     }
     for (const MenuCommand& m : kMenu) {
+        if (QAction* action = menuCommand(m.id)) action->setText(TrQ(m.text));
+    }
+    resultsMenu_->setTitle(TrQ(kResultsMenuTitle));
+    for (const MenuCommand& m : kResultsMenu) {
         if (QAction* action = menuCommand(m.id)) action->setText(TrQ(m.text));
     }
     for (int i = 0; i < 2; ++i) {

@@ -61,6 +61,10 @@ class MainWindow : public QDialog, public View {
     // Ctrl+C and "Копировать результаты": the results table as tab-separated
     // lines on the clipboard.
     void CopyResults();
+    // "Экспорт SPICE...": the netlist, by the system's save dialog.
+    void ExportSpice();
+    // "Осциллограммы...": one period at each supply corner.
+    void OpenWaveforms();
 
     // Answers message boxes instead of showing them (for tests); the answers
     // come at once, also while the window is not shown yet.
@@ -126,6 +130,7 @@ class MainWindow : public QDialog, public View {
     std::map<int, QAction*> commands_;
     QMenuBar* menuBar_ = nullptr;
     QMenu* languageMenu_ = nullptr;
+    QMenu* resultsMenu_ = nullptr;
     QAction* languageActions_[2] = {nullptr, nullptr};
     ShapePicture* picture_ = nullptr;
     QLabel* checkStrip_ = nullptr;

@@ -13,6 +13,7 @@
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
 #include "ui/report_writer.h"
+#include "ui/waveform_window.h"
 
 namespace kelvara::ui {
 
@@ -57,6 +58,23 @@ void MainWindow::PrintReport() {
     dialog.setWindowTitle(tr("Печать отчёта"));
     if (dialog.exec() != QDialog::Accepted) return;
     kelvara::ui::PaintReport(printer, CurrentReport());
+}
+
+void MainWindow::OpenWaveforms() {
+    WaveformWindow window(this, dlg_);
+    window.exec();
+}
+
+void MainWindow::ExportSpice() {
+    QString suggested = ToQ(dlg_.SuggestedSaveName());
+    suggested.chop(4);  // ".sav"
+    const QString folder = QString::fromStdU16String(dlg_.settingsFolder().u16string());
+    QString file = QFileDialog::getSaveFileName(this, tr("Экспорт SPICE"),
+                                                folder + suggested + QStringLiteral(".cir"),
+                                                tr("Список цепей SPICE (*.cir)"));
+    if (file.isEmpty()) return;
+    if (QFileInfo(file).suffix().isEmpty()) file += QStringLiteral(".cir");
+    dlg_.ExportSpice(file.toStdU16String());
 }
 
 void MainWindow::CopyResults() {

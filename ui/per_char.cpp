@@ -32,6 +32,8 @@ QColor ToQColor(PlotColour colour) {
             return QColor(0, 0, 255);
         case PlotColour::Red:
             return QColor(255, 0, 0);
+        case PlotColour::Green:
+            return QColor(0, 0x8a, 0x3a);
         case PlotColour::Black:
             break;
     }
@@ -112,8 +114,16 @@ void PaintTransferPlot(QPainter& painter, const TransferPlot& plot, double pixel
 }
 
 CPerChar::CPerChar(QWidget* parent, double kL, double Q, double xMin, double xMax, double Fr,
-                   bool stale)
-    : QDialog(parent), kL_(kL), Q_(Q), xMin_(xMin), xMax_(xMax), Fr_(Fr), stale_(stale) {
+                   bool stale, double xTdMin, double xTdMax)
+    : QDialog(parent),
+      kL_(kL),
+      Q_(Q),
+      xMin_(xMin),
+      xMax_(xMax),
+      Fr_(Fr),
+      xTdMin_(xTdMin),
+      xTdMax_(xTdMax),
+      stale_(stale) {
     const DialogUnits units =
         secondary::SetUpDialog(*this, TrQ(transfer::kCaption), transfer::kWidth, transfer::kHeight);
     ok_ = secondary::AddCloseButton(*this, units, TrQ(transfer::kOkText), transfer::kOk, true);
@@ -223,6 +233,8 @@ TransferPlot CPerChar::BuildPlot() const {
     options.minLineGap =
         std::max(options.minLineGap, static_cast<int>(std::ceil(kMinLinePixels / k)));
     options.stale = stale_;
+    options.xTdMin = xTdMin_;
+    options.xTdMax = xTdMax_;
     return BuildTransferPlot(kL_, Q_, xMin_, xMax_, Fr_, W, H, measure, options);
 }
 

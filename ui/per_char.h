@@ -22,8 +22,9 @@ class CPerChar : public QDialog {
   public:
     // kL = kLact, Q = Qact, xMin, xMax (0 when not found) and Fr (kHz) of the
     // last calculation; `stale` when its inputs have been changed since.
+    // xTdMin, xTdMax: the time-domain model's operating frequencies over Fr (0: none).
     CPerChar(QWidget* parent, double kL, double Q, double xMin, double xMax, double Fr,
-             bool stale = false);
+             bool stale = false, double xTdMin = 0, double xTdMax = 0);
 
     // The client area less the 50-pixel strip at the bottom.
     QRect DrawingArea() const;
@@ -49,6 +50,7 @@ class CPerChar : public QDialog {
 
   private:
     double kL_, Q_, xMin_, xMax_, Fr_;
+    double xTdMin_ = 0, xTdMax_ = 0;
     bool stale_ = false;
     QPushButton* ok_ = nullptr;
     QPushButton* saveImage_ = nullptr;

@@ -11,8 +11,8 @@
 namespace kelvara::ui {
 
 void ShowTransferCharacteristic(QWidget* parent, double kL, double Q, double xMin, double xMax,
-                                double Fr, bool stale) {
-    CPerChar dialog(parent, kL, Q, xMin, xMax, Fr, stale);
+                                double Fr, bool stale, double xTdMin, double xTdMax) {
+    CPerChar dialog(parent, kL, Q, xMin, xMax, Fr, stale, xTdMin, xTdMax);
     dialog.exec();
 }
 

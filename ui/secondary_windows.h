@@ -16,7 +16,8 @@ using MessageFn = std::function<void(TextView caption, TextView text)>;
 // "Передаточная характеристика": the gain curve of the last calculation,
 // marked when its inputs have been changed since (`stale`).
 void ShowTransferCharacteristic(QWidget* parent, double kL, double Q, double xMin, double xMax,
-                                double Fr, bool stale = false);
+                                double Fr, bool stale = false, double xTdMin = 0,
+                                double xTdMax = 0);
 // "Помощь": the text of "ReadMe.txt" in `currentFolder`; when it is missing
 // only the message is shown.
 void ShowHelp(QWidget* parent, const std::filesystem::path& currentFolder,

@@ -38,7 +38,8 @@ inline constexpr int kResGapReq = 1073, kResAL = 1104, kResBmAct = 1078, kResLos
 // Buttons and menu commands.
 inline constexpr int kCalculate = 1, kExit = 2, kSave = 5, kLoad = 6, kAddCore = 8;
 inline constexpr int kCmdTransfer = 32773, kCmdHelp = 57670, kCmdCircuit = 32771, kCmdAbout = 57664,
-                     kCmdCheck = 32780, kCmdAdviser = 32781, kCmdReport = 32782, kCmdPrint = 32783;
+                     kCmdCheck = 32780, kCmdAdviser = 32781, kCmdReport = 32782, kCmdPrint = 32783,
+                     kCmdWaveforms = 32784, kCmdSpice = 32785;
 }  // namespace ctl
 
 // The controls of one field: its edit or checkbox, or its group's radio

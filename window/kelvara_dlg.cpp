@@ -7,6 +7,7 @@
 #include "calc/new_core.h"
 #include "designs/design_file.h"
 #include "refdata/core_database.h"
+#include "refdata/file_write.h"
 #include "refdata/paths.h"
 #include "session/messages.h"
 #include "window/file_picker.h"
@@ -511,6 +512,22 @@ void CKelvaraDlg::OnExit() {
     Take();
     const fs::path ini = settingsFolder() / PathFromText(kSettingsFileName);
     if (!WriteDesignFile(ini, in_)) WriteFailed(kSettingsFileName);
+}
+
+// --- SPICE -------------------------------------------------------------------------
+
+bool CKelvaraDlg::ExportSpice(const fs::path& file) {
+    const std::string netlist = SpiceNetlistOf(Document());
+    if (netlist.empty()) {
+        Warning(Tr(u"Нет схемы для SPICE: расчет не выполнен до конца, или мертвое время td "
+                   u"и емкость Coss в окне «Проверка проекта» заданы неверно."));
+        return false;
+    }
+    if (!WriteFileSafely(file, netlist)) {
+        WriteFailed(PathDisplayText(file.filename()));
+        return false;
+    }
+    return true;
 }
 
 // --- Language ----------------------------------------------------------------------

@@ -101,6 +101,11 @@ class CKelvaraDlg {
     // not one of them changes nothing.
     Text LaterInput(std::u16string_view key) const;
 
+    // "Экспорт SPICE...": the design's netlist (the lowest supply corner at
+    // the time-domain model's frequency) written safely to `file`. A message
+    // says why when there is none to write or the file cannot be written.
+    bool ExportSpice(const std::filesystem::path& file);
+
     // The language was changed: the results, the check and the labels that
     // the presenter sets are shown again in it. The inputs on show, also
     // edits not yet calculated, stay as they are.

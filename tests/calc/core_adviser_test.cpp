@@ -34,6 +34,16 @@ Candidate Made(const char* name, bool calculated, int errors, int warnings, doub
     return c;
 }
 
+// The same with its time-domain verdict: soft switching at both corners
+// (fTd found), hard switching, or a model that found no frequency.
+enum class Td { Passes, Hard, NoFrequency };
+Candidate WithTd(Candidate c, Td td) {
+    c.fTdMin = td == Td::NoFrequency ? kNaN : 70;
+    c.fTdMax = 100;
+    c.soft = td == Td::Hard ? Candidate::Soft::No : Candidate::Soft::Yes;
+    return c;
+}
+
 struct RankCase {
     const char* name;
     std::vector<Candidate> candidates;  // in database order
@@ -68,6 +78,13 @@ INSTANTIATE_TEST_SUITE_P(
                  {Made("stopped b", false, 0, 0, 1, 1), Made("fine", true, 3, 3, 99, 99),
                   Made("stopped a", false, 0, 0, 0.5, 0.1)},
                  {"fine", "stopped b", "stopped a"}},
+        RankCase{"TimeDomainFailuresRankBelowPasses",
+                 {WithTd(Made("hard, clean", true, 0, 0, 1, 1), Td::Hard),
+                  WithTd(Made("passes, one error", true, 1, 0, 50, 9), Td::Passes),
+                  WithTd(Made("no fTd, clean", true, 0, 0, 2, 1), Td::NoFrequency),
+                  WithTd(Made("passes, clean", true, 0, 0, 60, 9), Td::Passes),
+                  WithTd(Made("stopped", false, 0, 0, 0, 0), Td::Passes)},
+                 {"passes, clean", "passes, one error", "hard, clean", "no fTd, clean", "stopped"}},
         RankCase{"TiesKeepDatabaseOrder",
                  {Made("first", true, 0, 1, 5, 2), Made("second", true, 0, 1, 5, 2),
                   Made("third", true, 0, 1, 5, 2)},

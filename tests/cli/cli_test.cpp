@@ -75,6 +75,8 @@ TEST_F(Calc, DefaultDesignAsJson) {
     Json& in = j["inputs"];
     std::vector<std::string> keys;
     for (const FieldDef& f : kDesignFileFields) keys.push_back(ToUtf8(f.key));
+    // The later keys of the design file follow the 23.
+    for (const FieldDef& f : kDesignExtraFields) keys.push_back(ToUtf8(f.key));
     EXPECT_EQ(Keys(in), keys);
     EXPECT_EQ(in["core"].get<std::string>(), "E 40/16/12");
     EXPECT_EQ(in["Bm"].get<std::string>(), "0.12");
@@ -429,6 +431,7 @@ TEST_F(Calc, RankedEntriesAreTheSingleRunsWithTheGapSettled) {
         ASSERT_EQ(ranked["rank"].size(), 9u);  // 8 shipped cores and the user's
         bool userCoreSeen = false;
         int errorsBefore = -1;
+        bool passedBefore = true;
         for (Json& e : ranked["rank"]) {
             const std::string core = e["core"].get<std::string>();
             SCOPED_TRACE(core);
@@ -453,8 +456,14 @@ TEST_F(Calc, RankedEntriesAreTheSingleRunsWithTheGapSettled) {
             }
             EXPECT_EQ(e["errors"].get<int>(), errors);
             EXPECT_EQ(e["warnings"].get<int>(), warnings);
-            // Fewer errors always rank first.
+            // Designs whose time-domain model passes (both frequencies, soft
+            // switching) first; within each group fewer errors first.
             if (calculated) {
+                const bool passed = e["fTdMin"].is_number() && e["fTdMax"].is_number() &&
+                                    e["softSwitching"] == true;
+                EXPECT_TRUE(passedBefore || !passed);
+                if (passed != passedBefore) errorsBefore = -1;
+                passedBefore = passed;
                 EXPECT_GE(errors, errorsBefore);
                 errorsBefore = errors;
             }
@@ -466,6 +475,27 @@ TEST_F(Calc, RankedEntriesAreTheSingleRunsWithTheGapSettled) {
     int n87 = 0;
     for (Json& e : all["rank"]) n87 += e["material"] == "N87 Epcos";
     EXPECT_EQ(n87, 9);
+}
+
+TEST_F(Calc, SpiceWritesTheNetlistOfEitherCorner) {
+    const CalcRun low = RunCalc(data.program(), {"--spice", "low.cir", "design.sav"});
+    ASSERT_EQ(low.status, 0) << low.err;
+    const std::string text = testing::ReadBytes(data.program() / "low.cir");
+    EXPECT_EQ(text.rfind("* Kelvara: LLC half bridge, lowest supply corner\n", 0), 0u);
+    EXPECT_NE(text.find(".param udc=260 "), std::string::npos);
+    EXPECT_NE(text.find(".tran "), std::string::npos);
+    EXPECT_EQ(text.substr(text.size() - 5), ".end\n");
+    const CalcRun high =
+        RunCalc(data.program(), {"--spice", "high.cir", "--spice-highest", "design.sav"});
+    ASSERT_EQ(high.status, 0) << high.err;
+    EXPECT_NE(testing::ReadBytes(data.program() / "high.cir").find(".param udc=330 "),
+              std::string::npos);
+    // A dead time the model cannot use: no file, said on standard error.
+    const CalcRun bad =
+        RunCalc(data.program(), {"--spice", "bad.cir", "--set", "tdead=-5", "design.sav"});
+    EXPECT_EQ(bad.status, 0);
+    EXPECT_FALSE(fs::exists(data.program() / "bad.cir"));
+    EXPECT_NE(bad.err.find("no netlist"), std::string::npos);
 }
 
 TEST_F(Calc, RankExitsWithOneWhenNoCandidateRanToItsEnd) {

@@ -295,7 +295,7 @@ TEST_F(WindowTest, LongTooltipsWrapWithinTheirWidth) {
 TEST_F(WindowTest, MenuHasItsCommands) {
     OpenWindow();
     const QList<QAction*> actions = window->menuBar()->actions();
-    ASSERT_EQ(actions.size(), 9);
+    ASSERT_EQ(actions.size(), 8);
     // Each with its mnemonic letter after "&".
     EXPECT_EQ(actions[0]->text(), "&Передаточная характеристика");
     EXPECT_EQ(actions[1]->text(), "По&мощь");
@@ -310,21 +310,34 @@ TEST_F(WindowTest, MenuHasItsCommands) {
     EXPECT_EQ(window->menuCommand(ctl::kCmdCheck), actions[4]);
     EXPECT_EQ(actions[5]->text(), "Подбор &сердечника");
     EXPECT_EQ(window->menuCommand(ctl::kCmdAdviser), actions[5]);
-    // Then the report and its printing.
-    EXPECT_EQ(QString(actions[6]->text()).remove('&'), "Отчёт...");
-    EXPECT_EQ(window->menuCommand(ctl::kCmdReport), actions[6]);
-    EXPECT_EQ(QString(actions[7]->text()).remove('&'), "Печать...");
-    EXPECT_EQ(window->menuCommand(ctl::kCmdPrint), actions[7]);
-    // Last the language, in both languages, with its two choices.
-    EXPECT_EQ(actions[8]->text(), "&Язык / Language");
-    ASSERT_NE(actions[8]->menu(), nullptr);
-    ASSERT_EQ(actions[8]->menu()->actions().size(), 2);
-    EXPECT_EQ(actions[8]->menu()->actions()[0]->text(), "Русский");
-    EXPECT_EQ(actions[8]->menu()->actions()[1]->text(), "English");
-    EXPECT_TRUE(actions[8]->menu()->actions()[0]->isChecked());
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < 6; ++i) {
         EXPECT_TRUE(actions[i]->isEnabled());
         EXPECT_EQ(actions[i]->menu(), nullptr);
+    }
+    // Then the results: the waveforms, the SPICE netlist, the report and its printing.
+    EXPECT_EQ(actions[6]->text(), "&Результаты");
+    ASSERT_NE(actions[6]->menu(), nullptr);
+    QStringList results;
+    for (QAction* a : actions[6]->menu()->actions()) {
+        if (!a->isSeparator()) results << QString(a->text()).remove('&');
+    }
+    EXPECT_EQ(results,
+              (QStringList{"Осциллограммы...", "Экспорт SPICE...", "Отчёт...", "Печать..."}));
+    for (int id : {ctl::kCmdWaveforms, ctl::kCmdSpice, ctl::kCmdReport, ctl::kCmdPrint}) {
+        ASSERT_NE(window->menuCommand(id), nullptr) << id;
+        EXPECT_TRUE(actions[6]->menu()->actions().contains(window->menuCommand(id))) << id;
+    }
+    // Last the language, in both languages, with its two choices.
+    EXPECT_EQ(actions[7]->text(), "&Язык / Language");
+    ASSERT_NE(actions[7]->menu(), nullptr);
+    ASSERT_EQ(actions[7]->menu()->actions().size(), 2);
+    EXPECT_EQ(actions[7]->menu()->actions()[0]->text(), "Русский");
+    EXPECT_EQ(actions[7]->menu()->actions()[1]->text(), "English");
+    EXPECT_TRUE(actions[7]->menu()->actions()[0]->isChecked());
+    // Everything fits the bar: nothing is hidden behind its extension button.
+    for (QAction* a : actions) {
+        EXPECT_FALSE(window->menuBar()->actionGeometry(a).isEmpty()) << a->text().toStdString();
+        EXPECT_LE(window->menuBar()->actionGeometry(a).right(), window->menuBar()->width());
     }
 }
 

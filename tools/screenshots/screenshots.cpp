@@ -8,6 +8,7 @@
 // Run it under a virtual display (xvfb-run) or with QT_QPA_PLATFORM=offscreen.
 #include <QApplication>
 #include <QDir>
+#include <QMenuBar>
 #include <QPixmap>
 #include <QTimer>
 #include <filesystem>
@@ -19,6 +20,7 @@
 #include "ui/main_window.h"
 #include "ui/per_char.h"
 #include "ui/qt_text.h"
+#include "ui/waveform_window.h"
 
 using namespace kelvara;
 using namespace kelvara::ui;
@@ -53,6 +55,12 @@ int main(int argc, char** argv) {
     });
     if (!window.Open(std::filesystem::current_path())) return 1;
     if (args.size() > 2) window.dialog().OpenDesign(args[2].toStdU16String());
+    {
+        int total = 0;
+        for (QAction* a : window.menuBar()->actions())
+            total += window.menuBar()->actionGeometry(a).width();
+        std::cout << "menu bar: " << total << " of " << window.menuBar()->width() << " px\n";
+    }
     bool ok = Save(window, dir, "main.png");
 
     CheckWindow check(&window, window.dialog());
@@ -60,10 +68,18 @@ int main(int argc, char** argv) {
     check.hide();
 
     const DesignResults& r = window.dialog().results();
-    CPerChar transfer(&window, r.kLact, r.Qact, r.xMinFound ? r.xMin : 0,
-                      r.xMaxFound ? r.xMax : 0, r.Fr);
+    const TdMarks td = TdMarksOf(window.dialog().check(), r.Fr);
+    CPerChar transfer(&window, r.kLact, r.Qact, r.xMinFound ? r.xMin : 0, r.xMaxFound ? r.xMax : 0,
+                      r.Fr, false, td.xMin, td.xMax);
     ok = Save(transfer, dir, "transfer.png") && ok;
     transfer.hide();
+
+    WaveformWindow waves(&window, window.dialog());
+    ok = Save(waves, dir, "waveforms.png") && ok;
+    waves.ShowCorner(1);
+    waves.view()->MoveCursor(waves.view()->width() * 0.4);
+    ok = Save(waves, dir, "waveforms_max.png") && ok;
+    waves.hide();
 
     AdviserWindow adviser(&window, window.dialog());
     ok = Save(adviser, dir, "adviser.png") && ok;
