@@ -1,6 +1,7 @@
 // End-to-end tests of the built kelvara-calc on a temporary data root.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <nlohmann/json.hpp>
 
 #include "calc/design_check.h"
@@ -496,6 +497,23 @@ TEST_F(Calc, SpiceWritesTheNetlistOfEitherCorner) {
     EXPECT_EQ(bad.status, 0);
     EXPECT_FALSE(fs::exists(data.program() / "bad.cir"));
     EXPECT_NE(bad.err.find("no netlist"), std::string::npos);
+}
+
+TEST_F(Calc, WaveformsAreWrittenForBothCorners) {
+    const CalcRun r = RunCalc(data.program(), {"--waveforms", "w.csv", "design.sav"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    const std::string csv = testing::ReadBytes(data.program() / "w.csv");
+    EXPECT_EQ(
+        csv.rfind("corner,t_us,v_mid_V,i_primary_A,i_magnetizing_A,v_cr_V,i_secondary_A\n", 0), 0u);
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 1 + 2 * 1000);
+    // A corner without a solution is said, and has no lines.
+    const CalcRun bad =
+        RunCalc(data.program(), {"--waveforms", "bad.csv", "--set", "coss=-1", "design.sav"});
+    EXPECT_EQ(bad.status, 0);
+    EXPECT_NE(bad.err.find("no waveforms at the lowest supply"), std::string::npos) << bad.err;
+    const std::string empty = testing::ReadBytes(data.program() / "bad.csv");
+    EXPECT_EQ(std::count(empty.begin(), empty.end(), '\n'), 1);
 }
 
 TEST_F(Calc, RankExitsWithOneWhenNoCandidateRanToItsEnd) {
