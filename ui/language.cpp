@@ -11,8 +11,9 @@ namespace {
 constexpr const char* kKey = "language";
 
 QSettings Settings() {
+    // ~/.config/Kelvara/settings.ini on Linux, %APPDATA%\Kelvara\settings.ini on Windows.
     return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Kelvara"),
-                     QStringLiteral("Kelvara"));
+                     QStringLiteral("settings"));
 }
 
 QTranslator& English() {
