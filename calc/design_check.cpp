@@ -10,6 +10,7 @@
 #include "calc/time_domain.h"
 #include "calc/winding.h"
 #include "refdata/core_database.h"
+#include "refdata/i18n.h"
 #include "refdata/physics.h"
 
 namespace kelvara {
@@ -109,18 +110,18 @@ CheckRow RatioRow(const DesignResults& r, const Corners& k) {
     CheckRow row{"ratio"};
     const double deviation = Finite(k.n / r.nDesign - 1);
     row.numbers = {Num("n", k.n), Num("nDesign", r.nDesign), Num("deviation", deviation)};
-    row.label = u"Коэффициент трансформации N1/N2";
+    row.label = Tr(u"Коэффициент трансформации N1/N2");
     row.value =
-        Fix(k.n, 3) + u" (расчетный " + Fix(r.nDesign, 3) + u", " + Percent(deviation) + u")";
-    row.limit = u"отклонение не более ±5 %";
+        TrFormat(u"{1} (расчетный {2}, {3})", {Fix(k.n, 3), Fix(r.nDesign, 3), Percent(deviation)});
+    row.limit = Tr(u"отклонение не более ±5 %");
     if (!Known(deviation)) {
         row.status = CheckStatus::Unknown;
     } else if (std::abs(deviation) > kRatioTolerance) {
         row.status = CheckStatus::Warning;
         row.note =
-            u"Целые числа витков заметно изменили коэффициент трансформации: выходное "
-            u"напряжение будет достигаться на других частотах, чем рассчитано. Подберите "
-            u"N1 и N2 ближе к расчетному отношению или измените выходное напряжение.";
+            Tr(u"Целые числа витков заметно изменили коэффициент трансформации: выходное "
+               u"напряжение будет достигаться на других частотах, чем рассчитано. Подберите "
+               u"N1 и N2 ближе к расчетному отношению или измените выходное напряжение.");
     } else {
         row.status = CheckStatus::Ok;
     }
@@ -133,16 +134,19 @@ CheckRow KlRow(const DesignResults& r) {
     const double alForKl = Finite(1000 * r.kL * r.Lr / (r.N1 * r.N1));
     row.numbers = {Num("kL", r.kL), Num("kLact", r.kLact), Num("deviation", deviation),
                    Num("N1", r.N1), Num("ALforKl", alForKl)};
-    row.label = u"Отношение Lm/Lr с целыми витками";
-    row.value = Fix(r.kLact, 3) + u" (задано " + Fix(r.kL, 3) + u", " + Percent(deviation) + u")";
-    row.limit = u"отклонение не более ±20 %";
+    row.label = Tr(u"Отношение Lm/Lr с целыми витками");
+    row.value =
+        TrFormat(u"{1} (задано {2}, {3})", {Fix(r.kLact, 3), Fix(r.kL, 3), Percent(deviation)});
+    row.limit = Tr(u"отклонение не более ±20 %");
     if (!Known(deviation)) {
         row.status = CheckStatus::Unknown;
     } else if (std::abs(deviation) > kKlTolerance) {
         row.status = CheckStatus::Warning;
-        row.note = u"Lm/Lr задается зазором при целом числе витков N1 = " + Fix(r.N1, 0) +
-                   u", а не расчетом. Для Lm/Lr = " + Fix(r.kL, 3) + u" нужен AL около " +
-                   Fix(alForKl, 0) + u" нГн/виток^2: подберите под него зазор или AL.";
+        row.note = TrFormat(
+            u"Lm/Lr задается зазором при целом числе витков N1 = {1}, а не "
+            u"расчетом. Для Lm/Lr = {2} нужен AL около {3} нГн/виток^2: подберите "
+            u"под него зазор или AL.",
+            {Fix(r.N1, 0), Fix(r.kL, 3), Fix(alForKl, 0)});
     } else {
         row.status = CheckStatus::Ok;
     }
@@ -158,24 +162,29 @@ CheckRow GapRow(const DesignInputs& in, const DesignResults& r) {
     row.numbers = {Num("value", value), Num("required", required), Num("ratio", ratio),
                    Flag("alMode", alMode)};
     if (alMode) {
-        row.label = u"AL против наибольшего допустимого";
-        row.value = Fix(value, 0) + u" нГн/виток^2 (допустимо до " + Fix(required, 0) + u")";
-        row.limit = u"не меньше половины допустимого";
+        row.label = Tr(u"AL против наибольшего допустимого");
+        row.value =
+            TrFormat(u"{1} нГн/виток^2 (допустимо до {2})", {Fix(value, 0), Fix(required, 0)});
+        row.limit = Tr(u"не меньше половины допустимого");
     } else {
-        row.label = u"Зазор против требуемого";
-        row.value = Fix(value, 2) + u" мм (нужно не менее " + Fix(required, 2) + u" мм)";
-        row.limit = u"не больше двух требуемых";
+        row.label = Tr(u"Зазор против требуемого");
+        row.value = TrFormat(u"{1} мм (нужно не менее {2} мм)", {Fix(value, 2), Fix(required, 2)});
+        row.limit = Tr(u"не больше двух требуемых");
     }
     if (!Known(ratio)) {
         row.status = CheckStatus::Unknown;
     } else if (ratio > kGapExcess) {
         row.status = CheckStatus::Warning;
-        row.note = alMode ? u"AL намного меньше допустимого: витков больше N1min, индукция "
-                            u"заметно ниже заданной, больше меди. Введите AL около " +
-                                Fix(required, 0) + u" нГн/виток^2."
-                          : u"Зазор намного больше необходимого: витков больше N1min, индукция "
-                            u"заметно ниже заданной, больше меди. Введите зазор около " +
-                                Fix(required + 0.005, 2) + u" мм.";
+        row.note = alMode ? TrFormat(
+                                u"AL намного меньше допустимого: витков больше N1min, "
+                                u"индукция заметно ниже заданной, больше меди. Введите AL "
+                                u"около {1} нГн/виток^2.",
+                                {Fix(required, 0)})
+                          : TrFormat(
+                                u"Зазор намного больше необходимого: витков больше N1min, "
+                                u"индукция заметно ниже заданной, больше меди. Введите зазор "
+                                u"около {1} мм.",
+                                {Fix(required + 0.005, 2)});
     } else {
         row.status = CheckStatus::Ok;
     }
@@ -188,23 +197,23 @@ CheckRow GainRow(const DesignResults& r) {
     const double required = Finite(r.MreqMin);
     const double margin = Finite(peak / required - 1);
     row.numbers = {Num("peakGain", peak), Num("required", required), Num("margin", margin)};
-    row.label = u"Запас по усилению";
+    row.label = Tr(u"Запас по усилению");
     row.value =
-        u"пик " + Fix(peak, 3) + u", нужно " + Fix(required, 3) + u" (" + Percent(margin) + u")";
-    row.limit = u"запас не менее 10 %";
+        TrFormat(u"пик {1}, нужно {2} ({3})", {Fix(peak, 3), Fix(required, 3), Percent(margin)});
+    row.limit = Tr(u"запас не менее 10 %");
     if (!r.xMinFound) {
         row.status = CheckStatus::Error;
         row.note =
-            u"При минимальном напряжении питания усиления не хватает: минимальная рабочая "
-            u"частота не найдена. Уменьшите добротность Q или отношение Lm/Lr, либо поднимите "
-            u"минимальное напряжение питания.";
+            Tr(u"При минимальном напряжении питания усиления не хватает: минимальная рабочая "
+               u"частота не найдена. Уменьшите добротность Q или отношение Lm/Lr, либо поднимите "
+               u"минимальное напряжение питания.");
     } else if (!Known(margin)) {
         row.status = CheckStatus::Unknown;
     } else if (margin < kGainMargin) {
         row.status = CheckStatus::Warning;
         row.note =
-            u"Запас по усилению мал: при просадке питания или перегрузке преобразователь не "
-            u"удержит выходное напряжение. Уменьшите Q или Lm/Lr.";
+            Tr(u"Запас по усилению мал: при просадке питания или перегрузке преобразователь не "
+               u"удержит выходное напряжение. Уменьшите Q или Lm/Lr.");
     } else {
         row.status = CheckStatus::Ok;
     }
@@ -217,25 +226,25 @@ CheckRow ZvsRow(const DesignResults& r, const Corners& k) {
     const double margin = Finite(xMin / k.xZp - 1);
     row.numbers = {Num("xZeroPhase", k.xZp), Num("fZeroPhase", k.fZp), Num("fMin", k.fMin),
                    Num("margin", margin)};
-    row.label = u"Граница емкостного режима";
-    row.value = u"fmin " + Fix(k.fMin, 2) + u" кГц, граница " + Fix(k.fZp, 2) + u" кГц (" +
-                Percent(margin) + u")";
-    row.limit = u"fmin выше границы на 5 %";
+    row.label = Tr(u"Граница емкостного режима");
+    row.value = TrFormat(u"fmin {1} кГц, граница {2} кГц ({3})",
+                         {Fix(k.fMin, 2), Fix(k.fZp, 2), Percent(margin)});
+    row.limit = Tr(u"fmin выше границы на 5 %");
     if (!Known(k.xZp) || !Known(xMin)) {
         row.status = CheckStatus::Unknown;
-        row.note = u"Не оценить: " + Text(Known(xMin) ? u"граница емкостного режима не найдена."
-                                                      : u"минимальная рабочая частота не найдена.");
+        row.note = Known(xMin) ? Tr(u"Не оценить: граница емкостного режима не найдена.")
+                               : Tr(u"Не оценить: минимальная рабочая частота не найдена.");
     } else if (xMin <= k.xZp) {
         row.status = CheckStatus::Error;
         row.note =
-            u"При минимальном напряжении питания рабочая частота ниже границы емкостного "
-            u"режима: транзисторы переключаются без ZVS и могут выйти из строя. Уменьшите Q "
-            u"или Lm/Lr, либо поднимите минимальное напряжение питания.";
+            Tr(u"При минимальном напряжении питания рабочая частота ниже границы емкостного "
+               u"режима: транзисторы переключаются без ZVS и могут выйти из строя. Уменьшите Q "
+               u"или Lm/Lr, либо поднимите минимальное напряжение питания.");
     } else if (margin < kZvsMargin) {
         row.status = CheckStatus::Warning;
         row.note =
-            u"Рабочая точка при минимальном питании близка к емкостному режиму: при перегрузке "
-            u"преобразователь в него войдет. Уменьшите Q или Lm/Lr.";
+            Tr(u"Рабочая точка при минимальном питании близка к емкостному режиму: при перегрузке "
+               u"преобразователь в него войдет. Уменьшите Q или Lm/Lr.");
     } else {
         row.status = CheckStatus::Ok;
     }
@@ -246,21 +255,20 @@ CheckRow FctlRow(const DesignResults& r, const Corners& k) {
     CheckRow row{"fctl"};
     const double fCtl = r.xPeakFound ? Finite(r.xPeak * k.Fr) : kNaN;
     row.numbers = {Num("fCtl", fCtl), Num("fZeroPhase", k.fZp)};
-    row.label = u"Нижняя частота контроллера";
-    row.value = Fix(fCtl, 2) + u" кГц (пик усиления), граница " + Fix(k.fZp, 2) + u" кГц";
-    row.limit = u"справочно";
+    row.label = Tr(u"Нижняя частота контроллера");
+    row.value = TrFormat(u"{1} кГц (пик усиления), граница {2} кГц", {Fix(fCtl, 2), Fix(k.fZp, 2)});
+    row.limit = Tr(u"справочно");
     if (!Known(fCtl) || !Known(k.fZp)) {
         row.status = CheckStatus::Unknown;
-        row.note = u"Не оценить: нет пика усиления или границы емкостного режима.";
+        row.note = Tr(u"Не оценить: нет пика усиления или границы емкостного режима.");
     } else {
         row.status = CheckStatus::Ok;
-        row.note =
-            u"При полной нагрузке пик усиления лежит в емкостной области, и контроллер, "
-            u"ограниченный частотой " +
-            Fix(fCtl, 2) +
-            u" кГц, при перегрузке может войти в емкостный режим. Ограничьте минимальную "
-            u"частоту контроллера значением " +
-            Fix(k.fZp, 2) + u" кГц.";
+        row.note = TrFormat(
+            u"При полной нагрузке пик усиления лежит в емкостной области, и "
+            u"контроллер, ограниченный частотой {1} кГц, при перегрузке может "
+            u"войти в емкостный режим. Ограничьте минимальную частоту "
+            u"контроллера значением {2} кГц.",
+            {Fix(fCtl, 2), Fix(k.fZp, 2)});
     }
     return row;
 }
@@ -268,16 +276,17 @@ CheckRow FctlRow(const DesignResults& r, const Corners& k) {
 CheckRow BfrRow(const DesignResults& r) {
     CheckRow row{"bfr"};
     row.numbers = {Num("BmAct", r.BmAct), Num("Bm", r.Bm), Num("N1", r.N1), Num("N1min", r.N1min)};
-    row.label = u"Индукция на резонансной частоте";
-    row.value = Fix(r.BmAct, 3) + u" T (задано " + Fix(r.Bm, 3) + u" T)";
-    row.limit = u"не более 1.05·Bm";
+    row.label = Tr(u"Индукция на резонансной частоте");
+    row.value = TrFormat(u"{1} T (задано {2} T)", {Fix(r.BmAct, 3), Fix(r.Bm, 3)});
+    row.limit = Tr(u"не более 1.05·Bm");
     if (!Known(r.BmAct) || !Known(r.Bm)) {
         row.status = CheckStatus::Unknown;
     } else if (r.BmAct > kFluxOverBm * r.Bm) {
         row.status = CheckStatus::Warning;
-        row.note = u"Витков первичной обмотки меньше N1min = " + Fix(r.N1min, 0) +
-                   u": индукция выше заданной. Уменьшите зазор (больше AL) или увеличьте "
-                   u"число витков.";
+        row.note = TrFormat(
+            u"Витков первичной обмотки меньше N1min = {1}: индукция выше заданной. "
+            u"Уменьшите зазор (больше AL) или увеличьте число витков.",
+            {Fix(r.N1min, 0)});
     } else {
         row.status = CheckStatus::Ok;
     }
@@ -290,24 +299,24 @@ CheckRow BpkRow(const DesignResults& r, const CoreRecord& core, const MaterialLo
     const double B = Finite(FluxAt(r, core, k.n, k.fMin));
     const double bsat = m.Bmax != 0 && Known(m.Bmax) ? m.Bmax / 1000 : kNaN;
     row.numbers = {Num("B", B), Num("Bsat", bsat)};
-    row.label = u"Индукция на минимальной частоте";
-    row.value = Fix(B, 3) + u" T (насыщение " + Fix(bsat, 3) + u" T при 100 °C)";
-    row.limit = u"не более 0.8·Bsat";
+    row.label = Tr(u"Индукция на минимальной частоте");
+    row.value = TrFormat(u"{1} T (насыщение {2} T при 100 °C)", {Fix(B, 3), Fix(bsat, 3)});
+    row.limit = Tr(u"не более 0.8·Bsat");
     if (!Known(B) || !Known(bsat)) {
         row.status = CheckStatus::Unknown;
-        row.note = Known(bsat) ? u"Не оценить: минимальная рабочая частота не найдена."
-                               : u"Не оценить: в файле материала нет индукции насыщения Bmax.";
+        row.note = Known(bsat) ? Tr(u"Не оценить: минимальная рабочая частота не найдена.")
+                               : Tr(u"Не оценить: в файле материала нет индукции насыщения Bmax.");
     } else if (B >= bsat) {
         row.status = CheckStatus::Error;
         row.note =
-            u"На минимальной частоте индукция достигает насыщения: сердечник насытится. "
-            u"Увеличьте число витков (уменьшите Bm), поднимите минимальную частоту или "
-            u"выберите сердечник большего сечения.";
+            Tr(u"На минимальной частоте индукция достигает насыщения: сердечник насытится. "
+               u"Увеличьте число витков (уменьшите Bm), поднимите минимальную частоту или "
+               u"выберите сердечник большего сечения.");
     } else if (B > kSaturationShare * bsat) {
         row.status = CheckStatus::Warning;
         row.note =
-            u"На минимальной частоте индукция близка к насыщению: при нагреве и перегрузке "
-            u"сердечник может насытиться. Увеличьте число витков или сечение сердечника.";
+            Tr(u"На минимальной частоте индукция близка к насыщению: при нагреве и перегрузке "
+               u"сердечник может насытиться. Увеличьте число витков или сечение сердечника.");
     } else {
         row.status = CheckStatus::Ok;
     }
@@ -324,8 +333,12 @@ double ModeNumber(const TdCorner& k) {
 }
 
 Text ModeText(const TdCorner& k) {
-    return Text(k.aboveResonance ? u"выше резонанса" : u"ниже резонанса") +
-           (k.continuous ? u", ток выпрямителя непрерывный" : u", ток выпрямителя прерывистый");
+    if (k.aboveResonance) {
+        return k.continuous ? Tr(u"выше резонанса, ток выпрямителя непрерывный")
+                            : Tr(u"выше резонанса, ток выпрямителя прерывистый");
+    }
+    return k.continuous ? Tr(u"ниже резонанса, ток выпрямителя непрерывный")
+                        : Tr(u"ниже резонанса, ток выпрямителя прерывистый");
 }
 
 // One supply corner of the model.
@@ -336,6 +349,28 @@ struct TdSide {
     TdCorner corner;
     double uAtFha = kNaN;
 };
+
+// Why a corner of the time-domain model has no operating frequency.
+Text TdNotFoundNote(const TdSide& side) {
+    if (side.corner.tooMuch) {
+        return side.lowest
+                   ? Tr(u"При минимальном питании выходное напряжение выше заданного даже на "
+                        u"частоте 2·Fr: частотой его не удержать. Уменьшите коэффициент "
+                        u"трансформации (больше витков вторичной обмотки) или увеличьте Lr.")
+                   : Tr(u"При максимальном питании выходное напряжение выше заданного даже на "
+                        u"частоте 2·Fr: частотой его не удержать. Уменьшите коэффициент "
+                        u"трансформации (больше витков вторичной обмотки) или увеличьте Lr.");
+    }
+    return side.lowest
+               ? Tr(u"При минимальном питании ни на одной частоте от 0.3·Fr до 2·Fr "
+                    u"преобразователь не отдает ток нагрузки при заданном выходном напряжении: "
+                    u"усиления не хватает. Уменьшите Q или Lm/Lr, либо поднимите минимальное "
+                    u"напряжение питания.")
+               : Tr(u"При максимальном питании ни на одной частоте от 0.3·Fr до 2·Fr "
+                    u"преобразователь не отдает ток нагрузки при заданном выходном напряжении: "
+                    u"усиления не хватает. Уменьшите Q или Lm/Lr, либо поднимите минимальное "
+                    u"напряжение питания.");
+}
 
 CheckRow TdRow(const TdSide& side, const check::SwitchInputs& sw, double Uout) {
     const TdCorner& k = side.corner;
@@ -349,11 +384,10 @@ CheckRow TdRow(const TdSide& side, const check::SwitchInputs& sw, double Uout) {
                    Num("uAtFha", side.uAtFha),
                    Num("mode", ModeNumber(k))};
     const std::u16string_view fName = side.lowest ? u"fmin" : u"fmax";
-    const std::u16string_view supply = side.lowest ? u"минимальном" : u"максимальном";
-    row.label = side.lowest ? u"Модель во времени: fmin" : u"Модель во времени: fmax";
-    row.value = Fix(fTd, 2) + u" кГц (FHA " + Fix(side.fFha, 2) + u" кГц, " + Percent(deviation) +
-                u"); на частоте FHA " + Fix(side.uAtFha, 2) + u" В";
-    row.limit = u"FHA отличается не более чем на ±5 %";
+    row.label = side.lowest ? Tr(u"Модель во времени: fmin") : Tr(u"Модель во времени: fmax");
+    row.value = TrFormat(u"{1} кГц (FHA {2} кГц, {3}); на частоте FHA {4} В",
+                         {Fix(fTd, 2), Fix(side.fFha, 2), Percent(deviation), Fix(side.uAtFha, 2)});
+    row.limit = Tr(u"FHA отличается не более чем на ±5 %");
     if (!sw.problem.empty()) {
         row.status = CheckStatus::Unknown;
         row.note = sw.problem;
@@ -361,47 +395,82 @@ CheckRow TdRow(const TdSide& side, const check::SwitchInputs& sw, double Uout) {
     }
     if (!k.solved) {
         row.status = CheckStatus::Unknown;
-        row.note = u"Не оценить: модель во временной области не решена для этих чисел.";
+        row.note = Tr(u"Не оценить: модель во временной области не решена для этих чисел.");
         return row;
     }
     if (!k.found) {
         row.status = CheckStatus::Error;
-        row.note =
-            k.tooMuch
-                ? u"При " + Text(supply) +
-                      u" питании выходное напряжение выше заданного даже на частоте 2·Fr: "
-                      u"частотой его не удержать. Уменьшите коэффициент трансформации (больше "
-                      u"витков вторичной обмотки) или увеличьте Lr."
-                : u"При " + Text(supply) +
-                      u" питании ни на одной частоте от 0.3·Fr до 2·Fr преобразователь не отдает "
-                      u"ток нагрузки при заданном выходном напряжении: усиления не хватает. "
-                      u"Уменьшите Q или Lm/Lr, либо поднимите минимальное напряжение питания.";
+        row.note = TdNotFoundNote(side);
         return row;
     }
-    const Text details = u"На " + Fix(fTd, 2) + u" кГц: " + ModeText(k) +
-                         u"; ток первичной обмотки " + Fix(k.i1Rms, 2) + u" А действ., " +
-                         Fix(k.i1Peak, 2) + u" А пик; намагничивания " + Fix(k.imPeak, 2) +
-                         u" А пик; Cr " + Fix(k.vCrPeak, 0) +
-                         u" В пик (переменная составляющая); вторичная обмотка " + Fix(k.i2Rms, 2) +
-                         u" А действ.; индукция " + Fix(k.B, 3) + u" T.";
+    const Text details = TrFormat(
+        u"На {1} кГц: {2}; ток первичной обмотки {3} А действ., {4} А пик; "
+        u"намагничивания {5} А пик; Cr {6} В пик (переменная составляющая); вторичная "
+        u"обмотка {7} А действ.; индукция {8} T.",
+        {Fix(fTd, 2), ModeText(k), Fix(k.i1Rms, 2), Fix(k.i1Peak, 2), Fix(k.imPeak, 2),
+         Fix(k.vCrPeak, 0), Fix(k.i2Rms, 2), Fix(k.B, 3)});
     if (Known(deviation) && std::abs(deviation) > kTdDeviation) {
         row.status = CheckStatus::Warning;
-        row.note = u"FHA " + Text(deviation < 0 ? u"занижает " : u"завышает ") + Text(fName) +
-                   u" на " + Fix(std::abs(deviation) * 100, 1) + u" %: на частоте " +
-                   Fix(side.fFha, 2) + u" кГц выход будет " + Fix(side.uAtFha, 2) + u" В вместо " +
-                   Fix(Uout, 2) + u" В. Настройте контроллер на " + Fix(fTd, 2) + u" кГц. " +
-                   details;
+        const Text by = Fix(std::abs(deviation) * 100, 1);
+        const Text fFha = Fix(side.fFha, 2);
+        const Text uAtFha = Fix(side.uAtFha, 2);
+        const Text uOut = Fix(Uout, 2);
+        const Text fSet = Fix(fTd, 2);
+        row.note = deviation < 0 ? TrFormat(
+                                       u"FHA занижает {1} на {2} %: на частоте {3} кГц выход будет "
+                                       u"{4} В вместо {5} В. Настройте контроллер на {6} кГц. {7}",
+                                       {fName, by, fFha, uAtFha, uOut, fSet, details})
+                                 : TrFormat(
+                                       u"FHA завышает {1} на {2} %: на частоте {3} кГц выход будет "
+                                       u"{4} В вместо {5} В. Настройте контроллер на {6} кГц. {7}",
+                                       {fName, by, fFha, uAtFha, uOut, fSet, details});
     } else {
         row.status = CheckStatus::Ok;
-        row.note = (Known(deviation) ? Text()
-                                     : u"FHA не нашла " + Text(fName) +
-                                           u"; модель во "
-                                           u"временной области "
-                                           u"дает " +
-                                           Fix(fTd, 2) + u" кГц. ") +
-                   details;
+        row.note =
+            Known(deviation)
+                ? details
+                : TrFormat(u"FHA не нашла {1}; модель во временной области дает {2} кГц. {3}",
+                           {fName, Fix(fTd, 2), details});
     }
     return row;
+}
+
+// The note of a corner whose midpoint does not swing within the dead time.
+Text HardSwitchingNote(bool lowest, const TdCorner& k, double td) {
+    const Text tdText = Fix(td, 0);
+    const Text iOff = Fix(k.iOff, 2);
+    if (Known(k.margin)) {
+        const Text margin = Percent(k.margin);
+        return lowest ? TrFormat(
+                            u"При минимальном питании средняя точка не успевает перезарядиться "
+                            u"за мертвое время {1} нс (ток выключения {2} А, запас заряда {3}): "
+                            u"транзистор включается жестко, с потерями на разряде Coss. "
+                            u"Увеличьте мертвое время или ток намагничивания (меньше Lm: "
+                            u"больший зазор), либо выберите транзисторы с меньшей Coss.",
+                            {tdText, iOff, margin})
+                      : TrFormat(
+                            u"При максимальном питании средняя точка не успевает "
+                            u"перезарядиться за мертвое время {1} нс (ток выключения {2} А, "
+                            u"запас заряда {3}): транзистор включается жестко, с потерями на "
+                            u"разряде Coss. Увеличьте мертвое время или ток намагничивания "
+                            u"(меньше Lm: больший зазор), либо выберите транзисторы с меньшей "
+                            u"Coss.",
+                            {tdText, iOff, margin});
+    }
+    return lowest ? TrFormat(
+                        u"При минимальном питании средняя точка не успевает перезарядиться "
+                        u"за мертвое время {1} нс (ток выключения {2} А): транзистор "
+                        u"включается жестко, с потерями на разряде Coss. Увеличьте мертвое "
+                        u"время или ток намагничивания (меньше Lm: больший зазор), либо "
+                        u"выберите транзисторы с меньшей Coss.",
+                        {tdText, iOff})
+                  : TrFormat(
+                        u"При максимальном питании средняя точка не успевает перезарядиться "
+                        u"за мертвое время {1} нс (ток выключения {2} А): транзистор "
+                        u"включается жестко, с потерями на разряде Coss. Увеличьте мертвое "
+                        u"время или ток намагничивания (меньше Lm: больший зазор), либо "
+                        u"выберите транзисторы с меньшей Coss.",
+                        {tdText, iOff});
 }
 
 CheckRow ZvsTdRow(const TdSide& low, const TdSide& high, const check::SwitchInputs& sw) {
@@ -420,10 +489,11 @@ CheckRow ZvsTdRow(const TdSide& low, const TdSide& high, const check::SwitchInpu
                    Num("iOffMax", iOffMax),
                    Num("marginMin", marginMin),
                    Num("marginMax", marginMax)};
-    row.label = u"Мягкое переключение в мертвое время";
-    row.value = u"ток выключения " + Fix(iOffMin, 2) + u" / " + Fix(iOffMax, 2) +
-                u" А, запас заряда " + Percent(marginMin) + u" / " + Percent(marginMax);
-    row.limit = u"перезаряд за td, запас не менее 20 %";
+    row.label = Tr(u"Мягкое переключение в мертвое время");
+    row.value =
+        TrFormat(u"ток выключения {1} / {2} А, запас заряда {3} / {4}",
+                 {Fix(iOffMin, 2), Fix(iOffMax, 2), Percent(marginMin), Percent(marginMax)});
+    row.limit = Tr(u"перезаряд за td, запас не менее 20 %");
     if (!sw.problem.empty()) {
         row.status = CheckStatus::Unknown;
         row.note = sw.problem;
@@ -433,35 +503,34 @@ CheckRow ZvsTdRow(const TdSide& low, const TdSide& high, const check::SwitchInpu
     const bool hardMax = known(b) && !b.swingComplete;
     if (hardMin || hardMax) {
         row.status = CheckStatus::Error;
-        const TdCorner& k = hardMin ? a : b;
-        row.note = u"При " + Text(hardMin ? u"минимальном" : u"максимальном") +
-                   u" питании средняя точка не успевает перезарядиться за мертвое время " +
-                   Fix(sw.td, 0) + u" нс (ток выключения " + Fix(k.iOff, 2) + u" А" +
-                   (Known(k.margin) ? u", запас заряда " + Percent(k.margin) : Text()) +
-                   u"): транзистор включается жестко, с потерями на разряде Coss. "
-                   u"Увеличьте мертвое время или ток намагничивания (меньше Lm: больший "
-                   u"зазор), либо выберите транзисторы с меньшей Coss.";
+        row.note = HardSwitchingNote(hardMin, hardMin ? a : b, sw.td);
         return row;
     }
     if (!known(a) || !known(b)) {
         row.status = CheckStatus::Unknown;
-        row.note = u"Не оценить: нет рабочей частоты модели во временной области при " +
-                   Text(!known(a) ? u"минимальном" : u"максимальном") + u" питании.";
+        row.note = !known(a) ? Tr(u"Не оценить: нет рабочей частоты модели во временной области "
+                                  u"при минимальном питании.")
+                             : Tr(u"Не оценить: нет рабочей частоты модели во временной области "
+                                  u"при максимальном питании.");
         return row;
     }
     const double worst =
         std::min(Known(marginMin) ? marginMin : kInf, Known(marginMax) ? marginMax : kInf);
     if (worst < kSwingMargin) {
         row.status = CheckStatus::Warning;
-        row.note = u"Перезаряд Coss завершается, но запас по заряду мал (" + Percent(worst) +
-                   u"): при разбросе Coss, тока и мертвого времени переключение может стать "
-                   u"жестким. Увеличьте мертвое время или ток намагничивания (меньше Lm).";
+        row.note = TrFormat(
+            u"Перезаряд Coss завершается, но запас по заряду мал ({1}): при "
+            u"разбросе Coss, тока и мертвого времени переключение может стать "
+            u"жестким. Увеличьте мертвое время или ток намагничивания (меньше Lm).",
+            {Percent(worst)});
     } else {
         row.status = CheckStatus::Ok;
-        row.note = ideal ? u"Coss = 0: ключи идеальные; ток выключения положителен в обоих режимах."
-                         : u"Ток выключения перезаряжает 2·Coss = " + Fix(2 * sw.coss, 0) +
-                               u" пФ за td = " + Fix(sw.td, 0) +
-                               u" нс с запасом: транзисторы включаются при нулевом напряжении.";
+        row.note =
+            ideal ? Tr(u"Coss = 0: ключи идеальные; ток выключения положителен в обоих режимах.")
+                  : TrFormat(
+                        u"Ток выключения перезаряжает 2·Coss = {1} пФ за td = {2} нс с "
+                        u"запасом: транзисторы включаются при нулевом напряжении.",
+                        {Fix(2 * sw.coss, 0), Fix(sw.td, 0)});
     }
     return row;
 }
@@ -514,14 +583,15 @@ SwitchInputs ReadSwitchInputs(const DesignInputs& in, double Fr) {
     s.coss = ParseDecimal(Replaced(in.coss, u',', u'.'));
     const double tdMax = check::MaxDeadTime(Fr);
     if (!(std::isfinite(s.td) && s.td >= 0 && s.td < tdMax)) {
-        s.problem =
-            u"Мертвое время td задано неверно: нужно число наносекунд не меньше 0 и "
-            u"меньше четверти резонансного периода (" +
-            Fix(tdMax, 0) + u" нс). Модель во временной области не рассчитана.";
+        s.problem = TrFormat(
+            u"Мертвое время td задано неверно: нужно число наносекунд не меньше "
+            u"0 и меньше четверти резонансного периода ({1} нс). Модель во "
+            u"временной области не рассчитана.",
+            {Fix(tdMax, 0)});
     } else if (!(std::isfinite(s.coss) && s.coss >= 0 && s.coss <= check::kMaxCoss)) {
         s.problem =
-            u"Выходная емкость транзистора Coss задана неверно: нужно число пикофарад "
-            u"от 0 до 1000000 (1 мкФ). Модель во временной области не рассчитана.";
+            Tr(u"Выходная емкость транзистора Coss задана неверно: нужно число пикофарад "
+               u"от 0 до 1000000 (1 мкФ). Модель во временной области не рассчитана.");
     }
     return s;
 }
@@ -589,17 +659,17 @@ DesignCheck CheckDesign(const DesignInputs& in, const DesignResults& r, const Co
     {
         CheckRow row{"pcore"};
         row.numbers = {Num("atFMin", lossMin), Num("atFMax", lossMax)};
-        row.label = u"Потери в сердечнике на fmin / fmax";
-        row.value = Fix(lossMin, 3) + u" / " + Fix(lossMax, 3) + u" Вт";
-        row.limit = u"справочно";
+        row.label = Tr(u"Потери в сердечнике на fmin / fmax");
+        row.value = TrFormat(u"{1} / {2} Вт", {Fix(lossMin, 3), Fix(lossMax, 3)});
+        row.limit = Tr(u"справочно");
         if (Known(lossMin) && Known(lossMax)) {
             row.status = CheckStatus::Ok;
         } else {
             row.status = CheckStatus::Unknown;
             row.note = Known(k.fMin) && Known(k.fMax)
-                           ? u"Не оценить: в таблице потерь материала нет данных для этой "
-                             u"частоты и индукции."
-                           : u"Не оценить: рабочая частота не найдена.";
+                           ? Tr(u"Не оценить: в таблице потерь материала нет данных для этой "
+                                u"частоты и индукции.")
+                           : Tr(u"Не оценить: рабочая частота не найдена.");
         }
         Add(c, std::move(row));
     }
@@ -614,13 +684,13 @@ DesignCheck CheckDesign(const DesignInputs& in, const DesignResults& r, const Co
         CheckRow row{"currents"};
         row.numbers = {Num("Ip", Ip), Num("ImAtFMin", ImMin), Num("I1AtFMin", I1Min),
                        Num("I1AtFMax", I1Max), Num("I1AtFr", I1Fr)};
-        row.label = u"Ток первичной обмотки (действующий)";
-        row.value = Fix(I1Min, 2) + u" А на fmin, " + Fix(I1Max, 2) + u" А на fmax, " +
-                    Fix(I1Fr, 2) + u" А на Fr";
-        row.limit = u"справочно";
+        row.label = Tr(u"Ток первичной обмотки (действующий)");
+        row.value = TrFormat(u"{1} А на fmin, {2} А на fmax, {3} А на Fr",
+                             {Fix(I1Min, 2), Fix(I1Max, 2), Fix(I1Fr, 2)});
+        row.limit = Tr(u"справочно");
         const bool known = Known(Ip) && Known(ImMin) && Known(I1Min) && Known(I1Max) && Known(I1Fr);
         row.status = known ? CheckStatus::Ok : CheckStatus::Unknown;
-        if (!known) row.note = u"Не оценить: рабочая частота не найдена.";
+        if (!known) row.note = Tr(u"Не оценить: рабочая частота не найдена.");
         Add(c, std::move(row));
     }
 
@@ -630,18 +700,18 @@ DesignCheck CheckDesign(const DesignInputs& in, const DesignResults& r, const Co
         const double amplitude =
             Finite(std::sqrt(Ip * Ip + ImMin * ImMin) * 1e6 / (2 * kPi * k.fMin * r.Cr));
         row.numbers = {Num("amplitude", amplitude), Num("rms", I1Min)};
-        row.label = u"Резонансный конденсатор";
-        row.value = Fix(amplitude, 0) + u" В амплитуда, " + Fix(I1Min, 2) + u" А действ.";
-        row.limit = u"справочно";
+        row.label = Tr(u"Резонансный конденсатор");
+        row.value = TrFormat(u"{1} В амплитуда, {2} А действ.", {Fix(amplitude, 0), Fix(I1Min, 2)});
+        row.limit = Tr(u"справочно");
         if (Known(amplitude) && Known(I1Min)) {
             row.status = CheckStatus::Ok;
             row.note =
-                u"Амплитуда переменной составляющей на fmin. Если постоянную составляющую "
-                u"(половину напряжения питания) блокирует только Cr, она добавляется к "
-                u"амплитуде: выбирайте конденсатор с запасом по напряжению и току.";
+                Tr(u"Амплитуда переменной составляющей на fmin. Если постоянную составляющую "
+                   u"(половину напряжения питания) блокирует только Cr, она добавляется к "
+                   u"амплитуде: выбирайте конденсатор с запасом по напряжению и току.");
         } else {
             row.status = CheckStatus::Unknown;
-            row.note = u"Не оценить: минимальная рабочая частота не найдена.";
+            row.note = Tr(u"Не оценить: минимальная рабочая частота не найдена.");
         }
         Add(c, std::move(row));
     }
@@ -689,28 +759,28 @@ DesignCheck CheckDesign(const DesignInputs& in, const DesignResults& r, const Co
                        Num("layers2", layers2), Num("acFactor1", F1),
                        Num("acFactor2", F2),    Num("acFactor1Fr", F1Fr),
                        Num("acFactor2Fr", F2Fr)};
-        row.label = u"Потери в меди (оценка)";
-        row.value = Fix(P1, 3) + u" + " + Fix(P2, 3) + u" Вт (виток " + Fix(MLT, 1) +
-                    u" мм, слоев " + Fix(layers1, 0) + u" + " + Fix(layers2, 0) + u", Rac/Rdc " +
-                    Fix(F1, 2) + u" / " + Fix(F2, 2) + u")";
-        row.limit = u"справочно";
+        row.label = Tr(u"Потери в меди (оценка)");
+        row.value = TrFormat(u"{1} + {2} Вт (виток {3} мм, слоев {4} + {5}, Rac/Rdc {6} / {7})",
+                             {Fix(P1, 3), Fix(P2, 3), Fix(MLT, 1), Fix(layers1, 0), Fix(layers2, 0),
+                              Fix(F1, 2), Fix(F2, 2)});
+        row.limit = Tr(u"справочно");
         bool known = true;
         for (const CheckNumber& n : row.numbers) known = known && n.known();
         if (known) {
             row.status = CheckStatus::Ok;
-            row.note =
-                u"Оценка при 100 °C на fmin с поверхностным эффектом и эффектом близости "
-                u"в слоях обмоток (Dowell; литцендрат — по жилам): сопротивление "
-                u"переменному току больше постоянного в " +
-                Fix(F1, 2) + u" раза в первичной и в " + Fix(F2, 2) +
-                u" раза во вторичной обмотке.";
+            row.note = TrFormat(
+                u"Оценка при 100 °C на fmin с поверхностным эффектом и эффектом "
+                u"близости в слоях обмоток (Dowell; литцендрат — по жилам): "
+                u"сопротивление переменному току больше постоянного в {1} раза "
+                u"в первичной и в {2} раза во вторичной обмотке.",
+                {Fix(F1, 2), Fix(F2, 2)});
         } else {
             row.status = CheckStatus::Unknown;
-            row.note = !wires ? u"Не оценить: провод не выбран (нет таблицы проводов)."
-                       : !Known(k.fMin) ? u"Не оценить: минимальная рабочая частота не найдена."
+            row.note = !wires           ? Tr(u"Не оценить: провод не выбран (нет таблицы проводов).")
+                       : !Known(k.fMin) ? Tr(u"Не оценить: минимальная рабочая частота не найдена.")
                        : wb.built && !wb.fits
-                           ? u"Не оценить: виток не помещается по ширине каркаса."
-                           : u"Не оценить: обмотки не уложить на каркас.";
+                           ? Tr(u"Не оценить: виток не помещается по ширине каркаса.")
+                           : Tr(u"Не оценить: обмотки не уложить на каркас.");
         }
         Add(c, std::move(row));
     }
@@ -723,42 +793,49 @@ DesignCheck CheckDesign(const DesignInputs& in, const DesignResults& r, const Co
         row.numbers = {Num("heightFill", fill), Num("height", wb.fits ? wb.height : kNaN),
                        Num("bw", wb.bobbin.bw), Num("bh", wb.bobbin.bh),
                        Flag("estimated", estimated)};
-        row.label = u"Укладка обмоток на каркас";
-        row.value = Fix(fill * 100, 0) + u" % высоты (" + Fix(wb.height, 2) + u" из " +
-                    Fix(wb.bobbin.bh, 2) + u" мм, ширина " + Fix(wb.bobbin.bw, 2) + u" мм" +
-                    (estimated ? u", каркас оценен)" : u")");
-        row.limit = u"не более 90 %";
+        row.label = Tr(u"Укладка обмоток на каркас");
+        const Text fillText = Fix(fill * 100, 0);
+        const Text height = Fix(wb.height, 2);
+        const Text bh = Fix(wb.bobbin.bh, 2);
+        const Text bw = Fix(wb.bobbin.bw, 2);
+        row.value = estimated
+                        ? TrFormat(u"{1} % высоты ({2} из {3} мм, ширина {4} мм, каркас оценен)",
+                                   {fillText, height, bh, bw})
+                        : TrFormat(u"{1} % высоты ({2} из {3} мм, ширина {4} мм)",
+                                   {fillText, height, bh, bw});
+        row.limit = Tr(u"не более 90 %");
+        // An estimated bobbin adds its own sentence to the note.
         const Text estimate =
-            estimated ? u" Размеры каркаса оценены по окну сердечника (ширина 0.9·3w, высота "
-                        u"0.75·w, w = √(An/3)): сверьте их с каркасом."
-                      : u"";
+            estimated ? Tr(u"Размеры каркаса оценены по окну сердечника (ширина 0.9·3w, высота "
+                           u"0.75·w, w = √(An/3)): сверьте их с каркасом.")
+                      : Text();
+        const auto withEstimate = [&estimate](Text note) {
+            return estimate.empty() ? note : note + u" " + estimate;
+        };
         if (!wb.built) {
             row.status = CheckStatus::Unknown;
-            row.note = u"Не оценить: провод не выбран." + estimate;
+            row.note = withEstimate(Tr(u"Не оценить: провод не выбран."));
         } else if (!wb.fits) {
             row.status = CheckStatus::Error;
-            row.note =
-                u"Виток (жилы рядом) шире каркаса: выберите провод тоньше с большим "
-                u"числом жил, литцендрат или сердечник с более широким окном." +
-                estimate;
+            row.note = withEstimate(
+                Tr(u"Виток (жилы рядом) шире каркаса: выберите провод тоньше с большим "
+                   u"числом жил, литцендрат или сердечник с более широким окном."));
         } else if (!Known(fill)) {
             row.status = CheckStatus::Unknown;
-            row.note = u"Не оценить: неизвестна высота каркаса." + estimate;
+            row.note = withEstimate(Tr(u"Не оценить: неизвестна высота каркаса."));
         } else if (fill > kWindError) {
             row.status = CheckStatus::Error;
             row.note =
-                u"Обмотки не помещаются на каркас по высоте: выберите сердечник с "
-                u"большим окном, уменьшите число жил или плотность тока." +
-                estimate;
+                withEstimate(Tr(u"Обмотки не помещаются на каркас по высоте: выберите сердечник с "
+                                u"большим окном, уменьшите число жил или плотность тока."));
         } else if (fill > kWindWarning) {
             row.status = CheckStatus::Warning;
             row.note =
-                u"Обмотки занимают почти всю высоту каркаса: с изоляцией и неровной "
-                u"укладкой они могут не поместиться." +
-                estimate;
+                withEstimate(Tr(u"Обмотки занимают почти всю высоту каркаса: с изоляцией и "
+                                u"неровной укладкой они могут не поместиться."));
         } else {
             row.status = CheckStatus::Ok;
-            row.note = estimate.empty() ? Text() : estimate.substr(1);
+            row.note = estimate;
         }
         Add(c, std::move(row));
     }
@@ -770,24 +847,26 @@ DesignCheck CheckDesign(const DesignInputs& in, const DesignResults& r, const Co
         const double Lr = Finite(r.Lr);
         const double share = Finite(leakage / Lr);
         row.numbers = {Num("leakage", leakage), Num("Lr", Lr), Num("share", share)};
-        row.label = u"Индуктивность рассеяния (оценка)";
-        row.value = Fix(leakage, 2) + u" мкГн (" + Fix(share * 100, 1) + u" % от Lr " + Fix(Lr, 2) +
-                    u" мкГн)";
-        row.limit = u"справочно";
+        row.label = Tr(u"Индуктивность рассеяния (оценка)");
+        row.value = TrFormat(u"{1} мкГн ({2} % от Lr {3} мкГн)",
+                             {Fix(leakage, 2), Fix(share * 100, 1), Fix(Lr, 2)});
+        row.limit = Tr(u"справочно");
         if (!Known(leakage) || !Known(share)) {
             row.status = CheckStatus::Unknown;
-            row.note = u"Не оценить: обмотки не уложены на каркас.";
+            row.note = Tr(u"Не оценить: обмотки не уложены на каркас.");
         } else {
             row.status = CheckStatus::Ok;
-            row.note = leakage < Lr ? u"Если Lr выполняется рассеянием трансформатора, его не "
-                                      u"хватает на " +
-                                          Fix(Lr - leakage, 2) +
-                                          u" мкГн: добавьте внешний дроссель или разнесите "
-                                          u"обмотки (секционный каркас)."
-                                    : u"Рассеяние больше Lr на " + Fix(leakage - Lr, 2) +
-                                          u" мкГн: последовательно с Cr оно уже дает больше "
-                                          u"резонансной индуктивности. Уменьшите его "
-                                          u"чередованием обмоток.";
+            row.note = leakage < Lr
+                           ? TrFormat(
+                                 u"Если Lr выполняется рассеянием трансформатора, его не "
+                                 u"хватает на {1} мкГн: добавьте внешний дроссель или "
+                                 u"разнесите обмотки (секционный каркас).",
+                                 {Fix(Lr - leakage, 2)})
+                           : TrFormat(
+                                 u"Рассеяние больше Lr на {1} мкГн: последовательно с Cr "
+                                 u"оно уже дает больше резонансной индуктивности. Уменьшите "
+                                 u"его чередованием обмоток.",
+                                 {Fix(leakage - Lr, 2)});
         }
         Add(c, std::move(row));
     }
@@ -803,23 +882,25 @@ DesignCheck CheckDesign(const DesignInputs& in, const DesignResults& r, const Co
         const double share = Finite(losses / r.Pload);
         row.numbers = {Num("Rth", Rth), Flag("RthFromDatabase", fromDatabase),
                        Num("losses", losses), Num("rise", rise), Num("share", share)};
-        row.label = u"Перегрев трансформатора";
-        row.value = Fix(rise, 0) + u" K (потери " + Fix(losses, 2) + u" Вт, Rth " + Fix(Rth, 1) +
-                    u" K/Вт" + (fromDatabase ? u" по базе)" : u" оценка)");
-        row.limit = u"не более 40 K";
+        row.label = Tr(u"Перегрев трансформатора");
+        row.value = fromDatabase ? TrFormat(u"{1} K (потери {2} Вт, Rth {3} K/Вт по базе)",
+                                            {Fix(rise, 0), Fix(losses, 2), Fix(Rth, 1)})
+                                 : TrFormat(u"{1} K (потери {2} Вт, Rth {3} K/Вт оценка)",
+                                            {Fix(rise, 0), Fix(losses, 2), Fix(Rth, 1)});
+        row.limit = Tr(u"не более 40 K");
         if (!Known(rise)) {
             row.status = CheckStatus::Unknown;
-            row.note = u"Не оценить: неизвестны потери в сердечнике или в меди.";
+            row.note = Tr(u"Не оценить: неизвестны потери в сердечнике или в меди.");
         } else if (rise > kRiseError) {
             row.status = CheckStatus::Error;
             row.note =
-                u"Перегрев больше 60 K: трансформатор перегреется. Выберите сердечник "
-                u"больше, материал с меньшими потерями, уменьшите Bm или плотность тока.";
+                Tr(u"Перегрев больше 60 K: трансформатор перегреется. Выберите сердечник "
+                   u"больше, материал с меньшими потерями, уменьшите Bm или плотность тока.");
         } else if (rise > kRiseWarning) {
             row.status = CheckStatus::Warning;
             row.note =
-                u"Перегрев больше 40 K: проверьте охлаждение, или выберите сердечник больше, "
-                u"уменьшите Bm или плотность тока.";
+                Tr(u"Перегрев больше 40 K: проверьте охлаждение, или выберите сердечник больше, "
+                   u"уменьшите Bm или плотность тока.");
         } else {
             row.status = CheckStatus::Ok;
         }
@@ -830,17 +911,17 @@ DesignCheck CheckDesign(const DesignInputs& in, const DesignResults& r, const Co
     {
         CheckRow row{"fill"};
         row.numbers = {Num("fill", r.fill), Num("limit", rule::kFillLimit)};
-        row.label = u"Заполнение окна";
+        row.label = Tr(u"Заполнение окна");
         row.value = Fix(r.fill, 3);
-        row.limit = u"не более " + FormatFixed(rule::kFillLimit, 1);
+        row.limit = TrFormat(u"не более {1}", {FormatFixed(rule::kFillLimit, 1)});
         if (!Known(r.fill)) {
             row.status = CheckStatus::Unknown;
-            row.note = u"Не оценить: провод не выбран.";
+            row.note = Tr(u"Не оценить: провод не выбран.");
         } else if (r.fill > rule::kFillLimit) {
             row.status = CheckStatus::Warning;
             row.note =
-                u"Обмотки могут не поместиться в окно: выберите сердечник с большим окном "
-                u"или проверьте укладку обмоток по слоям.";
+                Tr(u"Обмотки могут не поместиться в окно: выберите сердечник с большим окном "
+                   u"или проверьте укладку обмоток по слоям.");
         } else {
             row.status = CheckStatus::Ok;
         }
@@ -873,35 +954,54 @@ DesignCheck CheckDesign(const DesignInputs& in, const DesignResults& r, const Co
 
 namespace {
 
-// "1 ошибка", "2 ошибки", "5 ошибок".
-Text Counted(int n, std::u16string_view one, std::u16string_view few, std::u16string_view many) {
-    const int tens = n % 100;
-    const int units = n % 10;
-    std::u16string_view word = many;
-    if (tens < 11 || tens > 14) {
-        if (units == 1) {
-            word = one;
-        } else if (units >= 2 && units <= 4) {
-            word = few;
+// The three Russian forms of a counted word ("{1} ошибка", "{1} ошибки",
+// "{1} ошибок"). In English the first reads "{1} error" and the other two
+// "{1} errors": English takes the first for 1 and the last for any other
+// count, Russian chooses by the last digits.
+struct CountedForms {
+    std::u16string_view one;
+    std::u16string_view few;
+    std::u16string_view many;
+};
+
+constexpr CountedForms kErrorForms = {
+    KELVARA_TR_NOOP(u"{1} ошибка"), KELVARA_TR_NOOP(u"{1} ошибки"), KELVARA_TR_NOOP(u"{1} ошибок")};
+constexpr CountedForms kWarningForms = {KELVARA_TR_NOOP(u"{1} предупреждение"),
+                                        KELVARA_TR_NOOP(u"{1} предупреждения"),
+                                        KELVARA_TR_NOOP(u"{1} предупреждений")};
+
+// "1 ошибка", "2 ошибки", "5 ошибок", "21 ошибка"; "1 error", "21 errors".
+Text Counted(int n, const CountedForms& forms) {
+    std::u16string_view form = forms.many;
+    if (CurrentLanguage() == Language::English) {
+        if (n == 1) form = forms.one;
+    } else {
+        const int tens = n % 100;
+        const int units = n % 10;
+        if (tens < 11 || tens > 14) {
+            if (units == 1) {
+                form = forms.one;
+            } else if (units >= 2 && units <= 4) {
+                form = forms.few;
+            }
         }
     }
-    return FormatInt(n) + u" " + Text(word);
+    return TrFormat(form, {FormatInt(n)});
 }
 
 }  // namespace
 
 Text CheckSummary(const DesignCheck& c) {
     if (!c.done) return {};
-    return u"Проверка проекта: " + CheckCounts(c);
+    return TrFormat(u"Проверка проекта: {1}", {CheckCounts(c)});
 }
 
 Text CheckCounts(const DesignCheck& c) {
-    if (c.errors == 0 && c.warnings == 0) return u"замечаний нет";
+    if (c.errors == 0 && c.warnings == 0) return Tr(u"замечаний нет");
     Text t;
-    if (c.errors > 0) t += Counted(c.errors, u"ошибка", u"ошибки", u"ошибок");
+    if (c.errors > 0) t += Counted(c.errors, kErrorForms);
     if (c.errors > 0 && c.warnings > 0) t += u", ";
-    if (c.warnings > 0)
-        t += Counted(c.warnings, u"предупреждение", u"предупреждения", u"предупреждений");
+    if (c.warnings > 0) t += Counted(c.warnings, kWarningForms);
     return t;
 }
 

@@ -248,7 +248,7 @@ constexpr CatalogueEntry kEntries[] = {
      u"Typical &circuit of the resonant half-bridge converter"},
     {u"&О программе...", u"&About..."},
     {u"Про&верка проекта", u"Design chec&k"},
-    {u"Подбор &сердечника", u"Core &adviser"},
+    {u"Подбор &сердечника", u"Core a&dviser"},
     {u"От&чёт...", u"&Report..."},
     {u"П&ечать...", u"&Print..."},
     {u"Передаточная характеристика", u"Transfer characteristic"},
@@ -362,6 +362,333 @@ constexpr CatalogueEntry kEntries[] = {
     {u"(Ae {1} мм2, An {2} мм2, le {3} мм, mu {4}, Ve {5} см3)",
      u"(Ae {1} mm2, An {2} mm2, le {3} mm, mu {4}, Ve {5} cm3)"},
     {u"Материал: {1}", u"Material: {1}"},
+    {u"Коэффициент трансформации N1/N2", u"Turns ratio N1/N2"},
+    {u"{1} (расчетный {2}, {3})", u"{1} (calculated {2}, {3})"},
+    {u"отклонение не более ±5 %", u"deviation within ±5 %"},
+    {u"Целые числа витков заметно изменили коэффициент трансформации: выходное напряжение "
+     u"будет достигаться на других частотах, чем рассчитано. Подберите N1 и N2 ближе к "
+     u"расчетному отношению или измените выходное напряжение.",
+     u"Whole turns have changed the turns ratio noticeably: the output voltage will be reached "
+     u"at other frequencies than calculated. Choose N1 and N2 closer to the calculated ratio, or "
+     u"change the output voltage."},
+    {u"Отношение Lm/Lr с целыми витками", u"Lm/Lr with whole turns"},
+    {u"{1} (задано {2}, {3})", u"{1} (set {2}, {3})"},
+    {u"отклонение не более ±20 %", u"deviation within ±20 %"},
+    {u"Lm/Lr задается зазором при целом числе витков N1 = {1}, а не расчетом. Для Lm/Lr = {2} "
+     u"нужен AL около {3} нГн/виток^2: подберите под него зазор или AL.",
+     u"With a whole number of turns N1 = {1}, Lm/Lr is set by the gap, not by the calculation. "
+     u"Lm/Lr = {2} needs an AL of about {3} nH/turn^2: choose the gap or AL to match."},
+    {u"AL против наибольшего допустимого", u"AL against the largest usable"},
+    {u"{1} нГн/виток^2 (допустимо до {2})", u"{1} nH/turn^2 (usable up to {2})"},
+    {u"не меньше половины допустимого", u"at least half the usable AL"},
+    {u"Зазор против требуемого", u"Gap against the required one"},
+    {u"{1} мм (нужно не менее {2} мм)", u"{1} mm (at least {2} mm needed)"},
+    {u"не больше двух требуемых", u"at most twice the required gap"},
+    {u"AL намного меньше допустимого: витков больше N1min, индукция заметно ниже заданной, "
+     u"больше меди. Введите AL около {1} нГн/виток^2.",
+     u"AL far below the usable value: more turns than N1min, flux density well below the one "
+     u"set, more copper. Enter an AL of about {1} nH/turn^2."},
+    {u"Зазор намного больше необходимого: витков больше N1min, индукция заметно ниже заданной, "
+     u"больше меди. Введите зазор около {1} мм.",
+     u"Gap far larger than needed: more turns than N1min, flux density well below the one set, "
+     u"more copper. Enter a gap of about {1} mm."},
+    {u"Запас по усилению", u"Gain margin"},
+    {u"пик {1}, нужно {2} ({3})", u"peak {1}, needed {2} ({3})"},
+    {u"запас не менее 10 %", u"margin at least 10 %"},
+    {u"При минимальном напряжении питания усиления не хватает: минимальная рабочая частота не "
+     u"найдена. Уменьшите добротность Q или отношение Lm/Lr, либо поднимите минимальное "
+     u"напряжение питания.",
+     u"Not enough gain at the lowest supply voltage: the minimum operating frequency was not "
+     u"found. Reduce Q or the ratio Lm/Lr, or raise the lowest supply voltage."},
+    {u"Запас по усилению мал: при просадке питания или перегрузке преобразователь не удержит "
+     u"выходное напряжение. Уменьшите Q или Lm/Lr.",
+     u"Small gain margin: on a supply dip or an overload the converter will not hold the output "
+     u"voltage. Reduce Q or Lm/Lr."},
+    {u"Граница емкостного режима", u"Capacitive-mode boundary"},
+    {u"fmin {1} кГц, граница {2} кГц ({3})", u"fmin {1} kHz, boundary {2} kHz ({3})"},
+    {u"fmin выше границы на 5 %", u"fmin 5 % above the boundary"},
+    {u"Не оценить: граница емкостного режима не найдена.",
+     u"Cannot estimate: the capacitive-mode boundary was not found."},
+    {u"Не оценить: минимальная рабочая частота не найдена.",
+     u"Cannot estimate: the minimum operating frequency was not found."},
+    {u"При минимальном напряжении питания рабочая частота ниже границы емкостного режима: "
+     u"транзисторы переключаются без ZVS и могут выйти из строя. Уменьшите Q или Lm/Lr, либо "
+     u"поднимите минимальное напряжение питания.",
+     u"At the lowest supply voltage the operating frequency is below the capacitive-mode "
+     u"boundary: the transistors switch without ZVS and may fail. Reduce Q or Lm/Lr, or raise "
+     u"the lowest supply voltage."},
+    {u"Рабочая точка при минимальном питании близка к емкостному режиму: при перегрузке "
+     u"преобразователь в него войдет. Уменьшите Q или Lm/Lr.",
+     u"At the lowest supply the operating point is close to capacitive mode: an overload will "
+     u"push the converter into it. Reduce Q or Lm/Lr."},
+    {u"Нижняя частота контроллера", u"Lowest controller frequency"},
+    {u"{1} кГц (пик усиления), граница {2} кГц", u"{1} kHz (gain peak), boundary {2} kHz"},
+    {u"справочно", u"for information"},
+    {u"Не оценить: нет пика усиления или границы емкостного режима.",
+     u"Cannot estimate: no gain peak or no capacitive-mode boundary."},
+    {u"При полной нагрузке пик усиления лежит в емкостной области, и контроллер, ограниченный "
+     u"частотой {1} кГц, при перегрузке может войти в емкостный режим. Ограничьте минимальную "
+     u"частоту контроллера значением {2} кГц.",
+     u"At full load the gain peak lies in the capacitive region, so a controller limited to {1} "
+     u"kHz can enter capacitive mode on an overload. Set the controller's minimum frequency to "
+     u"{2} kHz."},
+    {u"Индукция на резонансной частоте", u"Flux density at the resonant frequency"},
+    {u"{1} T (задано {2} T)", u"{1} T (set {2} T)"},
+    {u"не более 1.05·Bm", u"at most 1.05·Bm"},
+    {u"Витков первичной обмотки меньше N1min = {1}: индукция выше заданной. Уменьшите зазор "
+     u"(больше AL) или увеличьте число витков.",
+     u"Fewer primary turns than N1min = {1}: the flux density is above the one set. Reduce the "
+     u"gap (higher AL) or add turns."},
+    {u"Индукция на минимальной частоте", u"Flux density at the minimum frequency"},
+    {u"{1} T (насыщение {2} T при 100 °C)", u"{1} T (saturation {2} T at 100 °C)"},
+    {u"не более 0.8·Bsat", u"at most 0.8·Bsat"},
+    {u"Не оценить: в файле материала нет индукции насыщения Bmax.",
+     u"Cannot estimate: the material file has no saturation flux density Bmax."},
+    {u"На минимальной частоте индукция достигает насыщения: сердечник насытится. Увеличьте "
+     u"число витков (уменьшите Bm), поднимите минимальную частоту или выберите сердечник "
+     u"большего сечения.",
+     u"At the minimum frequency the flux density reaches saturation: the core will saturate. Add "
+     u"turns (lower Bm), raise the minimum frequency or choose a core with a larger "
+     u"cross-section."},
+    {u"На минимальной частоте индукция близка к насыщению: при нагреве и перегрузке сердечник "
+     u"может насытиться. Увеличьте число витков или сечение сердечника.",
+     u"At the minimum frequency the flux density is close to saturation: hot or overloaded, the "
+     u"core may saturate. Add turns or choose a larger core cross-section."},
+    {u"выше резонанса, ток выпрямителя непрерывный",
+     u"above resonance, continuous rectifier current"},
+    {u"выше резонанса, ток выпрямителя прерывистый",
+     u"above resonance, discontinuous rectifier current"},
+    {u"ниже резонанса, ток выпрямителя непрерывный",
+     u"below resonance, continuous rectifier current"},
+    {u"ниже резонанса, ток выпрямителя прерывистый",
+     u"below resonance, discontinuous rectifier current"},
+    {u"При минимальном питании выходное напряжение выше заданного даже на частоте 2·Fr: "
+     u"частотой его не удержать. Уменьшите коэффициент трансформации (больше витков вторичной "
+     u"обмотки) или увеличьте Lr.",
+     u"At the lowest supply the output voltage is above the one set even at 2·Fr: frequency "
+     u"control cannot hold it. Reduce the turns ratio (more secondary turns) or increase Lr."},
+    {u"При максимальном питании выходное напряжение выше заданного даже на частоте 2·Fr: "
+     u"частотой его не удержать. Уменьшите коэффициент трансформации (больше витков вторичной "
+     u"обмотки) или увеличьте Lr.",
+     u"At the highest supply the output voltage is above the one set even at 2·Fr: frequency "
+     u"control cannot hold it. Reduce the turns ratio (more secondary turns) or increase Lr."},
+    {u"При минимальном питании ни на одной частоте от 0.3·Fr до 2·Fr преобразователь не отдает "
+     u"ток нагрузки при заданном выходном напряжении: усиления не хватает. Уменьшите Q или "
+     u"Lm/Lr, либо поднимите минимальное напряжение питания.",
+     u"At the lowest supply no frequency from 0.3·Fr to 2·Fr delivers the load current at the "
+     u"set output voltage: not enough gain. Reduce Q or Lm/Lr, or raise the lowest supply "
+     u"voltage."},
+    {u"При максимальном питании ни на одной частоте от 0.3·Fr до 2·Fr преобразователь не "
+     u"отдает ток нагрузки при заданном выходном напряжении: усиления не хватает. Уменьшите Q "
+     u"или Lm/Lr, либо поднимите минимальное напряжение питания.",
+     u"At the highest supply no frequency from 0.3·Fr to 2·Fr delivers the load current at the "
+     u"set output voltage: not enough gain. Reduce Q or Lm/Lr, or raise the lowest supply "
+     u"voltage."},
+    {u"Модель во времени: fmin", u"Time-domain model: fmin"},
+    {u"Модель во времени: fmax", u"Time-domain model: fmax"},
+    {u"{1} кГц (FHA {2} кГц, {3}); на частоте FHA {4} В",
+     u"{1} kHz (FHA {2} kHz, {3}); {4} V at the FHA frequency"},
+    {u"FHA отличается не более чем на ±5 %", u"FHA within ±5 %"},
+    {u"Не оценить: модель во временной области не решена для этих чисел.",
+     u"Cannot estimate: the time-domain model has no solution for these numbers."},
+    {u"На {1} кГц: {2}; ток первичной обмотки {3} А действ., {4} А пик; намагничивания {5} А "
+     u"пик; Cr {6} В пик (переменная составляющая); вторичная обмотка {7} А действ.; индукция "
+     u"{8} T.",
+     u"At {1} kHz: {2}; primary current {3} A RMS, {4} A peak; magnetizing current {5} A peak; "
+     u"Cr {6} V peak (AC component); secondary {7} A RMS; flux density {8} T."},
+    {u"FHA занижает {1} на {2} %: на частоте {3} кГц выход будет {4} В вместо {5} В. Настройте "
+     u"контроллер на {6} кГц. {7}",
+     u"FHA underestimates {1} by {2} %: at {3} kHz the output will be {4} V instead of {5} V. "
+     u"Set the controller to {6} kHz. {7}"},
+    {u"FHA завышает {1} на {2} %: на частоте {3} кГц выход будет {4} В вместо {5} В. Настройте "
+     u"контроллер на {6} кГц. {7}",
+     u"FHA overestimates {1} by {2} %: at {3} kHz the output will be {4} V instead of {5} V. Set "
+     u"the controller to {6} kHz. {7}"},
+    {u"FHA не нашла {1}; модель во временной области дает {2} кГц. {3}",
+     u"FHA found no {1}; the time-domain model gives {2} kHz. {3}"},
+    {u"При минимальном питании средняя точка не успевает перезарядиться за мертвое время {1} "
+     u"нс (ток выключения {2} А, запас заряда {3}): транзистор включается жестко, с потерями "
+     u"на разряде Coss. Увеличьте мертвое время или ток намагничивания (меньше Lm: больший "
+     u"зазор), либо выберите транзисторы с меньшей Coss.",
+     u"At the lowest supply the midpoint does not complete its swing within the dead time of {1} "
+     u"ns (turn-off current {2} A, charge margin {3}): the transistor turns on hard, dissipating "
+     u"the charge of Coss. Increase the dead time or the magnetizing current (lower Lm: larger "
+     u"gap), or choose transistors with a lower Coss."},
+    {u"При максимальном питании средняя точка не успевает перезарядиться за мертвое время {1} "
+     u"нс (ток выключения {2} А, запас заряда {3}): транзистор включается жестко, с потерями "
+     u"на разряде Coss. Увеличьте мертвое время или ток намагничивания (меньше Lm: больший "
+     u"зазор), либо выберите транзисторы с меньшей Coss.",
+     u"At the highest supply the midpoint does not complete its swing within the dead time of "
+     u"{1} ns (turn-off current {2} A, charge margin {3}): the transistor turns on hard, "
+     u"dissipating the charge of Coss. Increase the dead time or the magnetizing current (lower "
+     u"Lm: larger gap), or choose transistors with a lower Coss."},
+    {u"При минимальном питании средняя точка не успевает перезарядиться за мертвое время {1} "
+     u"нс (ток выключения {2} А): транзистор включается жестко, с потерями на разряде Coss. "
+     u"Увеличьте мертвое время или ток намагничивания (меньше Lm: больший зазор), либо "
+     u"выберите транзисторы с меньшей Coss.",
+     u"At the lowest supply the midpoint does not complete its swing within the dead time of {1} "
+     u"ns (turn-off current {2} A): the transistor turns on hard, dissipating the charge of "
+     u"Coss. Increase the dead time or the magnetizing current (lower Lm: larger gap), or choose "
+     u"transistors with a lower Coss."},
+    {u"При максимальном питании средняя точка не успевает перезарядиться за мертвое время {1} "
+     u"нс (ток выключения {2} А): транзистор включается жестко, с потерями на разряде Coss. "
+     u"Увеличьте мертвое время или ток намагничивания (меньше Lm: больший зазор), либо "
+     u"выберите транзисторы с меньшей Coss.",
+     u"At the highest supply the midpoint does not complete its swing within the dead time of "
+     u"{1} ns (turn-off current {2} A): the transistor turns on hard, dissipating the charge of "
+     u"Coss. Increase the dead time or the magnetizing current (lower Lm: larger gap), or choose "
+     u"transistors with a lower Coss."},
+    {u"Мягкое переключение в мертвое время", u"Soft switching in the dead time"},
+    {u"ток выключения {1} / {2} А, запас заряда {3} / {4}",
+     u"turn-off current {1} / {2} A, charge margin {3} / {4}"},
+    {u"перезаряд за td, запас не менее 20 %", u"swing within td, margin at least 20 %"},
+    {u"Не оценить: нет рабочей частоты модели во временной области при минимальном питании.",
+     u"Cannot estimate: the time-domain model has no operating frequency at the lowest supply."},
+    {u"Не оценить: нет рабочей частоты модели во временной области при максимальном питании.",
+     u"Cannot estimate: the time-domain model has no operating frequency at the highest supply."},
+    {u"Перезаряд Coss завершается, но запас по заряду мал ({1}): при разбросе Coss, тока и "
+     u"мертвого времени переключение может стать жестким. Увеличьте мертвое время или ток "
+     u"намагничивания (меньше Lm).",
+     u"The Coss swing completes, but the charge margin is small ({1}): with the spread of Coss, "
+     u"current and dead time the switching may turn hard. Increase the dead time or the "
+     u"magnetizing current (lower Lm)."},
+    {u"Coss = 0: ключи идеальные; ток выключения положителен в обоих режимах.",
+     u"Coss = 0: ideal switches; the turn-off current is positive at both supply corners."},
+    {u"Ток выключения перезаряжает 2·Coss = {1} пФ за td = {2} нс с запасом: транзисторы "
+     u"включаются при нулевом напряжении.",
+     u"The turn-off current swings 2·Coss = {1} pF within td = {2} ns with margin: the "
+     u"transistors turn on at zero voltage (ZVS)."},
+    {u"Мертвое время td задано неверно: нужно число наносекунд не меньше 0 и меньше четверти "
+     u"резонансного периода ({1} нс). Модель во временной области не рассчитана.",
+     u"Invalid dead time td: it must be a number of nanoseconds, at least 0 and less than a "
+     u"quarter of the resonant period ({1} ns). The time-domain model was not calculated."},
+    {u"Выходная емкость транзистора Coss задана неверно: нужно число пикофарад от 0 до 1000000 "
+     u"(1 мкФ). Модель во временной области не рассчитана.",
+     u"Invalid transistor output capacitance Coss: it must be a number of picofarads from 0 to "
+     u"1000000 (1 µF). The time-domain model was not calculated."},
+    {u"Потери в сердечнике на fmin / fmax", u"Core loss at fmin / fmax"},
+    {u"{1} / {2} Вт", u"{1} / {2} W"},
+    {u"Не оценить: в таблице потерь материала нет данных для этой частоты и индукции.",
+     u"Cannot estimate: the material's loss table has no data for this frequency and flux "
+     u"density."},
+    {u"Не оценить: рабочая частота не найдена.",
+     u"Cannot estimate: the operating frequency was not found."},
+    {u"Ток первичной обмотки (действующий)", u"Primary current (RMS)"},
+    {u"{1} А на fmin, {2} А на fmax, {3} А на Fr", u"{1} A at fmin, {2} A at fmax, {3} A at Fr"},
+    {u"Резонансный конденсатор", u"Resonant capacitor"},
+    {u"{1} В амплитуда, {2} А действ.", u"{1} V peak, {2} A RMS"},
+    {u"Амплитуда переменной составляющей на fmin. Если постоянную составляющую (половину "
+     u"напряжения питания) блокирует только Cr, она добавляется к амплитуде: выбирайте "
+     u"конденсатор с запасом по напряжению и току.",
+     u"Peak of the AC component at fmin. If Cr alone blocks the DC component (half the supply "
+     u"voltage), it adds to this peak: choose a capacitor with margin in voltage and current."},
+    {u"Потери в меди (оценка)", u"Copper loss (estimate)"},
+    {u"{1} + {2} Вт (виток {3} мм, слоев {4} + {5}, Rac/Rdc {6} / {7})",
+     u"{1} + {2} W (MLT {3} mm, layers {4} + {5}, Rac/Rdc {6} / {7})"},
+    {u"Оценка при 100 °C на fmin с поверхностным эффектом и эффектом близости в слоях обмоток "
+     u"(Dowell; литцендрат — по жилам): сопротивление переменному току больше постоянного в "
+     u"{1} раза в первичной и в {2} раза во вторичной обмотке.",
+     u"Estimate at 100 °C and fmin with the skin and proximity effects in the winding layers "
+     u"(Dowell; litz wire by its strands): the AC resistance is {1} times the DC resistance in "
+     u"the primary and {2} times in the secondary."},
+    {u"Не оценить: провод не выбран (нет таблицы проводов).",
+     u"Cannot estimate: no wire chosen (no wire table)."},
+    {u"Не оценить: виток не помещается по ширине каркаса.",
+     u"Cannot estimate: a turn does not fit across the bobbin width."},
+    {u"Не оценить: обмотки не уложить на каркас.",
+     u"Cannot estimate: the windings cannot be laid on the bobbin."},
+    {u"Укладка обмоток на каркас", u"Winding build on the bobbin"},
+    {u"{1} % высоты ({2} из {3} мм, ширина {4} мм, каркас оценен)",
+     u"{1} % of height ({2} of {3} mm, width {4} mm, bobbin estimated)"},
+    {u"{1} % высоты ({2} из {3} мм, ширина {4} мм)",
+     u"{1} % of height ({2} of {3} mm, width {4} mm)"},
+    {u"не более 90 %", u"at most 90 %"},
+    {u"Размеры каркаса оценены по окну сердечника (ширина 0.9·3w, высота 0.75·w, w = √(An/3)): "
+     u"сверьте их с каркасом.",
+     u"Bobbin dimensions estimated from the core window (width 0.9·3w, height 0.75·w, w = "
+     u"√(An/3)): check them against the real bobbin."},
+    {u"Не оценить: провод не выбран.", u"Cannot estimate: no wire chosen."},
+    {u"Виток (жилы рядом) шире каркаса: выберите провод тоньше с большим числом жил, "
+     u"литцендрат или сердечник с более широким окном.",
+     u"A turn (strands side by side) is wider than the bobbin: choose a thinner wire with more "
+     u"strands, litz wire, or a core with a wider window."},
+    {u"Не оценить: неизвестна высота каркаса.", u"Cannot estimate: the bobbin height is unknown."},
+    {u"Обмотки не помещаются на каркас по высоте: выберите сердечник с большим окном, "
+     u"уменьшите число жил или плотность тока.",
+     u"The windings do not fit the bobbin height: choose a core with a larger window, or reduce "
+     u"the number of strands or the current density."},
+    {u"Обмотки занимают почти всю высоту каркаса: с изоляцией и неровной укладкой они могут не "
+     u"поместиться.",
+     u"The windings take almost the whole bobbin height: with insulation and uneven winding they "
+     u"may not fit."},
+    {u"Индуктивность рассеяния (оценка)", u"Leakage inductance (estimate)"},
+    {u"{1} мкГн ({2} % от Lr {3} мкГн)", u"{1} µH ({2} % of Lr {3} µH)"},
+    {u"Не оценить: обмотки не уложены на каркас.",
+     u"Cannot estimate: the windings are not laid on the bobbin."},
+    {u"Если Lr выполняется рассеянием трансформатора, его не хватает на {1} мкГн: добавьте "
+     u"внешний дроссель или разнесите обмотки (секционный каркас).",
+     u"If Lr is to be the transformer's leakage inductance, it is {1} µH short: add an external "
+     u"inductor or separate the windings (sectioned bobbin)."},
+    {u"Рассеяние больше Lr на {1} мкГн: последовательно с Cr оно уже дает больше резонансной "
+     u"индуктивности. Уменьшите его чередованием обмоток.",
+     u"The leakage inductance exceeds Lr by {1} µH: in series with Cr it already gives more than "
+     u"the resonant inductance. Reduce it by interleaving the windings."},
+    {u"Перегрев трансформатора", u"Transformer temperature rise"},
+    {u"{1} K (потери {2} Вт, Rth {3} K/Вт по базе)",
+     u"{1} K (losses {2} W, Rth {3} K/W from the database)"},
+    {u"{1} K (потери {2} Вт, Rth {3} K/Вт оценка)", u"{1} K (losses {2} W, Rth {3} K/W estimated)"},
+    {u"не более 40 K", u"at most 40 K"},
+    {u"Не оценить: неизвестны потери в сердечнике или в меди.",
+     u"Cannot estimate: the core loss or the copper loss is unknown."},
+    {u"Перегрев больше 60 K: трансформатор перегреется. Выберите сердечник больше, материал с "
+     u"меньшими потерями, уменьшите Bm или плотность тока.",
+     u"Temperature rise above 60 K: the transformer will overheat. Choose a larger core or a "
+     u"lower-loss material, or reduce Bm or the current density."},
+    {u"Перегрев больше 40 K: проверьте охлаждение, или выберите сердечник больше, уменьшите Bm "
+     u"или плотность тока.",
+     u"Temperature rise above 40 K: check the cooling, or choose a larger core, or reduce Bm or "
+     u"the current density."},
+    {u"Заполнение окна", u"Window fill"},
+    {u"не более {1}", u"at most {1}"},
+    {u"Обмотки могут не поместиться в окно: выберите сердечник с большим окном или проверьте "
+     u"укладку обмоток по слоям.",
+     u"The windings may not fit the window: choose a core with a larger window or check the "
+     u"winding build layer by layer."},
+    {u"{1} ошибка", u"{1} error"},
+    {u"{1} ошибки", u"{1} errors"},
+    {u"{1} ошибок", u"{1} errors"},
+    {u"{1} предупреждение", u"{1} warning"},
+    {u"{1} предупреждения", u"{1} warnings"},
+    {u"{1} предупреждений", u"{1} warnings"},
+    {u"Проверка проекта: {1}", u"Design check: {1}"},
+    {u"замечаний нет", u"no issues"},
+    {u"fTd={1} кГц (модель во времени, мин. питание)",
+     u"fTd={1} kHz (time-domain model, lowest supply)"},
+    {u"fTd={1} кГц (модель во времени, макс. питание)",
+     u"fTd={1} kHz (time-domain model, highest supply)"},
+    {u"{1}: fTd {2} кГц, Uhb {3} В, td {4} нс", u"fTd {2} kHz at the {1}, Uhb {3} V, td {4} ns"},
+    {u"средняя точка", u"midpoint"},
+    {u"В", u"V"},
+    {u"ток первичной обмотки", u"primary current"},
+    {u"А", u"A"},
+    {u"ток намагничивания", u"magnetizing current"},
+    {u"напряжение на Cr (переменная составляющая)", u"voltage across Cr (AC component)"},
+    {u"ток вторичной обмотки (выпрямленный)", u"secondary current (rectified)"},
+    {u"t, мкс", u"t, µs"},
+    {u"Модель во временной области не решена для этой схемы.",
+     u"The time-domain model has no solution for this circuit."},
+    {u"Даже на 2·Fr ток выпрямителя больше тока нагрузки: рабочей частоты нет.",
+     u"Even at 2·Fr the rectifier current exceeds the load current: there is no operating "
+     u"frequency."},
+    {u"Ни на одной частоте от 0.3·Fr до 2·Fr выход не достигает заданного напряжения.",
+     u"No frequency from 0.3·Fr to 2·Fr brings the output up to the set voltage."},
+    {u"Нет схемы для SPICE: расчет не выполнен до конца, или мертвое время td и емкость Coss в "
+     u"окне «Проверка проекта» заданы неверно.",
+     u"No circuit for SPICE: the calculation did not run to its end, or the dead time td or the "
+     u"capacitance Coss in the window \"Design check\" is invalid."},
+    {u"&Результаты", u"&Results"},
+    {u"&Осциллограммы...", u"&Waveforms..."},
+    {u"Экспорт &SPICE...", u"Export &SPICE..."},
 };
 
 }  // namespace

@@ -154,6 +154,26 @@
         <source>расчет прерван</source>
         <translation>calculation stopped</translation>
     </message>
+    <message>
+        <source>fTd min, кГц</source>
+        <translation>fTd min, kHz</translation>
+    </message>
+    <message>
+        <source>fTd max, кГц</source>
+        <translation>fTd max, kHz</translation>
+    </message>
+    <message>
+        <source>Мягкое перекл.</source>
+        <translation>Soft switching</translation>
+    </message>
+    <message>
+        <source>да</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>no</translation>
+    </message>
 </context>
 <context>
     <name>kelvara::ui::CheckWindow</name>
@@ -201,6 +221,10 @@
         <source>Проверка проекта: расчет не выполнен до конца, проверять нечего.</source>
         <translation>Design check: the calculation did not run to its end, nothing to check.</translation>
     </message>
+    <message>
+        <source>Осциллограммы...</source>
+        <translation>Waveforms...</translation>
+    </message>
 </context>
 <context>
     <name>kelvara::ui::MainWindow</name>
@@ -239,6 +263,100 @@
     <message>
         <source>Копировать результаты</source>
         <translation>Copy results</translation>
+    </message>
+    <message>
+        <source>Экспорт SPICE</source>
+        <translation>Export SPICE</translation>
+    </message>
+    <message>
+        <source>Список цепей SPICE (*.cir)</source>
+        <translation>SPICE netlist (*.cir)</translation>
+    </message>
+</context>
+<context>
+    <name>kelvara::ui::WaveformView</name>
+    <message>
+        <source>t = %1 мкс:  Uср.т. %2 В,  Iперв. %3 А,  Iнамагн. %4 А,  UCr %5 В,  Iвтор. %6 А</source>
+        <translation>t = %1 µs:  Vmid %2 V,  Ipri %3 A,  Imag %4 A,  VCr %5 V,  Isec %6 A</translation>
+    </message>
+</context>
+<context>
+    <name>kelvara::ui::WaveformWindow</name>
+    <message>
+        <source>Осциллограммы</source>
+        <translation>Waveforms</translation>
+    </message>
+    <message>
+        <source>Минимальное напряжение питания</source>
+        <translation>Lowest supply voltage</translation>
+    </message>
+    <message>
+        <source>Максимальное напряжение питания</source>
+        <translation>Highest supply voltage</translation>
+    </message>
+    <message>
+        <source>Сохранить изображение...</source>
+        <translation>Save picture...</translation>
+    </message>
+    <message>
+        <source>Экспорт CSV...</source>
+        <translation>Export CSV...</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Ошибка!</source>
+        <translation>Error!</translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл &quot;%1&quot;.</source>
+        <translation>The file &quot;%1&quot; could not be written.</translation>
+    </message>
+    <message>
+        <source>Сохранить изображение</source>
+        <translation>Save picture</translation>
+    </message>
+    <message>
+        <source>Изображение PNG (*.png);;Рисунок SVG (*.svg)</source>
+        <translation>PNG image (*.png);;SVG drawing (*.svg)</translation>
+    </message>
+    <message>
+        <source>Экспорт CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>Таблица CSV (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+    <message>
+        <source>перезаряд за мертвое время завершается</source>
+        <translation>the midpoint swing completes within the dead time</translation>
+    </message>
+    <message>
+        <source>перезаряд не завершается: жесткое переключение</source>
+        <translation>the midpoint swing does not complete: hard switching</translation>
+    </message>
+    <message>
+        <source>fTd %1 кГц (%2, ток выпрямителя %3); ток выключения %4 А, %5; ток первичной обмотки %6 А действ., %7 А пик; индукция %8 T. Серые полосы — мертвое время, розовые — перезаряд средней точки; красные линии — выключение транзисторов.</source>
+        <translation>fTd %1 kHz (%2, rectifier current %3); turn-off current %4 A, %5; primary current %6 A RMS, %7 A peak; flux density %8 T. Grey bands: dead time; pink: the midpoint swing; red lines: transistor turn-off.</translation>
+    </message>
+    <message>
+        <source>выше резонанса</source>
+        <translation>above resonance</translation>
+    </message>
+    <message>
+        <source>ниже резонанса</source>
+        <translation>below resonance</translation>
+    </message>
+    <message>
+        <source>непрерывный</source>
+        <translation>continuous</translation>
+    </message>
+    <message>
+        <source>прерывистый</source>
+        <translation>discontinuous</translation>
     </message>
 </context>
 <context>

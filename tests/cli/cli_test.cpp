@@ -2,7 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <nlohmann/json.hpp>
+#include <regex>
+#include <set>
 
 #include "calc/design_check.h"
 #include "designs/design_file.h"
@@ -530,6 +533,161 @@ TEST_F(Calc, RankedTableListsEveryCore) {
     for (const char* core : {"E 25/13/7", "E 40/16/12", "EI 25", "ETD 34/17/11", "RM 10"})
         EXPECT_NE(r.out.find(core), std::string::npos) << core;
     EXPECT_NE(r.out.find("Подбор сердечника: вариантов 8"), std::string::npos) << r.out;
+}
+
+// Every number a text holds, sorted: a language may put its values in
+// another order, but no value may go missing, change or appear. (A few
+// Russian messages write the decimal comma: "0,3" is 0.3.)
+std::vector<std::string> NumbersIn(const std::string& text) {
+    static const std::regex number(R"([-+]?[0-9]+([.,][0-9]+)?)");
+    std::vector<std::string> out;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), number);
+         it != std::sregex_iterator(); ++it) {
+        std::string n = it->str();
+        std::replace(n.begin(), n.end(), ',', '.');
+        out.push_back(n);
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+// Where a UTF-8 text first holds a Cyrillic letter (U+0400…U+04FF): that
+// line, from its start; "" when it holds none.
+std::string CyrillicIn(const std::string& text) {
+    for (size_t i = 0; i + 1 < text.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const auto next = static_cast<unsigned char>(text[i + 1]);
+        if (lead >= 0xD0 && lead <= 0xD3 && (next & 0xC0) == 0x80) {
+            const size_t from = text.rfind('\n', i);
+            return text.substr(from == std::string::npos ? 0 : from + 1, 120);
+        }
+    }
+    return {};
+}
+
+// The counts of a check as the summary line says them in either language.
+std::string CountsSaid(int errors, int warnings, bool english) {
+    if (errors == 0 && warnings == 0) return english ? "no issues" : "замечаний нет";
+    const auto counted = [english](int n, const char* one, const char* few, const char* many,
+                                   const char* enOne, const char* enMany) {
+        const char* word = many;
+        if (english) {
+            word = n == 1 ? enOne : enMany;
+        } else if (n % 100 < 11 || n % 100 > 14) {
+            if (n % 10 == 1) word = one;
+            if (n % 10 >= 2 && n % 10 <= 4) word = few;
+        }
+        return std::to_string(n) + " " + word;
+    };
+    std::string out;
+    if (errors > 0) out += counted(errors, "ошибка", "ошибки", "ошибок", "error", "errors");
+    if (errors > 0 && warnings > 0) out += ", ";
+    if (warnings > 0) {
+        out += counted(warnings, "предупреждение", "предупреждения", "предупреждений", "warning",
+                       "warnings");
+    }
+    return out;
+}
+
+// kelvara-calc --lang en calculates exactly what the Russian run does: the
+// same inputs, core, material and result numbers (units in their English
+// names), the same rows of the check with the same statuses and numbers,
+// and the same numbers inside every text of the check and of the messages.
+// Its table holds no Cyrillic: the test data's core and material names are
+// Latin. The designs between them make every status of the check.
+TEST_F(Calc, EnglishRunsPrintTheNumbersOfTheRussianOnes) {
+    const std::map<std::string, std::string> units = {
+        {"", ""}, {"мм", "mm"}, {"нГн/виток^2", "nH/turn^2"}, {"мкГн", "µH"}, {"мГн", "mH"}};
+    const std::vector<std::vector<std::string>> variants = {
+        {},
+        {"Q=2"},
+        {"tdead=-1"},
+        {"coss=3000", "tdead=50"},
+        {"yes_al=1", "zazor=300"},
+        {"vypr=2", "zazor=3"},
+        {"Bm=0.4", "Fr=400"},
+        {"Umin=100"},
+    };
+    std::set<std::string> statuses;
+    for (const std::vector<std::string>& sets : variants) {
+        std::vector<std::string> args;
+        std::string name;
+        for (const std::string& set : sets) {
+            args.insert(args.end(), {"--set", set});
+            name += set + " ";
+        }
+        SCOPED_TRACE(name);
+        args.push_back("design.sav");
+        const Json ru = RunJson(args);
+        std::vector<std::string> english = args;
+        english.insert(english.begin(), {"--lang", "en"});
+        const Json en = RunJson(english);
+
+        EXPECT_EQ(en["calculated"], ru["calculated"]);
+        EXPECT_EQ(en["inputs"], ru["inputs"]);
+        EXPECT_EQ(en["core"], ru["core"]);
+        EXPECT_EQ(en["material"], ru["material"]);
+        ASSERT_EQ(Keys(en["results"]), Keys(ru["results"]));
+        for (const auto& [key, value] : ru["results"].items()) {
+            if (key == "gapLabel") {
+                EXPECT_EQ(CyrillicIn(en["results"][key].get<std::string>()), "");
+            } else if (key.find("Unit") != std::string::npos) {
+                ASSERT_EQ(units.count(value.get<std::string>()), 1u) << value;
+                EXPECT_EQ(en["results"][key], units.at(value.get<std::string>())) << key;
+            } else {
+                EXPECT_EQ(en["results"][key], value) << key;
+            }
+        }
+        ASSERT_EQ(en["messages"].size(), ru["messages"].size());
+        for (size_t i = 0; i < ru["messages"].size(); ++i) {
+            const std::string text = en["messages"][i]["text"].get<std::string>();
+            EXPECT_EQ(CyrillicIn(text), "");
+            EXPECT_EQ(NumbersIn(text), NumbersIn(ru["messages"][i]["text"].get<std::string>()))
+                << text;
+        }
+
+        const Json& ruRows = ru["check"]["rows"];
+        const Json& enRows = en["check"]["rows"];
+        EXPECT_EQ(en["check"]["done"], ru["check"]["done"]);
+        ASSERT_EQ(enRows.size(), ruRows.size());
+        int errors = 0, warnings = 0;
+        for (size_t i = 0; i < ruRows.size(); ++i) {
+            const Json& r = ruRows[i];
+            const Json& e = enRows[i];
+            SCOPED_TRACE(r["key"].get<std::string>());
+            EXPECT_EQ(e["key"], r["key"]);
+            EXPECT_EQ(e["status"], r["status"]);
+            EXPECT_EQ(e["numbers"], r["numbers"]);
+            statuses.insert(r["status"].get<std::string>());
+            errors += r["status"] == "error";
+            warnings += r["status"] == "warning";
+            for (const char* text : {"label", "value", "limit", "note"}) {
+                const std::string said = e[text].get<std::string>();
+                EXPECT_EQ(CyrillicIn(said), "") << text;
+                EXPECT_EQ(NumbersIn(said), NumbersIn(r[text].get<std::string>()))
+                    << text << ": " << said << "\n"
+                    << r[text].get<std::string>();
+                // A text is empty in both languages or in neither.
+                EXPECT_EQ(said.empty(), r[text].get<std::string>().empty()) << text;
+            }
+        }
+
+        // The tables: the summary counts in each language's own words, and
+        // nothing Cyrillic in English.
+        const CalcRun ruTable = RunCalc(data.program(), args);
+        const CalcRun enTable = RunCalc(data.program(), english);
+        ASSERT_EQ(ruTable.status, 0) << ruTable.err;
+        ASSERT_EQ(enTable.status, 0) << enTable.err;
+        EXPECT_NE(ruTable.out.find("\n  Итог: " + CountsSaid(errors, warnings, false) + "\n"),
+                  std::string::npos)
+            << ruTable.out;
+        EXPECT_NE(enTable.out.find("\n  Summary: " + CountsSaid(errors, warnings, true) + "\n"),
+                  std::string::npos)
+            << enTable.out;
+        EXPECT_EQ(CyrillicIn(enTable.out), "");
+        EXPECT_EQ(CyrillicIn(enTable.err), "");
+    }
+    EXPECT_EQ(statuses, (std::set<std::string>{"ok", "warning", "error", "unknown"}));
 }
 
 // --report and --curve write their files and still print the results.
