@@ -689,6 +689,11 @@ constexpr CatalogueEntry kEntries[] = {
     {u"&Результаты", u"&Results"},
     {u"&Осциллограммы...", u"&Waveforms..."},
     {u"Экспорт &SPICE...", u"Export &SPICE..."},
+    {u"Осциллограммы: минимальное напряжение питания", u"Waveforms: lowest supply voltage"},
+    {u"Осциллограммы: максимальное напряжение питания", u"Waveforms: highest supply voltage"},
+    {u"Коэффициент передачи", u"Gain"},
+    {u"выкл. VT2", u"VT2 off"},
+    {u"выкл. VT1", u"VT1 off"},
 };
 
 }  // namespace

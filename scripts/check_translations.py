@@ -52,6 +52,25 @@ def strip_comments(code):
     return re.sub(r'//[^\n]*', '', code)
 
 
+# A condition inside Tr(…): its literals would be shown translated but could
+# not be found here. Each branch gets its own Tr().
+HIDDEN = re.compile(r'\b(?:Tr|TrQ|TrFormat)\s*\([^;()]*\?\s*u"')
+
+
+def hidden_texts():
+    found = []
+    for folder in FOLDERS + ["ui"]:
+        for path in sorted((ROOT / folder).rglob("*")):
+            if path.suffix not in (".cpp", ".h"):
+                continue
+            code = strip_comments(path.read_text(encoding="utf-8"))
+            for m in HIDDEN.finditer(code):
+                line = code.count("\n", 0, m.start()) + 1
+                found.append(f"{path.relative_to(ROOT)}:{line}: a condition inside Tr(): "
+                             "give each branch its own Tr()")
+    return found
+
+
 def marked_texts():
     texts = {}
     for folder in FOLDERS:
@@ -130,6 +149,7 @@ def main():
         return 0
     for t in missing:
         problems.append(f"no English entry: {t!r} ({marked[t]})")
+    problems += hidden_texts()
     if "--no-qt" not in sys.argv:
         problems += qt_problems()
     for p in problems:

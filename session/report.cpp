@@ -209,8 +209,8 @@ ReportDocument BuildReport(const DesignDocument& s) {
             if (!c.solved) continue;
             const WaveformPlot plot = BuildWaveformPlot(c, kWavePictureWidth, kWavePictureHeight,
                                                         EstimatedWaveMeasure(), s.stale);
-            d.figures.push_back({Tr(c.lowest ? u"Осциллограммы: минимальное напряжение питания"
-                                             : u"Осциллограммы: максимальное напряжение питания"),
+            d.figures.push_back({(c.lowest ? Tr(u"Осциллограммы: минимальное напряжение питания")
+                                           : Tr(u"Осциллограммы: максимальное напряжение питания")),
                                  WaveformPlotSvg(plot), 170});
         }
     }

@@ -391,7 +391,7 @@ TransferPlot BuildTransferPlot(double kL, double Q, double xMin, double xMax, do
     // The gain axis's title, over the grid's top left corner; further right
     // where a high peak runs through it.
     {
-        PlotLabel title = b.LeftBottom(Text(kGainAxisTitle), plot.x3, yTop + kTitleGap);
+        PlotLabel title = b.LeftBottom(Tr(kGainAxisTitle), plot.x3, yTop + kTitleGap);
         std::vector<PlotRect> candidates;
         for (int k = 0; k <= 4 * kMaxLabelSteps; ++k)
             candidates.push_back(Moved(title.rect, k * title.rect.Height(), 0));

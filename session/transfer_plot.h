@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "refdata/i18n.h"
 #include "refdata/text.h"
 
 namespace kelvara {
@@ -121,7 +122,7 @@ inline constexpr int kCurveWidth = 3;
 // Height of the picture's font, logical units.
 inline constexpr int kPlotFontHeight = 35;
 // The title of the gain axis, above the grid's top left corner.
-inline constexpr std::u16string_view kGainAxisTitle = u"Коэффициент передачи";
+inline constexpr std::u16string_view kGainAxisTitle = KELVARA_TR_NOOP(u"Коэффициент передачи");
 
 // Builds the picture for the inductance ratio kL and quality factor Q of the
 // last calculation, its normalised operating frequencies xMin and xMax (0 when

@@ -98,7 +98,7 @@ WaveformPlot BuildWaveformPlot(const CornerWaveform& c, double width, double hei
     p.height = height;
     const double lineH = measure(u"0").y;
     const Text cornerName =
-        Tr(c.lowest ? u"Минимальное напряжение питания" : u"Максимальное напряжение питания");
+        (c.lowest ? Tr(u"Минимальное напряжение питания") : Tr(u"Максимальное напряжение питания"));
     double y = kMargin + lineH / 2;
     if (!c.solved) {
         p.texts.push_back({cornerName, kMargin, y});
@@ -273,8 +273,8 @@ WaveformPlot BuildWaveformPlot(const CornerWaveform& c, double width, double hei
         if (!low && e.kind != TdEventKind::HighSwitchOff) continue;
         const double x = p.XOf(e.t);
         p.marks.push_back({x, first.top, x, last.bottom, wave::kTurnOff, 1.5, true});
-        p.texts.push_back({Tr(low ? u"выкл. VT2" : u"выкл. VT1"), x + 3, first.top + lineH / 2 + 2,
-                           WaveText::Align::Left, wave::kTurnOff});
+        p.texts.push_back({(low ? Tr(u"выкл. VT2") : Tr(u"выкл. VT1")), x + 3,
+                           first.top + lineH / 2 + 2, WaveText::Align::Left, wave::kTurnOff});
     }
     return p;
 }

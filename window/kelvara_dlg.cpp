@@ -519,8 +519,9 @@ void CKelvaraDlg::OnExit() {
 bool CKelvaraDlg::ExportSpice(const fs::path& file) {
     const std::string netlist = SpiceNetlistOf(Document());
     if (netlist.empty()) {
-        Warning(Tr(u"Нет схемы для SPICE: расчет не выполнен до конца, или мертвое время td "
-                   u"и емкость Coss в окне «Проверка проекта» заданы неверно."));
+        Warning(
+            Tr(u"Нет схемы для SPICE: расчет не выполнен до конца, или мертвое время td "
+               u"и емкость Coss в окне «Проверка проекта» заданы неверно."));
         return false;
     }
     if (!WriteFileSafely(file, netlist)) {
@@ -536,7 +537,8 @@ void CKelvaraDlg::OnLanguageChanged() {
     session_.RetranslateLastRun();
     {
         ExchangeGuard guard(exchanging_);
-        for (const ResultFieldDef& r : kResultFields) view_.SetText(r.controlId, results().text[r.field]);
+        for (const ResultFieldDef& r : kResultFields)
+            view_.SetText(r.controlId, results().text[r.field]);
     }
     const bool al = view_.IsChecked(ctl::kRadioAL);
     view_.SetText(ctl::kGapLabel, Tr(al ? kALReqLabel : kGapReqLabel));
