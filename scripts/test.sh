@@ -12,7 +12,7 @@ jobs=$(nproc)
 
 echo "== code format and layers =="
 # Every C++ source follows .clang-format; the layers include only downwards.
-find calc refdata designs window ui cli tests bench fuzz -type f \( -name '*.cpp' -o -name '*.h' \) -print0 \
+find calc refdata designs window ui ui_win32 cli tests tools/icon bench fuzz -type f \( -name '*.cpp' -o -name '*.h' \) -print0 \
     | xargs -0 clang-format --dry-run -Werror
 ./scripts/check_layers.sh
 
