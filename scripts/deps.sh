@@ -25,9 +25,10 @@ kelvara_test_packages=(
 )
 
 # The Windows build: the mingw-w64 cross compiler, GoogleTest's sources to
-# build with it, and Wine to run its tests (without the desktop packages Wine
+# build with it, and Wine to run its tests with Wine's own fonts, which its
+# menus and captions are drawn with (without the desktop packages Wine
 # recommends: the window's tests run on Xvfb, above).
-kelvara_windows_packages=(g++-mingw-w64-x86-64-posix googletest wine wine64)
+kelvara_windows_packages=(g++-mingw-w64-x86-64-posix googletest wine wine64 fonts-wine)
 
 kelvara_sudo() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

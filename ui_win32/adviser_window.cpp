@@ -97,6 +97,8 @@ void AdviserWindow::OnInit() {
         SendMessageW(list(), LVM_INSERTCOLUMNW, static_cast<WPARAM>(c),
                      reinterpret_cast<LPARAM>(&column));
     }
+    // The list takes the keyboard: arrows choose a row, Enter takes it.
+    SetInitialFocus(list());
 }
 
 void AdviserWindow::Rank() {
@@ -171,12 +173,14 @@ void AdviserWindow::Fill() {
         return static_cast<int>(
             SendMessageW(view, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(W(text).c_str())));
     };
-    const int padding = ToPixels(DluRect{0, 0, 10, 0}).right;
+    // A head takes room for its margins and the sort mark beside its text.
+    const int headPadding = ToPixels(DluRect{0, 0, 16, 0}).right;
+    const int cellPadding = ToPixels(DluRect{0, 0, 8, 0}).right;
     for (int c = 0; c < kAdviserColumns; ++c) {
-        int w = width(heads[static_cast<size_t>(c)]);
+        int w = width(heads[static_cast<size_t>(c)]) + headPadding;
         for (const std::vector<AdviserCell>& row : cells_)
-            w = std::max(w, width(row[static_cast<size_t>(c)].text));
-        SendMessageW(view, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(c), w + padding);
+            w = std::max(w, width(row[static_cast<size_t>(c)].text) + cellPadding);
+        SendMessageW(view, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(c), w);
     }
     sortColumn_ = 0;
     ascending_ = true;

@@ -36,10 +36,17 @@ constexpr ColumnPlace ColumnOf(int column) {
 }
 constexpr int kEditWidth = 30, kRowStep = 15, kFirstRowY = 12;
 
+// The room between a cell's frame and its text: across, and up and down.
 int Pad(HDC dc) {
     TEXTMETRICW tm{};
     GetTextMetricsW(dc, &tm);
     return std::max(2, static_cast<int>(tm.tmAveCharWidth / 2));
+}
+
+int VerticalPad(HDC dc) {
+    TEXTMETRICW tm{};
+    GetTextMetricsW(dc, &tm);
+    return std::max(1, static_cast<int>(tm.tmHeight / 8));
 }
 
 HFONT FontOf(HWND hwnd) {
@@ -105,7 +112,7 @@ std::vector<int> CheckTable::ColumnWidths(HDC dc, int width) const {
     std::vector<int> w(5, 0);
     // A little more than the text, as drawing may take a pixel more than
     // measuring.
-    const int slack = 2 * pad + 4;
+    const int slack = 2 * pad + 8;
     w[0] = TextWidth(dc, L"MM") + slack;
     // The middle columns as wide as their contents, the note the rest.
     for (int c = 1; c <= 3; ++c) {
@@ -123,16 +130,17 @@ std::vector<int> CheckTable::RowHeights(HWND table) const {
     const HDC dc = GetDC(table);
     const HGDIOBJ old = SelectObject(dc, FontOf(GetParent(table)));
     const int pad = Pad(dc);
+    const int vpad = VerticalPad(dc);
     const std::vector<int> widths = ColumnWidths(dc, client.right);
     std::vector<int> heights;
-    heights.push_back(TextHeight(dc, L"Ay", 100, false) + 2 * pad);
+    heights.push_back(TextHeight(dc, L"Ay", 100, false) + 2 * vpad);
     for (const Row& r : rows_) {
         int h = 0;
         for (int c = 0; c < 5; ++c) {
             h = std::max(h, TextHeight(dc, W(r.cells[c]), widths[static_cast<size_t>(c)] - 2 * pad,
                                        c == 4 || c == 1));
         }
-        heights.push_back(h + 2 * pad);
+        heights.push_back(h + 2 * vpad);
     }
     SelectObject(dc, old);
     ReleaseDC(table, dc);
@@ -193,19 +201,23 @@ void CheckTable::Paint(HWND hwnd, HDC target) const {
             int x = 0;
             for (int c = 0; c < 5; ++c) {
                 const int w = widths[static_cast<size_t>(c)];
-                RECT cell{x + pad, y + pad, x + w - pad, y + h - pad};
                 const std::wstring text = W(c == 0 ? Text(style.mark) : row.cells[c]);
+                const bool wraps = c == 1 || c == 4;
+                SelectObject(dc, c == 0 ? marks : font);
+                // In the middle of the row, as high as the text is.
+                const int textHeight = TextHeight(dc, text, w - 2 * pad, wraps);
+                const int top = y + (h - textHeight) / 2;
+                RECT cell{x + pad, top, x + w - pad, top + textHeight};
                 COLORREF colour = GetSysColor(COLOR_WINDOWTEXT);
                 if (c == 0 || (c == 4 && (row.status == CheckStatus::Warning ||
                                           row.status == CheckStatus::Error))) {
                     colour = ToColorRef(style.colour);
                 }
                 SetTextColor(dc, colour);
-                SelectObject(dc, c == 0 ? marks : font);
                 DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &cell,
-                          DT_NOPREFIX | (c == 0 ? DT_CENTER | DT_SINGLELINE | DT_VCENTER
-                                         : (c == 1 || c == 4) ? DT_WORDBREAK
-                                                              : DT_SINGLELINE));
+                          DT_NOPREFIX | (c == 0  ? DT_CENTER | DT_SINGLELINE
+                                         : wraps ? DT_WORDBREAK
+                                                 : DT_SINGLELINE));
                 x += w;
             }
             cellLines(y, h);
@@ -221,7 +233,7 @@ void CheckTable::Paint(HWND hwnd, HDC target) const {
     for (int c = 0; c < 5; ++c) {
         const int w = widths[static_cast<size_t>(c)];
         RECT cell{x + pad, 0, x + w - pad, heights[0]};
-        DrawTextW(dc, kHeads[c], -1, &cell, DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+        DrawTextW(dc, kHeads[c], -1, &cell, DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER | DT_CENTER);
         x += w;
     }
     cellLines(0, heights[0]);
@@ -320,7 +332,7 @@ bool CheckWindow::Create(HWND owner) {
     for (const CheckInputDef& in : kCheckInputs) {
         t.AddControl(id++, WC_STATICW, in.label, SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0,
                      DluRect{0, 0, 10, 10});
-        t.AddControl(id++, WC_EDITW, u"", ES_CENTER | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE,
+        t.AddControl(id++, WC_EDITW, u"", ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE,
                      DluRect{0, 0, 10, 10});
     }
     t.AddControl(kCheckRecalculateId, WC_BUTTONW, kCheckRecalculate, BS_DEFPUSHBUTTON | WS_TABSTOP,
