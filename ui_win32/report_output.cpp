@@ -167,6 +167,18 @@ class Layout {
         return widest;
     }
 
+    int LongestWord(const Text& text, HFONT font) {
+        int widest = 0;
+        size_t at = 0;
+        while (at <= text.size()) {
+            size_t end = text.find_first_of(u" \n", at);
+            if (end == Text::npos) end = text.size();
+            if (end > at) widest = std::max(widest, Width(text.substr(at, end - at), font));
+            at = end + 1;
+        }
+        return widest;
+    }
+
     void Paragraph(const Text& text, HFONT font, unsigned colour, int after) {
         Ensure();
         if (!dc_) return;
@@ -190,6 +202,19 @@ class Layout {
         if (t.kind == ReportTable::Kind::Check && n == 5) {
             for (size_t i = 0; i < n; ++i)
                 widths[i] = static_cast<int>(available * kCheckWidths[i]);
+            // No column narrower than its longest word ("предупреждение"): the
+            // notes give way.
+            for (size_t i = 0; i + 1 < n; ++i) {
+                int word = Width(t.header[i], fonts_.bold);
+                for (const std::vector<Text>& row : t.rows) {
+                    if (i < row.size()) word = std::max(word, LongestWord(row[i], fonts_.text));
+                }
+                const int needed = word + 2 * pad_ + 1;
+                if (needed > widths[i]) {
+                    widths[n - 1] -= needed - widths[i];
+                    widths[i] = needed;
+                }
+            }
             return widths;
         }
         for (size_t i = 0; i < n; ++i) {

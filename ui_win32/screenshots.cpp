@@ -1,8 +1,8 @@
 // kelvara-screenshots.exe: the windows of the Win32 program as PNG pictures,
 // for the README and for looking at what users see. Started in a program
 // folder (like the window), it opens the main window on the remembered design
-// and writes, into the folder given, main.png and one picture of each further
-// window:
+// and writes, into the folder given, main.png, one picture of each further
+// window and the report's pages as printed (report-1.png, ...):
 //
 //   kelvara-screenshots OUTDIR [DESIGN.sav]
 //
@@ -17,6 +17,7 @@
 #include "ui_win32/file_pickers.h"
 #include "ui_win32/gdiplus.h"
 #include "ui_win32/main_window.h"
+#include "ui_win32/report_output.h"
 #include "ui_win32/screen_capture.h"
 #include "ui_win32/secondary_windows.h"
 #include "ui_win32/transfer_window.h"
@@ -27,6 +28,52 @@ using namespace kelvara;
 using namespace kelvara::win32;
 
 namespace {
+
+// The report's pages as the printer gets them, at 96 dots per inch on A4.
+class PagePictures : public PageSink {
+  public:
+    explicit PagePictures(std::filesystem::path dir) : dir_(std::move(dir)) {
+        screen_ = GetDC(nullptr);
+        dc_ = CreateCompatibleDC(screen_);
+    }
+    ~PagePictures() override {
+        DeleteDC(dc_);
+        ReleaseDC(nullptr, screen_);
+    }
+    static PageGeometry Geometry() {
+        PageGeometry g;
+        g.dpiX = g.dpiY = 96;
+        g.width = 794;    // 210 mm
+        g.height = 1123;  // 297 mm
+        return g;
+    }
+    HDC StartPage() override {
+        bitmap_ = CreateCompatibleBitmap(screen_, Geometry().width, Geometry().height);
+        old_ = SelectObject(dc_, bitmap_);
+        const RECT all{0, 0, Geometry().width, Geometry().height};
+        FillRect(dc_, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        return dc_;
+    }
+    bool EndPage() override {
+        SelectObject(dc_, old_);
+        const std::filesystem::path file = dir_ / ("report-" + std::to_string(++pages_) + ".png");
+        bool ok = false;
+        {
+            Gdiplus::Bitmap picture(bitmap_, nullptr);
+            ok = SavePng(picture, file.native());
+        }
+        DeleteObject(bitmap_);
+        PrintOut((ok ? "wrote " : "could not write ") + ToUtf8(T(file.native())) + "\n");
+        return ok;
+    }
+
+  private:
+    std::filesystem::path dir_;
+    HDC screen_, dc_;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ old_ = nullptr;
+    int pages_ = 0;
+};
 
 bool Save(Dialog& window, const std::filesystem::path& dir, const wchar_t* name) {
     SetWindowPos(window.hwnd(), nullptr, 16, 16, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
@@ -96,5 +143,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     FilePickerDialog save(FilePicker::Kind::Save, window.dialog().settingsFolder(),
                           window.dialog().SuggestedSaveName(), yes);
     ok = save.Create(owner) && Save(save, dir, L"save.png") && ok;
+    PagePictures pages(dir);
+    ok = PaintReportPages(pages, PagePictures::Geometry(), window.CurrentReport()) > 0 && ok;
     return ok ? 0 : 1;
 }
