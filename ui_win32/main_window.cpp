@@ -381,6 +381,11 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& 
             // window's own fonts and pictures follow.
             MakeFonts();
             FitLabelsBesideValues();
+            if (tooltip_) {
+                SendMessageW(tooltip_, WM_SETFONT, SendMessageW(hwnd(), WM_GETFONT, 0, 0), FALSE);
+                SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0,
+                             MulDiv(kTooltipMaxWidth, static_cast<int>(Dpi()), 96));
+            }
             InvalidateRect(hwnd(), nullptr, TRUE);
             return false;
         case kShowHeldMessages:

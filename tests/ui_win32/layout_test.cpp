@@ -54,6 +54,34 @@ std::vector<HWND> Children(HWND parent) {
     return direct;
 }
 
+// The manifest the programs carry: the common controls of version 6, and
+// per-monitor DPI awareness.
+TEST(Manifest, AsksForCommonControls6AndPerMonitorDpi) {
+    // The common controls the program calls come from the side-by-side
+    // assembly of version 6 (Wine's says 5 when asked its version).
+    HMODULE comctl = nullptr;
+    ASSERT_TRUE(GetModuleHandleExW(
+        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+        reinterpret_cast<LPCWSTR>(reinterpret_cast<void*>(&InitCommonControlsEx)), &comctl));
+    wchar_t file[MAX_PATH] = {};
+    GetModuleFileNameW(comctl, file, MAX_PATH);
+    std::wstring path(file);
+    for (wchar_t& c : path) c = static_cast<wchar_t>(towlower(c));
+    EXPECT_NE(path.find(L"microsoft.windows.common-controls_6595b64144ccf1df_6."),
+              std::wstring::npos)
+        << ToUtf8(T(path));
+
+    using GetContext = DPI_AWARENESS_CONTEXT(WINAPI*)();
+    using GetAwareness = DPI_AWARENESS(WINAPI*)(DPI_AWARENESS_CONTEXT);
+    const HMODULE user = GetModuleHandleW(L"user32.dll");
+    const auto context = reinterpret_cast<GetContext>(
+        reinterpret_cast<void*>(GetProcAddress(user, "GetThreadDpiAwarenessContext")));
+    const auto awareness = reinterpret_cast<GetAwareness>(
+        reinterpret_cast<void*>(GetProcAddress(user, "GetAwarenessFromDpiAwarenessContext")));
+    ASSERT_TRUE(context && awareness);
+    EXPECT_EQ(awareness(context()), DPI_AWARENESS_PER_MONITOR_AWARE);
+}
+
 TEST_F(Win32Window, IsTheTablesDialogInTheProgramsFont) {
     OpenWindow();
     EXPECT_EQ(WindowText(window->hwnd()), MainWindowCaption());
