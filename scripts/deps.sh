@@ -15,20 +15,22 @@ kelvara_run_packages=(
 
 # Testing: the test and benchmark frameworks, clang for the fuzzers, the
 # format check, the Russian locale, a virtual display, the report and package
-# checks, and ngspice for the time-domain model's comparison.
+# checks, ngspice for the time-domain model's comparison, and NSIS for the
+# Windows installer.
 kelvara_test_packages=(
     clang libgtest-dev libgmock-dev libbenchmark-dev clang-format
     locales xvfb xauth python3 poppler-utils
     desktop-file-utils appstream libxml2-utils shared-mime-info libglib2.0-bin man-db groff-base
-    dpkg-dev file lintian
+    dpkg-dev file lintian nsis
     # The time-domain model's comparison with a circuit simulator.
     ngspice
 )
 
 # The Windows build: the mingw-w64 cross compiler, GoogleTest's sources to
-# build with it, and Wine to run its tests (without the desktop packages Wine
-# recommends: the tests need no display).
-kelvara_windows_packages=(g++-mingw-w64-x86-64-posix googletest wine wine64)
+# build with it, and Wine to run its tests with Wine's own fonts, which its
+# menus and captions are drawn with (without the desktop packages Wine
+# recommends: the window's tests run on Xvfb, above).
+kelvara_windows_packages=(g++-mingw-w64-x86-64-posix googletest wine wine64 fonts-wine)
 
 kelvara_sudo() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -12,7 +12,7 @@ jobs=$(nproc)
 
 echo "== code format and layers =="
 # Every C++ source follows .clang-format; the layers include only downwards.
-find calc refdata designs session window ui cli tests bench fuzz tools -type f \( -name '*.cpp' -o -name '*.h' \) -print0 \
+find calc refdata designs session window ui ui_win32 cli tests bench fuzz tools -type f \( -name '*.cpp' -o -name '*.h' \) -print0 \
     | xargs -0 clang-format --dry-run -Werror
 ./scripts/check_layers.sh
 
@@ -39,6 +39,14 @@ cp -r data "$report_dir/data"
     && "$calc" --json Пример.sav >"$report_dir/results.json")
 python3 tests/tools/check_report.py "$report_dir/report.html" "$report_dir/results.json"
 rm -rf "$report_dir"
+
+echo "== the Windows icon matches its SVG =="
+icon_dir=$(mktemp -d)
+QT_QPA_PLATFORM=offscreen build/default/tools/icon/kelvara-icon resources/kelvara.svg \
+    "$icon_dir/kelvara.ico" 2>/dev/null
+cmp resources/kelvara.ico "$icon_dir/kelvara.ico" \
+    || { echo "resources/kelvara.ico is not its SVG's: run build/default/tools/icon/kelvara-icon resources/kelvara.svg resources/kelvara.ico"; exit 1; }
+rm -rf "$icon_dir"
 
 echo "== installed layout: install rules, desktop files, Debian package, unpacked programs =="
 ./scripts/check_package.sh build/default
@@ -76,10 +84,11 @@ if [ "$fuzzers" -eq 0 ]; then
     exit 1
 fi
 
-echo "== Windows build (mingw-w64): plain layers, kelvara-calc and their tests under Wine =="
-# The window needs Qt for Windows and is not built here. Wine runs without a
-# display, quietly, in a prefix of its own in the build folder, which its
-# first start makes without asking anything.
+echo "== Windows build (mingw-w64): plain layers, kelvara-calc, the window and their tests under Wine =="
+# Wine runs the plain layers' tests without a display, quietly, in a prefix of
+# its own in the build folder, which its first start makes without asking
+# anything; the window's tests run on a virtual display in a second prefix
+# (tests/ui_win32/run_on_display.sh).
 (
     export WINEPREFIX="$PWD/build/windows/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     unset DISPLAY WAYLAND_DISPLAY
@@ -99,4 +108,8 @@ echo "== Windows build (mingw-w64): plain layers, kelvara-calc and their tests u
     wine cmd.exe /c exit 0 </dev/null >/dev/null 2>&1
     ctest --preset windows -j "$jobs"
 )
+
+echo "== Windows packages; the window under Wine against the Linux window; installer =="
+cmake --build --preset windows --target windows_packages
+./scripts/check_windows_window.sh build/default build/windows
 echo "All test runs passed."

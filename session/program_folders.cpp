@@ -119,8 +119,14 @@ FolderInputs ProcessFolderInputs(const fs::path& currentDir) {
     in.kelvaraHome = EnvPath("KELVARA_HOME");
     in.xdgDataHome = EnvPath("XDG_DATA_HOME");
     in.home = EnvPath("HOME");
+#if defined(_WIN32)
+    in.appData = EnvPath("APPDATA");
+#endif
     const fs::path exe = ExecutablePath();
-    if (!exe.empty()) in.installedData = InstalledDataBeside(exe.parent_path());
+    if (!exe.empty()) {
+        in.executableFolder = exe.parent_path();
+        in.installedData = InstalledDataBeside(in.executableFolder);
+    }
     return in;
 }
 
@@ -133,6 +139,7 @@ bool IsProgramFolder(const fs::path& dir) {
 
 fs::path UserDataRoot(const FolderInputs& in) {
     if (!in.kelvaraHome.empty()) return Absolute(in.kelvaraHome, in.currentDir);
+    if (!in.appData.empty() && in.appData.is_absolute()) return in.appData / kProgramFolderName;
     // Relative values of XDG_DATA_HOME are invalid and ignored.
     if (!in.xdgDataHome.empty() && in.xdgDataHome.is_absolute()) {
         return in.xdgDataHome / kProgramFolderName;
@@ -192,20 +199,33 @@ std::vector<FillProblem> FillUserDataRoot(const fs::path& installed, const fs::p
     return problems;
 }
 
+fs::path ProgramFolderBeside(const fs::path& executableFolder) {
+    if (executableFolder.empty()) return {};
+    if (IsProgramFolder(executableFolder)) return executableFolder;
+    std::error_code ec;
+    const fs::path inside = executableFolder / kProgramFolderName;
+    if (IsFile(executableFolder / kWireFile) && fs::is_directory(inside, ec)) return inside;
+    return {};
+}
+
 ProgramFolders FindProgramFolders(const FolderInputs& in) {
     ProgramFolders out;
     out.programFolder = in.currentDir;
+    // The installed program folder is read-only for the user: it never
+    // counts as a program folder of its own.
+    const auto installedOne = [&in](const fs::path& folder) {
+        std::error_code ec;
+        return !in.installedData.empty() &&
+               fs::equivalent(FolderPath(folder).parent_path(), in.installedData, ec);
+    };
+    if (IsProgramFolder(in.currentDir) && !installedOne(in.currentDir)) return out;
+    if (const fs::path beside = ProgramFolderBeside(in.executableFolder);
+        !beside.empty() && !installedOne(beside)) {
+        out.programFolder = beside;
+        return out;
+    }
     const fs::path root = UserDataRoot(in);
     if (root.empty()) return out;
-    if (IsProgramFolder(in.currentDir)) {
-        // The installed program folder is read-only for the user: it never
-        // counts as a program folder of its own.
-        std::error_code ec;
-        const bool installedOne =
-            !in.installedData.empty() &&
-            fs::equivalent(FolderPath(in.currentDir).parent_path(), in.installedData, ec);
-        if (!installedOne) return out;
-    }
     out.userRoot = root;
     out.programFolder = root / kProgramFolderName;
     out.problems = FillUserDataRoot(in.installedData, root);

@@ -1,8 +1,10 @@
 // Where the program keeps its files, for the window and kelvara-calc alike.
 //
 // A program folder is a folder whose parent, the data root, holds "Wire.txt".
-// Started in one, the program uses it as it is (the portable layout). Started
-// anywhere else (from a desktop menu, a file manager, a terminal in the home
+// Started in one, the program uses it as it is (the portable layout); so it
+// does with a program folder beside its executable (a portable copy started
+// from a file manager, whatever the current folder). Started anywhere else
+// (from a desktop or Start menu, a file manager, a terminal in the home
 // folder) it uses the per-user data root and its program folder "Kelvara/",
 // which it fills from the reference data installed with the program
 // (<folder of the executable>/../share/kelvara): whatever is missing is added
@@ -24,11 +26,14 @@ struct FolderInputs {
     std::filesystem::path kelvaraHome;    // $KELVARA_HOME (empty when not set)
     std::filesystem::path xdgDataHome;    // $XDG_DATA_HOME
     std::filesystem::path home;           // $HOME
+    std::filesystem::path appData;        // %APPDATA% (Windows only; empty elsewhere)
     std::filesystem::path installedData;  // the installed data root (empty: none found)
+    // The folder of the running program (empty when unknown).
+    std::filesystem::path executableFolder;
 };
 
-// The inputs of this process: its environment, and the installed data root
-// beside its executable when that holds "Wire.txt".
+// The inputs of this process: its environment, its executable's folder, and
+// the installed data root beside its executable when that holds "Wire.txt".
 FolderInputs ProcessFolderInputs(const std::filesystem::path& currentDir);
 
 // The installed data root of an executable in `executableFolder`:
@@ -38,8 +43,9 @@ std::filesystem::path InstalledDataBeside(const std::filesystem::path& executabl
 // True when the parent of `dir` holds "Wire.txt".
 bool IsProgramFolder(const std::filesystem::path& dir);
 
-// The per-user data root: $KELVARA_HOME, else $XDG_DATA_HOME/Kelvara (an
-// absolute one only), else $HOME/.local/share/Kelvara; empty when none is set.
+// The per-user data root: $KELVARA_HOME, else %APPDATA%\Kelvara on Windows,
+// else $XDG_DATA_HOME/Kelvara (an absolute one only), else
+// $HOME/.local/share/Kelvara; empty when none is set.
 std::filesystem::path UserDataRoot(const FolderInputs& in);
 
 // True for a file of the data root that belongs to the user (a path relative
@@ -68,10 +74,16 @@ struct ProgramFolders {
     std::vector<FillProblem> problems;
 };
 
+// The program folder beside an executable in `executableFolder`: that folder
+// itself when it is a program folder, else its "Kelvara" folder when it holds
+// "Wire.txt" beside that folder (a portable copy); empty when neither.
+std::filesystem::path ProgramFolderBeside(const std::filesystem::path& executableFolder);
+
 // The folder rule. The current folder is used when it is a program folder
-// (but not the installed one, which the user cannot write) or when no per-user
-// root can be named; otherwise the per-user root, filled from the installed
-// data when there is any.
+// (but not the installed one, which the user cannot write); else the program
+// folder beside the executable; the current folder also when no per-user root
+// can be named; otherwise the per-user root, filled from the installed data
+// when there is any.
 ProgramFolders FindProgramFolders(const FolderInputs& in);
 
 // The message for a per-user root that could not be filled completely; empty

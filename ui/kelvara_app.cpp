@@ -112,50 +112,7 @@ void ApplyLook(QApplication& app) {
     QToolTip::setPalette(tips);
 }
 
-StartOptions ParseStartOptions(const std::vector<std::filesystem::path>& args) {
-    const auto is = [](const std::filesystem::path& arg, const char* text) {
-        return arg.native() == std::filesystem::path(text).native();
-    };
-    StartOptions out;
-    bool optionsEnded = false;
-    for (const std::filesystem::path& arg : args) {
-        const auto& name = arg.native();
-        if (!optionsEnded && is(arg, "--")) {
-            optionsEnded = true;
-        } else if (!optionsEnded && name.size() > 1 && name[0] == '-') {
-            if (is(arg, "-h") || is(arg, "--help")) {
-                out.help = true;
-            } else if (is(arg, "--version")) {
-                out.version = true;
-            } else if (is(arg, "--start-check")) {
-                out.startCheck = true;
-            } else {
-                out.error = "unknown option '" + arg.string() + "'";
-            }
-        } else if (out.designFile) {
-            out.error = "only one design file can be opened";
-        } else {
-            out.designFile = arg;
-        }
-    }
-    return out;
-}
-
 namespace {
-
-constexpr const char* kUsage =
-    "Usage: kelvara [OPTION]... [DESIGN_FILE]\n"
-    "Designs the resonant circuit and the transformer of an LLC half-bridge converter.\n"
-    "Opens the window; DESIGN_FILE (\".sav\") is loaded at start-up as \"Загрузить\" does.\n"
-    "\n"
-    "  --start-check  open the window, print its first results and any message, and quit\n"
-    "                 (exit status 0 when the results were shown and nothing was said)\n"
-    "  --version      print the version and quit\n"
-    "  -h, --help     print this help and quit\n"
-    "\n"
-    "Started in a program folder (one whose parent holds \"Wire.txt\") the program uses it;\n"
-    "otherwise it uses $KELVARA_HOME, else $XDG_DATA_HOME/Kelvara, else\n"
-    "~/.local/share/Kelvara, filled from the installed reference data.\n";
 
 // The arguments Qt left, as the system names them.
 std::vector<std::filesystem::path> ArgumentsOf(int argc, char** argv) {
@@ -170,16 +127,6 @@ std::vector<std::filesystem::path> ArgumentsOf(int argc, char** argv) {
     return args;
 }
 
-// A folder's name for a printed line (names that are not text may show
-// replacement characters).
-std::string PrintedPath(const std::filesystem::path& path) {
-#if defined(_WIN32)
-    return QString::fromStdWString(path.native()).toStdString();
-#else
-    return path.native();
-#endif
-}
-
 // --start-check: the window on screen with its first results; they are
 // printed as "label: value unit" lines read back from the window's controls.
 int StartCheck(MainWindow& window, const std::filesystem::path& programFolder, int messages) {
@@ -192,18 +139,8 @@ int StartCheck(MainWindow& window, const std::filesystem::path& programFolder, i
     }
     QCoreApplication::processEvents();
     const bool exposed = window.windowHandle() && window.windowHandle()->isExposed();
-    std::string out = "Program folder: " + PrintedPath(programFolder) + "\n";
-    out += "Window: " + window.windowTitle().toStdString() + (exposed ? "" : " (not shown)") + "\n";
-    const auto row = [&](const Text& label, int valueId, const Text& unit) {
-        out += ToUtf8(label) + ": " + ToUtf8(window.GetText(valueId));
-        if (!unit.empty()) out += " " + ToUtf8(unit);
-        out += "\n";
-    };
-    row(window.GetText(ctl::kGapLabel), ctl::kResGapReq, window.GetText(ctl::kGapUnit));
-    for (const ResultRowDef& r : kResultRowDefs) {
-        row(Tr(r.label), r.valueId, r.unitId != 0 ? window.GetText(r.unitId) : Tr(r.unit));
-    }
-    std::cout << out << std::flush;
+    std::cout << StartCheckReport(programFolder, FromQ(window.windowTitle()), exposed, window)
+              << std::flush;
     const bool ok = exposed && window.dialog().lastRunCompleted() && messages == 0;
     window.hide();
     return ok ? 0 : 1;
@@ -228,7 +165,7 @@ std::optional<int> AnswerWithoutWindow(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
     const StartOptions options = ParseStartOptions(args);
     if (options.help) {
-        std::cout << kUsage;
+        std::cout << WindowUsage();
         return 0;
     }
     if (options.version) {

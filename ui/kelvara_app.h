@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "window/start_options.h"
+
 namespace kelvara::ui {
 
 // The dialog font: Liberation Sans (metrics of Arial), 12 pixels, with
@@ -17,17 +19,6 @@ QFont DialogFont();
 
 // Style, font and tooltip settings of every window of the program.
 void ApplyLook(QApplication& app);
-
-// What the command line asks of the window (Qt's own options taken out).
-struct StartOptions {
-    bool help = false;
-    bool version = false;
-    // Open, print the first results and any message, and quit.
-    bool startCheck = false;
-    std::optional<std::filesystem::path> designFile;
-    std::string error;  // a usage error; empty when the line is fine
-};
-StartOptions ParseStartOptions(const std::vector<std::filesystem::path>& args);
 
 // --help and --version, answered before any window system is asked for (Qt's
 // options are not taken out yet, so nothing else is judged here); nothing

@@ -220,6 +220,23 @@ std::span<const ControlDef> MainWindowControls() {
     return kControls;
 }
 
+std::u16string_view ShapePictureName(int shape, int addBySize) {
+    const bool dims = addBySize == 1;
+    switch (shape) {
+        case 0:
+            return dims ? u"core_e_dims" : u"core_e";
+        case 1:
+            return dims ? u"core_ei_dims" : u"core_ei";
+        case 2:
+        case 3:
+            return dims ? u"core_round_dims" : u"core_round";
+        case 4:
+            return u"core_other";
+        default:
+            return {};
+    }
+}
+
 Text MainWindowCaption() {
     return TrFormat(
         u"Kelvara - Расчет резонансных цепей резонансного полумостового преобразователя "

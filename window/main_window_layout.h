@@ -16,6 +16,11 @@ inline constexpr int kPictureX = 510, kPictureY = 51, kPictureW = 100, kPictureH
 
 std::span<const ControlDef> MainWindowControls();
 
+// The picture (resources/<name>.svg) of the core group for a shape and the
+// dimension mode (add_by_size = 1 shows the dimension drawing); empty for a
+// shape outside 0..4.
+std::u16string_view ShapePictureName(int shape, int addBySize);
+
 // "Kelvara - Расчет резонансных цепей резонансного полумостового
 // преобразователя (Версия 4.4)", with the program's version.
 Text MainWindowCaption();

@@ -1,5 +1,6 @@
-// The window's command line: its options and the design it opens, and the
-// built program started with them (--start-check prints what the window shows).
+// The built window started with its command line: the design it opens,
+// --start-check prints what the window shows (the options themselves:
+// tests/window/start_options_test.cpp).
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -21,64 +22,6 @@ namespace kelvara::ui {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct OptionsCase {
-    const char* name;
-    std::vector<const char*> args;
-    bool help, version, startCheck;
-    const char* design;  // nullptr: none
-    bool error;
-};
-
-// Test names show the case's name.
-void PrintTo(const OptionsCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class StartOptionsTable : public ::testing::TestWithParam<OptionsCase> {};
-
-TEST_P(StartOptionsTable, Parse) {
-    const OptionsCase& c = GetParam();
-    std::vector<fs::path> args(c.args.begin(), c.args.end());
-    const StartOptions o = ParseStartOptions(args);
-    EXPECT_EQ(o.help, c.help);
-    EXPECT_EQ(o.version, c.version);
-    EXPECT_EQ(o.startCheck, c.startCheck);
-    EXPECT_EQ(o.designFile.has_value(), c.design != nullptr);
-    if (c.design && o.designFile) {
-        EXPECT_EQ(*o.designFile, fs::path(c.design));
-    }
-    EXPECT_EQ(!o.error.empty(), c.error) << o.error;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, StartOptionsTable,
-    ::testing::Values(
-        OptionsCase{"Nothing", {}, false, false, false, nullptr, false},
-        OptionsCase{"Design", {"a.sav"}, false, false, false, "a.sav", false},
-        OptionsCase{"CheckAndDesign",
-                    {"--start-check", "/x/a b.sav"},
-                    false,
-                    false,
-                    true,
-                    "/x/a b.sav",
-                    false},
-        OptionsCase{
-            "DesignBeforeOption", {"a.sav", "--start-check"}, false, false, true, "a.sav", false},
-        OptionsCase{"Help", {"--help"}, true, false, false, nullptr, false},
-        OptionsCase{"ShortHelp", {"-h"}, true, false, false, nullptr, false},
-        OptionsCase{"Version", {"--version"}, false, true, false, nullptr, false},
-        OptionsCase{"DashesEndOptions",
-                    {"--", "--start-check"},
-                    false,
-                    false,
-                    false,
-                    "--start-check",
-                    false},
-        OptionsCase{"LoneDashIsAName", {"-"}, false, false, false, "-", false},
-        OptionsCase{"UnknownOption", {"--bogus", "a.sav"}, false, false, false, "a.sav", true},
-        OptionsCase{"TwoDesigns", {"a.sav", "b.sav"}, false, false, false, "a.sav", true}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 #if defined(__unix__)
 

@@ -94,6 +94,22 @@ INSTANTIATE_TEST_SUITE_P(
                       RootCase{"Nothing", "", "", "", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// %APPDATA% names the per-user root on Windows: after KELVARA_HOME, before
+// the XDG and home folders (which Windows programs may also see).
+TEST(UserRoot, AppDataComesAfterKelvaraHomeOnly) {
+    FolderInputs in;
+    in.currentDir = Abs("/cwd");
+    in.xdgDataHome = Abs("/x");
+    in.home = Abs("/h");
+    in.appData = Abs("/a");
+    EXPECT_EQ(UserDataRoot(in), Abs("/a/Kelvara"));
+    in.kelvaraHome = Abs("/k");
+    EXPECT_EQ(UserDataRoot(in), Abs("/k"));
+    in.kelvaraHome.clear();
+    in.appData = "relative";  // not a folder the system could name: ignored
+    EXPECT_EQ(UserDataRoot(in), Abs("/x/Kelvara"));
+}
+
 void SetEnv(const char* name, const std::string& value) {
 #if defined(_WIN32)
     ::_putenv_s(name, value.c_str());  // an empty value removes it
@@ -166,6 +182,36 @@ TEST(ProgramFolder, WithoutAnyUserRootTheCurrentFolderIsKept) {
     FolderInputs in;
     in.currentDir = cwd.path();
     EXPECT_EQ(FindProgramFolders(in).programFolder, cwd.path());
+}
+
+// A portable copy: the programs beside the data root and its program folder,
+// started from a file manager in whatever folder it chooses.
+TEST(ProgramFolder, BesideTheExecutableIsUsedWhenTheCurrentFolderIsNone) {
+    DataRoot data;
+    TempDir home;
+    TempDir cwd;
+    FolderInputs in;
+    in.currentDir = cwd.path();
+    in.home = home.path();
+    // The programs in the data root, beside "Kelvara".
+    in.executableFolder = data.root();
+    EXPECT_EQ(ProgramFolderBeside(data.root()), data.root() / "Kelvara");
+    EXPECT_EQ(FindProgramFolders(in).programFolder, data.root() / "Kelvara");
+    // The programs in the program folder itself.
+    in.executableFolder = data.program();
+    EXPECT_EQ(ProgramFolderBeside(data.program()), data.program());
+    EXPECT_EQ(FindProgramFolders(in).programFolder, data.program());
+    EXPECT_TRUE(fs::is_empty(home.path()));
+    // A current folder that is a program folder comes first.
+    DataRoot other;
+    in.currentDir = other.program();
+    EXPECT_EQ(FindProgramFolders(in).programFolder, other.program());
+    // Beside a folder without the wire table, or without its program
+    // folder, there is none.
+    EXPECT_TRUE(ProgramFolderBeside(cwd.path()).empty());
+    EXPECT_TRUE(ProgramFolderBeside(fs::path()).empty());
+    fs::remove_all(data.program());
+    EXPECT_TRUE(ProgramFolderBeside(data.root()).empty());
 }
 
 class UserRootFill : public ::testing::Test {
@@ -266,6 +312,25 @@ TEST_F(UserRootFill, TheInstalledProgramFolderIsNeverUsedAsItIs) {
     in.installedData = installed.data();
     ASSERT_TRUE(IsProgramFolder(in.currentDir));
     EXPECT_EQ(FindProgramFolders(in).programFolder, Root() / "Kelvara");
+}
+
+TEST_F(UserRootFill, InstalledProgramsUseTheUserRootWhereverTheyStart) {
+    FolderInputs in;
+    in.currentDir = cwd.path();
+    in.home = home.path();
+    in.installedData = installed.data();
+    // Installed under <prefix>/bin: nothing beside the executable.
+    in.executableFolder = installed.prefix() / "bin";
+    EXPECT_EQ(FindProgramFolders(in).programFolder, Root() / "Kelvara");
+    // Nor is the installed program folder used when the executable is in it.
+    in.executableFolder = installed.data() / "Kelvara";
+    EXPECT_EQ(FindProgramFolders(in).programFolder, Root() / "Kelvara");
+    // %APPDATA%\Kelvara on Windows.
+    TempDir appData;
+    in.appData = appData.path();
+    const ProgramFolders folders = FindProgramFolders(in);
+    EXPECT_EQ(folders.programFolder, appData.path() / "Kelvara" / "Kelvara");
+    EXPECT_TRUE(fs::exists(appData.path() / "Kelvara" / "Wire.txt"));
 }
 
 TEST_F(UserRootFill, WithoutInstalledDataOnlyTheProgramFolderIsMade) {

@@ -1,0 +1,40 @@
+// The table of "Подбор сердечника" without any toolkit: its columns, and for
+// each ranked candidate the cells with their texts, the numbers they sort by
+// and the status that colours the verdict.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "calc/core_adviser.h"
+#include "calc/design_check.h"
+#include "refdata/text.h"
+
+namespace kelvara {
+
+struct AdviserCell {
+    Text text;
+    // What the column sorts by: a number (unknown ones, +infinity, last), or
+    // the text itself for the core and the material.
+    double key = 0;
+    bool numeric = true;
+    CheckStatus status = CheckStatus::Ok;  // the verdict's colour
+};
+
+inline constexpr int kAdviserColumns = 15;
+inline constexpr int kAdviserVerdictColumn = 14;
+
+inline constexpr std::u16string_view kAdviserCaption = u"Подбор сердечника";
+inline constexpr std::u16string_view kAdviserHint =
+    u"Каждый сердечник базы рассчитан с текущими исходными данными; зазор (или AL) подобран для "
+    u"каждого. Порядок: сначала без ошибок и предупреждений проверки, затем меньший объем "
+    u"сердечника и меньшие потери. Щелчок по заголовку сортирует.";
+
+// The column heads; the gap column names the AL when the design gives AL.
+std::vector<Text> AdviserColumnHeads(bool al);
+// The cells of the candidate ranked `rank` (from 0).
+std::vector<AdviserCell> AdviserRow(const Candidate& c, int rank);
+// "Рассчитано вариантов: 12 за 35.2 мс", or that the ranking was cancelled.
+Text AdviserTiming(size_t count, double milliseconds, bool cancelled);
+
+}  // namespace kelvara
