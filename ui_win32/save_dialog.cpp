@@ -1,5 +1,7 @@
 #include "ui_win32/save_dialog.h"
 
+#include "calc/calculate.h"
+#include "refdata/i18n.h"
 #include "session/messages.h"
 #include "ui_win32/message_box.h"
 #include "ui_win32/win_text.h"
@@ -41,10 +43,8 @@ std::optional<std::filesystem::path> AskFileToSave(HWND owner, TextView title,
 }
 
 void SayWriteFailed(HWND owner, const std::filesystem::path& file) {
-    Text text(msg::kWriteFailedBefore);
-    text += T(file.filename().native());
-    text += msg::kWriteFailedAfter;
-    ShowProgramMessage(owner, u"Ошибка!", text, false);
+    const Text name = T(file.filename().native());
+    ShowProgramMessage(owner, Tr(kCaptionError), TrFormat(msg::kWriteFailed, {name}), false);
 }
 
 }  // namespace kelvara::win32
