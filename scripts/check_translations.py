@@ -26,7 +26,7 @@ import sys
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
-FOLDERS = ["calc", "refdata", "designs", "session", "window", "cli"]
+FOLDERS = ["calc", "refdata", "designs", "session", "window", "cli", "ui_win32"]
 CATALOGUE = ROOT / "refdata" / "catalogue_en.cpp"
 
 LITERAL = r'u"(?:[^"\\]|\\.)*"'

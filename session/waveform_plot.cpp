@@ -335,4 +335,35 @@ std::string WaveformPlotSvg(const WaveformPlot& p) {
     return svg;
 }
 
+Text WaveformCursorText(const CornerWaveform& corner, int sample) {
+    const TdWaveform& w = corner.wave;
+    if (sample < 0 || static_cast<size_t>(sample) >= w.t.size() || w.vMid.size() != w.t.size() ||
+        w.iLr.size() != w.t.size() || w.iLm.size() != w.t.size() || w.vCr.size() != w.t.size() ||
+        w.iSec.size() != w.t.size()) {
+        return {};
+    }
+    const size_t i = static_cast<size_t>(sample);
+    return TrFormat(
+        u"t = {1} мкс:  Uср.т. {2} В,  Iперв. {3} А,  Iнамагн. {4} А,  UCr {5} В,  "
+        u"Iвтор. {6} А",
+        {FormatFixed(w.t[i], 3), FormatFixed(w.vMid[i], 1), FormatFixed(w.iLr[i], 3),
+         FormatFixed(w.iLm[i], 3), FormatFixed(w.vCr[i], 1), FormatFixed(w.iSec[i], 3)});
+}
+
+Text WaveformSummary(const CornerWaveform& corner) {
+    if (!corner.solved) return corner.problem;
+    const TdCorner& k = corner.corner;
+    const Text swing = k.swingComplete ? Tr(u"перезаряд за мертвое время завершается")
+                                       : Tr(u"перезаряд не завершается: жесткое переключение");
+    const Text side = k.aboveResonance ? Tr(u"выше резонанса") : Tr(u"ниже резонанса");
+    const Text mode = k.continuous ? Tr(u"непрерывный") : Tr(u"прерывистый");
+    return TrFormat(
+        u"fTd {1} кГц ({2}, ток выпрямителя {3}); ток выключения {4} А, {5}; ток "
+        u"первичной обмотки {6} А действ., {7} А пик; индукция {8} T. Серые полосы — "
+        u"мертвое время, розовые — перезаряд средней точки; красные линии — "
+        u"выключение транзисторов.",
+        {FormatFixed(k.f, 2), side, mode, FormatFixed(k.iOff, 2), swing, FormatFixed(k.i1Rms, 2),
+         FormatFixed(k.i1Peak, 2), FormatFixed(k.B, 3)});
+}
+
 }  // namespace kelvara

@@ -104,4 +104,12 @@ std::string WaveformPlotSvg(const WaveformPlot& plot);
 // A measure for pictures whose texts are set in the report's 12-unit font.
 WaveMeasure EstimatedWaveMeasure();
 
+// The values at one sample, as the window's cursor shows them ("t = … мкс:
+// Uср.т. … В, …"); empty for a sample the corner does not have.
+Text WaveformCursorText(const CornerWaveform& corner, int sample);
+// The line below the picture: the corner's frequency, mode, currents and
+// swing, and what the bands and marks mean; the reason for a corner not
+// solved.
+Text WaveformSummary(const CornerWaveform& corner);
+
 }  // namespace kelvara

@@ -24,11 +24,11 @@ class ProgressWindow : public Dialog {
 
     bool Create(HWND owner) {
         DialogTemplate t(kAdviserCaption, WS_POPUP | WS_CAPTION | DS_MODALFRAME, 0, 200, 62);
-        t.AddControl(-1, WC_STATICW, u"Расчет вариантов...", SS_LEFT | SS_NOPREFIX, 0,
-                     DluRect{7, 7, 186, 8});
+        t.AddControl(-1, WC_STATICW, KELVARA_TR_NOOP(u"Расчет вариантов..."), SS_LEFT | SS_NOPREFIX,
+                     0, DluRect{7, 7, 186, 8});
         t.AddControl(kBarId, PROGRESS_CLASSW, u"", 0, 0, DluRect{7, 19, 186, 12});
-        t.AddControl(IDCANCEL, WC_BUTTONW, u"Отмена", BS_PUSHBUTTON | WS_TABSTOP, 0,
-                     DluRect{75, 39, 50, 14});
+        t.AddControl(IDCANCEL, WC_BUTTONW, KELVARA_TR_NOOP(u"Отмена"), BS_PUSHBUTTON | WS_TABSTOP,
+                     0, DluRect{75, 39, 50, 14});
         return Dialog::Create(t, owner);
     }
     void Set(size_t done, size_t total) {
@@ -53,8 +53,8 @@ bool AdviserWindow::Create(HWND owner) {
     DialogTemplate t(kAdviserCaption,
                      WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX, 0, kWidth,
                      kHeight);
-    t.AddControl(kAdviserAllMaterialsId, WC_BUTTONW, u"все материалы", BS_AUTOCHECKBOX | WS_TABSTOP,
-                 0, DluRect{kMargin, kMargin, 120, 10});
+    t.AddControl(kAdviserAllMaterialsId, WC_BUTTONW, KELVARA_TR_NOOP(u"все материалы"),
+                 BS_AUTOCHECKBOX | WS_TABSTOP, 0, DluRect{kMargin, kMargin, 120, 10});
     t.AddControl(kAdviserTimingId, WC_STATICW, u"", SS_RIGHT | SS_NOPREFIX, 0,
                  DluRect{300, kMargin + 1, kWidth - 300 - kMargin, 8});
     t.AddControl(kAdviserHintId, WC_STATICW, kAdviserHint, SS_LEFT | SS_NOPREFIX, 0,
@@ -62,9 +62,11 @@ bool AdviserWindow::Create(HWND owner) {
     t.AddControl(kAdviserListId, WC_LISTVIEWW, u"",
                  LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP, WS_EX_CLIENTEDGE,
                  DluRect{kMargin, 42, kWidth - 2 * kMargin, 230});
-    t.AddControl(kAdviserChooseId, WC_BUTTONW, u"Выбрать", BS_DEFPUSHBUTTON | WS_TABSTOP, 0,
+    t.AddControl(kAdviserChooseId, WC_BUTTONW, KELVARA_TR_NOOP(u"Выбрать"),
+                 BS_DEFPUSHBUTTON | WS_TABSTOP, 0,
                  DluRect{kWidth - 2 * 50 - 4 - kMargin, kHeight - 14 - kMargin, 50, 14});
-    t.AddControl(kAdviserCloseId, WC_BUTTONW, u"Закрыть", BS_PUSHBUTTON | WS_TABSTOP, 0,
+    t.AddControl(kAdviserCloseId, WC_BUTTONW, KELVARA_TR_NOOP(u"Закрыть"),
+                 BS_PUSHBUTTON | WS_TABSTOP, 0,
                  DluRect{kWidth - 50 - kMargin, kHeight - 14 - kMargin, 50, 14});
     return Dialog::Create(t, owner);
 }
@@ -193,7 +195,32 @@ void AdviserWindow::Fill() {
         state.state = LVIS_SELECTED | LVIS_FOCUSED;
         SendMessageW(view, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&state));
     }
+    FitColumns();
     InvalidateRect(view, nullptr, TRUE);
+}
+
+void AdviserWindow::FitColumns() {
+    // The window grows until every column shows, as far as the screen's
+    // work area lets it; the list scrolls sideways beyond that.
+    const HWND view = list();
+    int columns = 0;
+    for (int c = 0; c < kAdviserColumns; ++c)
+        columns += static_cast<int>(SendMessageW(view, LVM_GETCOLUMNWIDTH, c, 0));
+    RECT client{};
+    GetClientRect(view, &client);
+    const int wanted = columns + GetSystemMetrics(SM_CXVSCROLL) + 2 - client.right;
+    if (wanted <= 0) return;
+    RECT window{};
+    GetWindowRect(hwnd(), &window);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoW(MonitorFromWindow(hwnd(), MONITOR_DEFAULTTONEAREST), &monitor)) return;
+    const RECT& work = monitor.rcWork;
+    const int width = std::min<int>(window.right - window.left + wanted, work.right - work.left);
+    const int left = std::clamp<int>(window.left - (width - (window.right - window.left)) / 2,
+                                     work.left, work.right - width);
+    SetWindowPos(hwnd(), nullptr, left, window.top, width, window.bottom - window.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 int CALLBACK AdviserWindow::Compare(LPARAM a, LPARAM b, LPARAM selfParam) {
@@ -309,8 +336,10 @@ bool AdviserWindow::OnMessage(UINT message, WPARAM, LPARAM lParam, INT_PTR& resu
                     case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
                         const auto index = static_cast<size_t>(draw->nmcd.lItemlParam);
                         draw->clrText = GetSysColor(COLOR_WINDOWTEXT);
-                        if (draw->iSubItem == kAdviserVerdictColumn && index < cells_.size()) {
-                            const CheckStatus status = cells_[index][kAdviserVerdictColumn].status;
+                        const auto column = static_cast<size_t>(draw->iSubItem);
+                        if (index < cells_.size() && column < cells_[index].size() &&
+                            cells_[index][column].coloured) {
+                            const CheckStatus status = cells_[index][column].status;
                             draw->clrText = ToColorRef(StyleOf(status).colour);
                         }
                         result = CDRF_NEWFONT;

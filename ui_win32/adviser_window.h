@@ -51,6 +51,8 @@ class AdviserWindow : public Dialog {
 
   private:
     void Fill();
+    // Widens the window to show every column, within the screen.
+    void FitColumns();
     void Layout();
     static int CALLBACK Compare(LPARAM a, LPARAM b, LPARAM self);
 

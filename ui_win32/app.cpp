@@ -9,6 +9,7 @@
 #include "kelvara/version.h"
 #include "session/program_folders.h"
 #include "ui_win32/gdiplus.h"
+#include "ui_win32/language.h"
 #include "ui_win32/main_window.h"
 #include "ui_win32/win_text.h"
 #include "window/start_options.h"
@@ -113,6 +114,8 @@ int RunProgram() {
     }
     InitControls();
     const GdiplusSession gdiplus;
+    // The language the user chose last; Russian at the first start.
+    SetLanguage(StoredLanguage());
     std::error_code ec;
     std::filesystem::path current = std::filesystem::current_path(ec);
     if (ec) current = std::filesystem::path(".");

@@ -6,6 +6,7 @@
 #include "session/messages.h"
 #include "ui_win32/gdiplus.h"
 #include "ui_win32/resources.h"
+#include "ui_win32/waveform_window.h"
 #include "ui_win32/win_text.h"
 #include "window/check_inputs.h"
 
@@ -13,15 +14,16 @@ namespace kelvara::win32 {
 
 namespace {
 
-constexpr const wchar_t* kHeads[5] = {L"", L"Что проверяется", L"Значение", L"Норма",
-                                      L"Что это значит и что делать"};
+constexpr std::u16string_view kHeads[5] = {u"", KELVARA_TR_NOOP(u"Что проверяется"),
+                                           KELVARA_TR_NOOP(u"Значение"), KELVARA_TR_NOOP(u"Норма"),
+                                           KELVARA_TR_NOOP(u"Что это значит и что делать")};
 
 // Dialog-unit layout of the window (see Layout).
 constexpr int kMargin = 7;
 constexpr int kSummaryHeight = 18;
 constexpr int kGroupHeight = 62;
 constexpr int kInputsWidth = 370;
-constexpr int kButtonWidth = 50, kButtonHeight = 14;
+constexpr int kButtonWidth = 50, kButtonHeight = 14, kWaveformsWidth = 70;
 constexpr int kWidth = 760, kHeight = 400;
 
 // The place of a later input's label and field in the inputs group, by its
@@ -116,11 +118,11 @@ std::vector<int> CheckTable::ColumnWidths(HDC dc, int width) const {
     w[0] = TextWidth(dc, L"MM") + slack;
     // The middle columns as wide as their contents, the note the rest.
     for (int c = 1; c <= 3; ++c) {
-        w[c] = TextWidth(dc, kHeads[c]) + slack;
+        w[c] = TextWidth(dc, W(Tr(kHeads[c]))) + slack;
         for (const Row& r : rows_) w[c] = std::max(w[c], TextWidth(dc, W(r.cells[c])) + slack);
     }
     const int used = w[0] + w[1] + w[2] + w[3];
-    w[4] = std::max(width - used, TextWidth(dc, kHeads[4]) + slack);
+    w[4] = std::max(width - used, TextWidth(dc, W(Tr(kHeads[4]))) + slack);
     return w;
 }
 
@@ -233,7 +235,9 @@ void CheckTable::Paint(HWND hwnd, HDC target) const {
     for (int c = 0; c < 5; ++c) {
         const int w = widths[static_cast<size_t>(c)];
         RECT cell{x + pad, 0, x + w - pad, heights[0]};
-        DrawTextW(dc, kHeads[c], -1, &cell, DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+        const std::wstring head = W(Tr(kHeads[c]));
+        DrawTextW(dc, head.c_str(), -1, &cell,
+                  DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER | DT_CENTER);
         x += w;
     }
     cellLines(0, heights[0]);
@@ -320,7 +324,7 @@ LRESULT CALLBACK CheckTable::Procedure(HWND hwnd, UINT message, WPARAM wParam, L
 
 bool CheckWindow::Create(HWND owner) {
     CheckTable::Register();
-    DialogTemplate t(u"Проверка проекта",
+    DialogTemplate t(KELVARA_TR_NOOP(u"Проверка проекта"),
                      WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX, 0, kWidth,
                      kHeight);
     t.AddControl(kCheckSummaryId, WC_STATICW, u"", SS_OWNERDRAW, 0, DluRect{0, 0, 10, 10});
@@ -342,8 +346,11 @@ bool CheckWindow::Create(HWND owner) {
     t.AddControl(kCheckWindingGroupId, WC_BUTTONW, kCheckWindingTitle, BS_GROUPBOX, 0,
                  DluRect{0, 0, 10, 10});
     t.AddControl(kCheckWindingId, WC_STATICW, u"", SS_OWNERDRAW, 0, DluRect{0, 0, 10, 10});
-    t.AddControl(kCheckCloseId, WC_BUTTONW, u"Закрыть", BS_PUSHBUTTON | WS_TABSTOP, 0,
-                 DluRect{0, 0, 10, 10});
+    // The time-domain model's waveforms of the design checked here.
+    t.AddControl(kCheckWaveformsId, WC_BUTTONW, KELVARA_TR_NOOP(u"Осциллограммы..."),
+                 BS_PUSHBUTTON | WS_TABSTOP, 0, DluRect{0, 0, 10, 10});
+    t.AddControl(kCheckCloseId, WC_BUTTONW, KELVARA_TR_NOOP(u"Закрыть"), BS_PUSHBUTTON | WS_TABSTOP,
+                 0, DluRect{0, 0, 10, 10});
     return Dialog::Create(t, owner);
 }
 
@@ -395,6 +402,8 @@ void CheckWindow::Layout() {
     place(kCheckSummaryId, m, my, right - m, Y(kSummaryHeight));
     const int closeTop = client.bottom - my - Y(kButtonHeight);
     place(kCheckCloseId, right - X(kButtonWidth), closeTop, X(kButtonWidth), Y(kButtonHeight));
+    place(kCheckWaveformsId, right - X(kButtonWidth) - X(4) - X(kWaveformsWidth), closeTop,
+          X(kWaveformsWidth), Y(kButtonHeight));
     const int groupTop = closeTop - Y(4) - Y(kGroupHeight);
     const int tableTop = my + Y(kSummaryHeight) + Y(3);
     place(kCheckTableId, m, tableTop, right - m, groupTop - Y(4) - tableTop);
@@ -419,11 +428,11 @@ void CheckWindow::Layout() {
 Text CheckWindow::SummaryText() const {
     const DesignCheck& check = dlg_.check();
     Text text;
-    if (dlg_.resultsStale()) text = Text(msg::kResultsStale) + u"\n";
+    if (dlg_.resultsStale()) text = Tr(msg::kResultsStale) + u"\n";
     if (check.done) {
-        text += u"Проверка проекта: " + CheckCounts(check);
+        text += TrFormat(u"Проверка проекта: {1}", {CheckCounts(check)});
     } else {
-        text += u"Проверка проекта: расчет не выполнен до конца, проверять нечего.";
+        text += Tr(u"Проверка проекта: расчет не выполнен до конца, проверять нечего.");
     }
     return text;
 }
@@ -448,15 +457,15 @@ void CheckWindow::DrawSummary(const DRAWITEMSTRUCT& item) const {
     const DesignCheck& check = dlg_.check();
     if (dlg_.resultsStale()) {
         int x = r.left;
-        part(x, Text(msg::kResultsStale), StyleOf(CheckStatus::Error).colour, true);
+        part(x, Tr(msg::kResultsStale), StyleOf(CheckStatus::Error).colour, true);
         y += tm.tmHeight;
     }
     int x = r.left;
     if (check.done) {
-        part(x, u"Проверка проекта: ", 0x000000, false);
+        part(x, Tr(u"Проверка проекта: "), 0x000000, false);
         part(x, CheckCounts(check), StyleOf(WorstStatus(check)).colour, true);
     } else {
-        part(x, u"Проверка проекта: расчет не выполнен до конца, проверять нечего.", 0x000000,
+        part(x, Tr(u"Проверка проекта: расчет не выполнен до конца, проверять нечего."), 0x000000,
              false);
     }
     SelectObject(dc, old);
@@ -481,8 +490,9 @@ void CheckWindow::DrawWinding(const DRAWITEMSTRUCT& item) const {
     if (!winding_.drawn) {
         SetTextColor(dc, ToColorRef(grey));
         RECT box = all;
-        DrawTextW(dc, L"Обмотки не уложены на каркас: провод не выбран или виток шире каркаса.", -1,
-                  &box, DT_CENTER | DT_VCENTER | DT_WORDBREAK | DT_NOPREFIX);
+        const std::wstring text =
+            W(Tr(u"Обмотки не уложены на каркас: провод не выбран или виток шире каркаса."));
+        DrawTextW(dc, text.c_str(), -1, &box, DT_CENTER | DT_VCENTER | DT_WORDBREAK | DT_NOPREFIX);
     } else {
         // The bobbin's cross-section on the left, at one scale for both axes;
         // the legend to its right.
@@ -609,6 +619,9 @@ void CheckWindow::OnCommand(int id, int code, HWND) {
     // Enter in a field presses "Пересчитать"; the checkbox calculates at once.
     if (id == kCheckRecalculateId || id == IDOK || id == kCheckInterId) {
         Recalculate();
+    } else if (id == kCheckWaveformsId) {
+        WaveformWindow window(dlg_);
+        window.Run(hwnd());
     } else if (id == kCheckCloseId) {
         EndModal(IDCANCEL);
     }

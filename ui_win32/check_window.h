@@ -49,6 +49,7 @@ inline constexpr int kCheckWindingId = 1004;
 inline constexpr int kCheckRecalculateId = 1005;
 inline constexpr int kCheckInterId = 1006;
 inline constexpr int kCheckCloseId = IDCANCEL;
+inline constexpr int kCheckWaveformsId = 1007;
 // The fields of window/check_inputs.h: label and edit ids from here, in order.
 inline constexpr int kCheckFirstInputId = 1100;
 

@@ -115,7 +115,7 @@ DialogTemplate::DialogTemplate(TextView caption, DWORD style, DWORD exStyle, int
     Word(static_cast<WORD>(height));
     Word(0);  // no menu
     Word(0);  // the dialog class
-    String(W(caption));
+    String(W(Tr(caption)));
     Word(font.points);
     Word(FW_NORMAL);
     Word(DEFAULT_CHARSET << 8);  // italic 0, then the character set
@@ -163,7 +163,7 @@ void DialogTemplate::AddControl(int id, const wchar_t* className, TextView text,
     Word(static_cast<WORD>(rect.h));
     DWord(static_cast<DWORD>(id));
     String(className);
-    String(W(text));
+    String(W(Tr(text)));
     Word(0);  // no creation data
     ++count_;
     words_[8] = static_cast<WORD>(count_);

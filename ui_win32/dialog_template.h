@@ -34,6 +34,8 @@ ControlClass ClassOf(const ControlDef& def);
 // How far a combo box's list drops below its edit part, dialog units.
 inline constexpr int kComboListHeight = 160;
 
+// The caption and the controls' texts are given in Russian and shown in the
+// current language (Tr).
 class DialogTemplate {
   public:
     // A dialog of width × height dialog units (the client area, menu bar not

@@ -7,12 +7,15 @@
 #include "ui_win32/check_window.h"
 #include "ui_win32/file_pickers.h"
 #include "ui_win32/gdiplus.h"
+#include "ui_win32/language.h"
 #include "ui_win32/message_box.h"
 #include "ui_win32/report_output.h"
 #include "ui_win32/resources.h"
+#include "ui_win32/save_dialog.h"
 #include "ui_win32/secondary_windows.h"
 #include "ui_win32/svg_draw.h"
 #include "ui_win32/transfer_window.h"
+#include "ui_win32/waveform_window.h"
 #include "ui_win32/win_text.h"
 #include "window/check_strip.h"
 #include "window/help_text.h"
@@ -84,6 +87,14 @@ bool MainWindow::Create() {
 }
 
 void MainWindow::OnInit() {
+    // The dialog manager makes the controls in the template's order, each
+    // after the one before.
+    tableControls_.clear();
+    for (HWND child = GetWindow(hwnd(), GW_CHILD);
+         child && tableControls_.size() < MainWindowControls().size();
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        tableControls_.push_back(child);
+    }
     BuildMenu();
     SetIcons();
     MakeFonts();
@@ -108,17 +119,89 @@ void MainWindow::BuildMenu() {
         {ctl::kCmdAbout, [this] { ShowAbout(hwnd()); }},
         {ctl::kCmdCheck, [this] { OpenCheckWindow(); }},
         {ctl::kCmdAdviser, [this] { OpenAdviser(); }},
+        {ctl::kCmdWaveforms, [this] { OpenWaveforms(); }},
+        {ctl::kCmdSpice, [this] { ExportSpice(); }},
         {ctl::kCmdReport, [this] { SaveReport(); }},
         {ctl::kCmdPrint, [this] { PrintReport(); }},
-        // The windows of further commands of window/menu.h (the time-domain
-        // model's) are added here; until then their items are shown greyed.
+        {kCmdRussian, [this] { ChooseLanguage(Language::Russian); }},
+        {kCmdEnglish, [this] { ChooseLanguage(Language::English); }},
     };
     menu_ = CreateMenu();
     for (const MenuCommand& m : kMenu) {
         const UINT flags = MF_STRING | (CommandAvailable(m.id) ? 0 : MF_GRAYED);
-        AppendMenuW(menu_, flags, static_cast<UINT_PTR>(m.id), W(m.text).c_str());
+        AppendMenuW(menu_, flags, static_cast<UINT_PTR>(m.id), L"");
     }
+    resultsMenu_ = CreatePopupMenu();
+    for (const MenuCommand& m : kResultsMenu) {
+        if (m.id == 0) {
+            AppendMenuW(resultsMenu_, MF_SEPARATOR, 0, nullptr);
+        } else {
+            AppendMenuW(resultsMenu_, MF_STRING, static_cast<UINT_PTR>(m.id), L"");
+        }
+    }
+    AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(resultsMenu_), L"");
+    // "Язык / Language": in both languages, whichever is on; each language
+    // by its own name.
+    languageMenu_ = CreatePopupMenu();
+    AppendMenuW(languageMenu_, MF_STRING, kCmdRussian, L"Русский");
+    AppendMenuW(languageMenu_, MF_STRING, kCmdEnglish, L"English");
+    AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(languageMenu_), L"&Язык / Language");
+    SetMenuTexts();
     SetMenu(hwnd(), menu_);
+}
+
+void MainWindow::SetMenuTexts() {
+    const auto setText = [](HMENU menu, UINT item, BOOL byPosition, TextView text) {
+        std::wstring wide = W(text);
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_STRING;
+        info.dwTypeData = wide.data();
+        SetMenuItemInfoW(menu, item, byPosition, &info);
+    };
+    for (const MenuCommand& m : kMenu) setText(menu_, static_cast<UINT>(m.id), FALSE, Tr(m.text));
+    setText(menu_, static_cast<UINT>(std::size(kMenu)), TRUE, Tr(kResultsMenuTitle));
+    for (const MenuCommand& m : kResultsMenu) {
+        if (m.id != 0) setText(resultsMenu_, static_cast<UINT>(m.id), FALSE, Tr(m.text));
+    }
+    const bool english = CurrentLanguage() == Language::English;
+    CheckMenuRadioItem(languageMenu_, kCmdRussian, kCmdEnglish, english ? kCmdEnglish : kCmdRussian,
+                       MF_BYCOMMAND);
+}
+
+void MainWindow::ChooseLanguage(Language language) {
+    StoreLanguage(language);
+    if (language == CurrentLanguage()) return;
+    SetLanguage(language);
+    Retranslate();
+}
+
+void MainWindow::Retranslate() {
+    SetWindowTextW(hwnd(), W(MainWindowCaption()).c_str());
+    // The layout's own texts; the labels whose text the presenter sets (the
+    // gap label, the units the calculation fills) come from it below.
+    const std::span<const ControlDef> table = MainWindowControls();
+    for (size_t i = 0; i < table.size() && i < tableControls_.size(); ++i) {
+        const ControlDef& def = table[i];
+        if (def.text.empty() || def.kind == ControlKind::Value || def.kind == ControlKind::Edit ||
+            def.kind == ControlKind::NameEdit || def.kind == ControlKind::ComboBox ||
+            def.kind == ControlKind::ListBox) {
+            continue;
+        }
+        if (def.id != kNoId &&
+            (def.kind == ControlKind::Label || def.kind == ControlKind::LabelCentre ||
+             def.kind == ControlKind::LabelRight)) {
+            continue;
+        }
+        SetWindowTextW(tableControls_[i], W(Tr(def.text)).c_str());
+    }
+    SetMenuTexts();
+    DrawMenuBar(hwnd());
+    SetTooltipTexts();
+    dlg_.OnLanguageChanged();
+    FitToLayout();
+    FitLabelsBesideValues();
+    InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 bool MainWindow::CommandAvailable(int id) const {
@@ -173,28 +256,44 @@ void MainWindow::AttachTooltips() {
     SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, MulDiv(kTooltipMaxWidth, Dpi(), 96));
     SendMessageW(tooltip_, TTM_SETTIPBKCOLOR, ToColorRef(kTooltipBackgroundRgb), 0);
     SendMessageW(tooltip_, TTM_SETTIPTEXTCOLOR, RGB(0, 0, 0), 0);
+    ForEachTool([this](HWND tool, std::wstring& text) {
+        TOOLINFOW info{};
+        info.cbSize = sizeof info;
+        info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        info.hwnd = hwnd();
+        info.uId = reinterpret_cast<UINT_PTR>(tool);
+        info.lpszText = text.data();
+        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    });
+    SendMessageW(tooltip_, TTM_ACTIVATE, TRUE, 0);
+}
+
+void MainWindow::SetTooltipTexts() {
+    if (!tooltip_) return;
+    ForEachTool([this](HWND tool, std::wstring& text) {
+        TOOLINFOW info{};
+        info.cbSize = sizeof info;
+        info.hwnd = hwnd();
+        info.uId = reinterpret_cast<UINT_PTR>(tool);
+        info.lpszText = text.data();
+        SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
+    });
+}
+
+template <typename F>
+void MainWindow::ForEachTool(F&& f) {
     for (const TooltipDef& t : MainWindowTooltips()) {
         const HWND control = Item(t.id);
         if (!control) continue;
-        std::wstring text = W(t.text);
-        const auto add = [&](HWND tool) {
-            TOOLINFOW info{};
-            info.cbSize = sizeof info;
-            info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-            info.hwnd = hwnd();
-            info.uId = reinterpret_cast<UINT_PTR>(tool);
-            info.lpszText = text.data();
-            SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
-        };
-        add(control);
+        std::wstring text = W(Tr(t.text));
+        f(control, text);
         // A combo box's edit part is a window of its own.
         if (IsCombo(t.id)) {
             COMBOBOXINFO combo{};
             combo.cbSize = sizeof combo;
-            if (GetComboBoxInfo(control, &combo) && combo.hwndItem) add(combo.hwndItem);
+            if (GetComboBoxInfo(control, &combo) && combo.hwndItem) f(combo.hwndItem, text);
         }
     }
-    SendMessageW(tooltip_, TTM_ACTIVATE, TRUE, 0);
 }
 
 namespace {
@@ -365,7 +464,7 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& 
                 const RECT group = ToPixels(DluRect{def.x, def.y, def.w, def.h});
                 if (!PtInRect(&group, client)) return false;
                 HMENU popup = CreatePopupMenu();
-                AppendMenuW(popup, MF_STRING, 1, L"Копировать результаты");
+                AppendMenuW(popup, MF_STRING, 1, W(Tr(u"Копировать результаты")).c_str());
                 const int chosen = TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON, p.x, p.y,
                                                   0, hwnd(), nullptr);
                 DestroyMenu(popup);
@@ -526,14 +625,17 @@ Text MainWindow::StripText() const {
 
 void MainWindow::OpenTransfer() {
     const DesignResults& r = dlg_.results();
+    // The time-domain model's frequencies beside the first-harmonic ones.
+    const TdMarks td = TdMarksOf(dlg_.check(), r.Fr);
     ShowTransferCharacteristic(hwnd(), r.kLact, r.Qact, r.xMinFound ? r.xMin : 0,
-                               r.xMaxFound ? r.xMax : 0, r.Fr, dlg_.resultsStale());
+                               r.xMaxFound ? r.xMax : 0, r.Fr, dlg_.resultsStale(), td.xMin,
+                               td.xMax);
 }
 
 void MainWindow::OpenHelp() {
     const std::optional<Text> text = ReadHelpText(dlg_.settingsFolder());
     if (!text) {
-        MessageBox(u"Внимание!", kNoHelpFileText, Buttons::Ok);
+        MessageBox(Tr(u"Внимание!"), Tr(kNoHelpFileText), Buttons::Ok);
         return;
     }
     // Over the window F1 was pressed in.
@@ -568,6 +670,29 @@ void MainWindow::SaveReport() {
 
 void MainWindow::PrintReport() {
     PrintReportWithDialog(hwnd(), CurrentReport());
+}
+
+void MainWindow::OpenWaveforms() {
+    WaveformWindow window(dlg_);
+    window.Run(hwnd());
+}
+
+void MainWindow::ExportSpice() {
+    // The save picker's name for the design, with the netlist's ending.
+    Text suggested = dlg_.SuggestedSaveName();
+    suggested.resize(suggested.size() - 4);  // ".sav"
+    suggested += u".cir";
+    std::optional<std::filesystem::path> file;
+    if (saveHook_) {
+        if (const std::optional<Text> name = saveHook_(dlg_.settingsFolder(), suggested))
+            file = dlg_.settingsFolder() / std::filesystem::path(std::u16string(*name));
+    } else {
+        file = AskFileToSave(hwnd(), Tr(u"Экспорт SPICE"), dlg_.settingsFolder(), suggested,
+                             {{Tr(u"Список цепей SPICE (*.cir)"), u"cir"}});
+    }
+    if (!file) return;
+    if (file->extension().empty()) *file += u".cir";
+    dlg_.ExportSpice(*file);
 }
 
 void MainWindow::CopyResults() {

@@ -23,6 +23,8 @@ inline constexpr int kPictureId = 2001;     // the core-shape picture
 inline constexpr int kCheckStripId = 2002;  // the design check's summary
 // The strip below the 324 units of the controls.
 inline constexpr int kStripTop = 324, kStripHeight = 14;
+// The items of "Язык / Language".
+inline constexpr int kCmdRussian = 32790, kCmdEnglish = 32791;
 
 class MainWindow : public Dialog, public View {
   public:
@@ -59,8 +61,11 @@ class MainWindow : public Dialog, public View {
         saveHook_ = std::move(save);
     }
 
-    // A menu command, as when chosen.
+    // A menu command, as when chosen (the language items included).
     void Command(int id);
+    // "Язык / Language": the choice is remembered and every text of the
+    // window is shown again in it at once.
+    void ChooseLanguage(Language language);
     // Whether the menu offers a command (false: no window for it yet).
     bool CommandAvailable(int id) const;
     // The strip's text as shown, its parts joined.
@@ -101,7 +106,17 @@ class MainWindow : public Dialog, public View {
 
   private:
     void BuildMenu();
+    // The texts of the menu bar in the current language, the language
+    // checked.
+    void SetMenuTexts();
+    // Every text of the window again, in the current language.
+    void Retranslate();
     void AttachTooltips();
+    void SetTooltipTexts();
+    // Calls f(tool, text) for every control with a tooltip (a combo box's
+    // edit part too), the text in the current language.
+    template <typename F>
+    void ForEachTool(F&& f);
     void SetIcons();
     // Makes the client area the layout's size below the menu bar, however
     // many lines the menu bar takes.
@@ -131,9 +146,15 @@ class MainWindow : public Dialog, public View {
     void OpenAdviser();
     void SaveReport();
     void PrintReport();
+    void OpenWaveforms();
+    void ExportSpice();
 
     CKelvaraDlg dlg_;
     HMENU menu_ = nullptr;
+    HMENU resultsMenu_ = nullptr;
+    HMENU languageMenu_ = nullptr;
+    // The controls of the main window's table, in its order.
+    std::vector<HWND> tableControls_;
     HWND tooltip_ = nullptr;
     HFONT boldFont_ = nullptr;
     HFONT linkFont_ = nullptr;

@@ -12,7 +12,8 @@ HHOOK g_hook = nullptr;
 LRESULT CALLBACK NameButtons(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_ACTIVATE) {
         const auto box = reinterpret_cast<HWND>(wParam);
-        if (const HWND cancel = GetDlgItem(box, IDCANCEL)) SetWindowTextW(cancel, L"Отмена");
+        if (const HWND cancel = GetDlgItem(box, IDCANCEL))
+            SetWindowTextW(cancel, W(Tr(u"Отмена")).c_str());
         UnhookWindowsHookEx(g_hook);
         g_hook = nullptr;
         return 0;

@@ -336,7 +336,7 @@ int PaintReportPages(PageSink& sink, const PageGeometry& page, const ReportDocum
         for (const Text& line : report.lines) layout.Line(line);
         for (const ReportTable& t : report.tables) layout.Table(t);
         if (!report.plotSvg.empty()) {
-            layout.Figure(u"Передаточная характеристика", report.plotSvg, 180);
+            layout.Figure(Tr(u"Передаточная характеристика"), report.plotSvg, 180);
         }
         for (const ReportDocument::Figure& f : report.figures)
             layout.Figure(f.caption, f.svg, f.widthMm);
@@ -391,11 +391,11 @@ bool PrintReportOn(const std::wstring& printer, const ReportDocument& report,
 
 void SaveReportAs(HWND owner, const std::filesystem::path& folder, const Text& suggestedName,
                   const ReportDocument& report, const std::function<void(TextView)>& failed) {
-    std::vector<FileType> types = {{u"Отчёт HTML (*.html)", u"html"}};
+    std::vector<FileType> types = {{KELVARA_TR_NOOP(u"Отчёт HTML (*.html)"), u"html"}};
     const std::optional<std::wstring> pdf = PdfPrinter();
-    if (pdf) types.push_back({u"Документ PDF (*.pdf)", u"pdf"});
-    const auto file =
-        AskFileToSave(owner, u"Отчёт о расчете", folder, suggestedName + u".html", types);
+    if (pdf) types.push_back({KELVARA_TR_NOOP(u"Документ PDF (*.pdf)"), u"pdf"});
+    const auto file = AskFileToSave(owner, KELVARA_TR_NOOP(u"Отчёт о расчете"), folder,
+                                    suggestedName + u".html", types);
     if (!file) return;
     std::wstring ending = file->extension().native();
     for (wchar_t& c : ending) c = static_cast<wchar_t>(towlower(c));

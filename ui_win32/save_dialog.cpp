@@ -1,7 +1,5 @@
 #include "ui_win32/save_dialog.h"
 
-#include "calc/calculate.h"
-#include "refdata/i18n.h"
 #include "session/messages.h"
 #include "ui_win32/message_box.h"
 #include "ui_win32/win_text.h"
@@ -14,7 +12,7 @@ std::optional<std::filesystem::path> AskFileToSave(HWND owner, TextView title,
                                                    const std::vector<FileType>& types) {
     std::wstring filter;
     for (const FileType& t : types) {
-        filter += W(t.description);
+        filter += W(Tr(t.description));
         filter += L'\0';
         filter += L"*." + W(t.extension);
         filter += L'\0';
@@ -23,7 +21,7 @@ std::optional<std::filesystem::path> AskFileToSave(HWND owner, TextView title,
     std::wstring name = W(suggestedName);
     name.resize(std::max<size_t>(name.size() + 1, 32768), L'\0');
     const std::wstring initial = folder.native();
-    const std::wstring caption = W(title);
+    const std::wstring caption = W(Tr(title));
     OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = owner;
@@ -44,7 +42,7 @@ std::optional<std::filesystem::path> AskFileToSave(HWND owner, TextView title,
 
 void SayWriteFailed(HWND owner, const std::filesystem::path& file) {
     const Text name = T(file.filename().native());
-    ShowProgramMessage(owner, Tr(kCaptionError), TrFormat(msg::kWriteFailed, {name}), false);
+    ShowProgramMessage(owner, Tr(u"Ошибка!"), TrFormat(msg::kWriteFailed, {name}), false);
 }
 
 }  // namespace kelvara::win32

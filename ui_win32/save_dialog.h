@@ -11,6 +11,8 @@
 
 namespace kelvara::win32 {
 
+// The title and the types' descriptions are given in Russian and shown in
+// the current language.
 struct FileType {
     Text description;  // "Изображение PNG (*.png)"
     Text extension;    // "png"

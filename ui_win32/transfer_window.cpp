@@ -21,6 +21,8 @@ Gdiplus::Color PlotColor(PlotColour colour) {
             return Gdiplus::Color(255, 0, 0, 255);
         case PlotColour::Red:
             return Gdiplus::Color(255, 255, 0, 0);
+        case PlotColour::Green:
+            return Gdiplus::Color(255, 0, 0x8a, 0x3a);
         case PlotColour::Black:
             break;
     }
@@ -113,8 +115,16 @@ void PaintTransferPlot(Gdiplus::Graphics& g, const TransferPlot& plot, double pi
     g.Restore(saved);
 }
 
-TransferWindow::TransferWindow(double kL, double Q, double xMin, double xMax, double Fr, bool stale)
-    : kL_(kL), Q_(Q), xMin_(xMin), xMax_(xMax), Fr_(Fr), stale_(stale) {}
+TransferWindow::TransferWindow(double kL, double Q, double xMin, double xMax, double Fr, bool stale,
+                               double xTdMin, double xTdMax)
+    : kL_(kL),
+      Q_(Q),
+      xMin_(xMin),
+      xMax_(xMax),
+      Fr_(Fr),
+      stale_(stale),
+      xTdMin_(xTdMin),
+      xTdMax_(xTdMax) {}
 
 bool TransferWindow::Create(HWND owner) {
     DialogTemplate t(transfer::kCaption, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, 0,
@@ -182,6 +192,8 @@ TransferPlot TransferWindow::BuildPlot() const {
     options.minLineGap = std::max(options.minLineGap,
                                   static_cast<int>(std::ceil(kMinLinePixels * Dpi() / 96.0 / k)));
     options.stale = stale_;
+    options.xTdMin = xTdMin_;
+    options.xTdMax = xTdMax_;
     TransferPlot plot = BuildTransferPlot(kL_, Q_, xMin_, xMax_, Fr_, W, H, measure, options);
     ReleaseDC(hwnd(), screen);
     return plot;
@@ -230,13 +242,15 @@ void TransferWindow::OnCommand(int id, int code, HWND) {
     std::error_code ec;
     const std::filesystem::path folder = std::filesystem::current_path(ec);
     if (id == kSaveImageId) {
-        const auto file =
-            AskFileToSave(hwnd(), u"Сохранить изображение", folder, transfer::kImageName,
-                          {{u"Изображение PNG (*.png)", u"png"}, {u"Рисунок SVG (*.svg)", u"svg"}});
+        const auto file = AskFileToSave(hwnd(), KELVARA_TR_NOOP(u"Сохранить изображение"), folder,
+                                        Tr(transfer::kImageName),
+                                        {{KELVARA_TR_NOOP(u"Изображение PNG (*.png)"), u"png"},
+                                         {KELVARA_TR_NOOP(u"Рисунок SVG (*.svg)"), u"svg"}});
         if (file && !SaveImage(*file)) SayWriteFailed(hwnd(), *file);
     } else if (id == kExportCsvId) {
-        const auto file = AskFileToSave(hwnd(), u"Экспорт CSV", folder, transfer::kCsvName,
-                                        {{u"Таблица CSV (*.csv)", u"csv"}});
+        const auto file =
+            AskFileToSave(hwnd(), KELVARA_TR_NOOP(u"Экспорт CSV"), folder, Tr(transfer::kCsvName),
+                          {{KELVARA_TR_NOOP(u"Таблица CSV (*.csv)"), u"csv"}});
         if (file && !ExportCsv(*file)) SayWriteFailed(hwnd(), *file);
     } else if (id == IDOK || id == IDCANCEL) {
         EndModal(id);
@@ -244,8 +258,8 @@ void TransferWindow::OnCommand(int id, int code, HWND) {
 }
 
 void ShowTransferCharacteristic(HWND owner, double kL, double Q, double xMin, double xMax,
-                                double Fr, bool stale) {
-    TransferWindow window(kL, Q, xMin, xMax, Fr, stale);
+                                double Fr, bool stale, double xTdMin, double xTdMax) {
+    TransferWindow window(kL, Q, xMin, xMax, Fr, stale, xTdMin, xTdMax);
     if (window.Create(owner)) window.RunModal(owner);
 }
 

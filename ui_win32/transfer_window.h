@@ -23,8 +23,10 @@ inline constexpr int kExportCsvId = 1002;
 class TransferWindow : public Dialog {
   public:
     // kL = kLact, Q = Qact, xMin, xMax (0 when not found) and Fr (kHz) of the
-    // last calculation; `stale` when its inputs have been changed since.
-    TransferWindow(double kL, double Q, double xMin, double xMax, double Fr, bool stale = false);
+    // last calculation; `stale` when its inputs have been changed since;
+    // xTdMin, xTdMax: the time-domain model's frequencies over Fr (0: none).
+    TransferWindow(double kL, double Q, double xMin, double xMax, double Fr, bool stale = false,
+                   double xTdMin = 0, double xTdMax = 0);
     bool Create(HWND owner);
 
     // The client area less the strip at the bottom (50 pixels at 96 dpi).
@@ -51,9 +53,10 @@ class TransferWindow : public Dialog {
   private:
     double kL_, Q_, xMin_, xMax_, Fr_;
     bool stale_;
+    double xTdMin_, xTdMax_;
 };
 
 void ShowTransferCharacteristic(HWND owner, double kL, double Q, double xMin, double xMax,
-                                double Fr, bool stale);
+                                double Fr, bool stale, double xTdMin = 0, double xTdMax = 0);
 
 }  // namespace kelvara::win32

@@ -23,20 +23,23 @@ AdviserCell Number(Text text, double key) {
 
 std::vector<Text> AdviserColumnHeads(bool al) {
     return {u"№",
-            u"Сердечник",
-            u"Материал",
-            u"Ve, см3",
+            Tr(u"Сердечник"),
+            Tr(u"Материал"),
+            Tr(u"Ve, см3"),
             u"N1",
             u"N2",
-            al ? u"AL, нГн/виток^2" : u"Зазор, мм",
-            u"Bm на Fr, Т",
-            u"B на fmin, Т",
-            u"Потери, Вт",
-            u"Перегрев, K",
-            u"Заполнение",
-            u"fmin, кГц",
-            u"fmax, кГц",
-            u"Ошибки / предупр."};
+            al ? Tr(u"AL, нГн/виток^2") : Tr(u"Зазор, мм"),
+            Tr(u"Bm на Fr, Т"),
+            Tr(u"B на fmin, Т"),
+            Tr(u"Потери, Вт"),
+            Tr(u"Перегрев, K"),
+            Tr(u"Заполнение"),
+            Tr(u"fmin, кГц"),
+            Tr(u"fmax, кГц"),
+            Tr(u"fTd min, кГц"),
+            Tr(u"fTd max, кГц"),
+            Tr(u"Мягкое перекл."),
+            Tr(u"Ошибки / предупр.")};
 }
 
 std::vector<AdviserCell> AdviserRow(const Candidate& c, int rank) {
@@ -61,9 +64,22 @@ std::vector<AdviserCell> AdviserRow(const Candidate& c, int rank) {
     const double fMax = ok && r.xMaxFound ? r.fMax : nan;
     row.push_back(Number(Fixed(fMin, 2), fMin));
     row.push_back(Number(Fixed(fMax, 2), fMax));
+    const double fTdMin = ok ? c.fTdMin : nan;
+    const double fTdMax = ok ? c.fTdMax : nan;
+    row.push_back(Number(Fixed(fTdMin, 2), fTdMin));
+    row.push_back(Number(Fixed(fTdMax, 2), fTdMax));
+    // Soft switching: yes first when sorted, then no, then unknown.
+    AdviserCell soft{u"—", HUGE_VAL};
+    if (ok && c.soft != Candidate::Soft::Unknown) {
+        const bool yes = c.soft == Candidate::Soft::Yes;
+        soft = AdviserCell{yes ? Tr(u"да") : Tr(u"нет"), yes ? 0.0 : 1.0, true,
+                           yes ? CheckStatus::Ok : CheckStatus::Error, true};
+    }
+    row.push_back(std::move(soft));
     AdviserCell verdict;
+    verdict.coloured = true;
     if (!ok) {
-        verdict = AdviserCell{u"расчет прерван", HUGE_VAL, true, CheckStatus::Error};
+        verdict = AdviserCell{Tr(u"расчет прерван"), HUGE_VAL, true, CheckStatus::Error, true};
     } else {
         verdict.text = FormatInt(c.errors) + u" / " + FormatInt(c.warnings);
         verdict.key = c.errors * 1000.0 + c.warnings;
@@ -76,9 +92,9 @@ std::vector<AdviserCell> AdviserRow(const Candidate& c, int rank) {
 }
 
 Text AdviserTiming(size_t count, double milliseconds, bool cancelled) {
-    if (cancelled) return u"Подбор прерван";
-    return u"Рассчитано вариантов: " + FormatInt(static_cast<int64_t>(count)) + u" за " +
-           FormatFixed(milliseconds, 1) + u" мс";
+    if (cancelled) return Tr(u"Подбор прерван");
+    return TrFormat(u"Рассчитано вариантов: {1} за {2} мс",
+                    {FormatInt(static_cast<int64_t>(count)), FormatFixed(milliseconds, 1)});
 }
 
 }  // namespace kelvara

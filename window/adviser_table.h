@@ -8,6 +8,7 @@
 
 #include "calc/core_adviser.h"
 #include "calc/design_check.h"
+#include "refdata/i18n.h"
 #include "refdata/text.h"
 
 namespace kelvara {
@@ -18,19 +19,27 @@ struct AdviserCell {
     // the text itself for the core and the material.
     double key = 0;
     bool numeric = true;
-    CheckStatus status = CheckStatus::Ok;  // the verdict's colour
+    CheckStatus status = CheckStatus::Ok;  // the colour of a coloured cell
+    bool coloured = false;                 // the verdict, a known soft switching
 };
 
-inline constexpr int kAdviserColumns = 15;
-inline constexpr int kAdviserVerdictColumn = 14;
+// The columns: №, core, material, Ve, N1, N2, gap (or AL), Bm at Fr, B at
+// fmin, losses, rise, fill, fmin, fmax, the time-domain model's fTd at the
+// lowest and the highest supply, soft switching at both, the verdict.
+inline constexpr int kAdviserColumns = 18;
+inline constexpr int kAdviserFTdMinColumn = 14;
+inline constexpr int kAdviserFTdMaxColumn = 15;
+inline constexpr int kAdviserSoftColumn = 16;
+inline constexpr int kAdviserVerdictColumn = 17;
 
-inline constexpr std::u16string_view kAdviserCaption = u"Подбор сердечника";
-inline constexpr std::u16string_view kAdviserHint =
+inline constexpr std::u16string_view kAdviserCaption = KELVARA_TR_NOOP(u"Подбор сердечника");
+inline constexpr std::u16string_view kAdviserHint = KELVARA_TR_NOOP(
     u"Каждый сердечник базы рассчитан с текущими исходными данными; зазор (или AL) подобран для "
     u"каждого. Порядок: сначала без ошибок и предупреждений проверки, затем меньший объем "
-    u"сердечника и меньшие потери. Щелчок по заголовку сортирует.";
+    u"сердечника и меньшие потери. Щелчок по заголовку сортирует.");
 
-// The column heads; the gap column names the AL when the design gives AL.
+// The column heads in the current language; the gap column names the AL when
+// the design gives AL.
 std::vector<Text> AdviserColumnHeads(bool al);
 // The cells of the candidate ranked `rank` (from 0).
 std::vector<AdviserCell> AdviserRow(const Candidate& c, int rank);

@@ -7,6 +7,8 @@
 
 #include <string_view>
 
+#include "refdata/i18n.h"
+
 namespace kelvara {
 
 struct CheckInputDef {
@@ -16,21 +18,23 @@ struct CheckInputDef {
 };
 
 inline constexpr CheckInputDef kCheckInputs[] = {
-    {u"tdead", u"Мертвое время td, нс", 0, 0},
-    {u"coss", u"Coss транзистора, пФ", 1, 0},
-    {u"litz1d", u"Литцендрат первичной: жила, мм", 0, 2},
-    {u"litz1n", u"число жил", 0, 4},
-    {u"litz2d", u"Литцендрат вторичной: жила, мм", 1, 2},
-    {u"litz2n", u"число жил", 1, 4},
+    {u"tdead", KELVARA_TR_NOOP(u"Мертвое время td, нс"), 0, 0},
+    {u"coss", KELVARA_TR_NOOP(u"Coss транзистора, пФ"), 1, 0},
+    {u"litz1d", KELVARA_TR_NOOP(u"Литцендрат первичной: жила, мм"), 0, 2},
+    {u"litz1n", KELVARA_TR_NOOP(u"число жил"), 0, 4},
+    {u"litz2d", KELVARA_TR_NOOP(u"Литцендрат вторичной: жила, мм"), 1, 2},
+    {u"litz2n", KELVARA_TR_NOOP(u"число жил"), 1, 4},
 };
 
 // The checkbox of the winding order (key "inter", 1 when checked), and the
 // button that calculates again with the fields.
 inline constexpr std::u16string_view kCheckInterKey = u"inter";
 inline constexpr std::u16string_view kCheckInterLabel =
-    u"Первичная по обе стороны вторичной (П-В-П)";
-inline constexpr std::u16string_view kCheckInputsTitle = u"Полумост и обмотки (для проверки)";
-inline constexpr std::u16string_view kCheckWindingTitle = u"Обмотки на каркасе (в масштабе)";
-inline constexpr std::u16string_view kCheckRecalculate = u"Пересчитать";
+    KELVARA_TR_NOOP(u"Первичная по обе стороны вторичной (П-В-П)");
+inline constexpr std::u16string_view kCheckInputsTitle =
+    KELVARA_TR_NOOP(u"Полумост и обмотки (для проверки)");
+inline constexpr std::u16string_view kCheckWindingTitle =
+    KELVARA_TR_NOOP(u"Обмотки на каркасе (в масштабе)");
+inline constexpr std::u16string_view kCheckRecalculate = KELVARA_TR_NOOP(u"Пересчитать");
 
 }  // namespace kelvara

@@ -1,5 +1,6 @@
 #include "window/check_strip.h"
 
+#include "refdata/i18n.h"
 #include "session/design_document.h"
 #include "session/messages.h"
 
@@ -7,8 +8,8 @@ namespace kelvara {
 
 namespace {
 
-constexpr std::u16string_view kTitle = u"Проверка проекта: ";
-constexpr std::u16string_view kMore = u"Подробно...";
+constexpr std::u16string_view kTitle = KELVARA_TR_NOOP(u"Проверка проекта: ");
+constexpr std::u16string_view kMore = KELVARA_TR_NOOP(u"Подробно...");
 constexpr unsigned kLinkColour = 0x0000EE;
 
 }  // namespace
@@ -19,22 +20,22 @@ std::vector<StripPart> CheckStripParts(const DesignCheck& check, bool stale) {
     if (stale) {
         // The check, too, is of the earlier inputs: the line says so first
         // and the summary follows in grey.
-        parts.push_back({Text(msg::kResultsStale), StyleOf(CheckStatus::Error).colour, true});
+        parts.push_back({Tr(msg::kResultsStale), StyleOf(CheckStatus::Error).colour, true});
         if (check.done) {
-            parts.push_back({u"   " + Text(kTitle) + CheckCounts(check), grey});
+            parts.push_back({u"   " + Tr(kTitle) + CheckCounts(check), grey});
             parts.push_back({u"   ", grey});
-            parts.push_back({Text(kMore), kLinkColour, false, true});
+            parts.push_back({Tr(kMore), kLinkColour, false, true});
         }
         return parts;
     }
     if (!check.done) {
-        parts.push_back({Text(kTitle) + u"расчет не выполнен до конца", grey});
+        parts.push_back({Tr(u"Проверка проекта: расчет не выполнен до конца"), grey});
         return parts;
     }
-    parts.push_back({Text(kTitle), 0x000000});
+    parts.push_back({Tr(kTitle), 0x000000});
     parts.push_back({CheckCounts(check), StyleOf(WorstStatus(check)).colour, true});
     parts.push_back({u"   ", 0x000000});
-    parts.push_back({Text(kMore), kLinkColour, false, true});
+    parts.push_back({Tr(kMore), kLinkColour, false, true});
     return parts;
 }
 

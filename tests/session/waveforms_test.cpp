@@ -155,5 +155,90 @@ TEST_F(Waveforms, ACornerTheModelCannotUseSaysWhyAndDrawsNothing) {
     EXPECT_EQ(SpiceNetlistOf(Doc()), "");
 }
 
+// The cursor's line: the values of one sample, in the C locale, at the
+// digits of each quantity; nothing for a sample the corner lacks.
+TEST(WaveformTexts, TheCursorLineHoldsTheSamplesValues) {
+    CornerWaveform c;
+    c.solved = true;
+    c.wave.t = {0, 1.23456};
+    c.wave.vMid = {0, 399.96};
+    c.wave.iLr = {0, -1.2346};
+    c.wave.iLm = {0, 0.5};
+    c.wave.vCr = {0, -123.46};
+    c.wave.iSec = {0, 2.0004};
+    struct Case {
+        int sample;
+        Language language;
+        std::u16string_view want;
+    };
+    const Case cases[] = {
+        {1, Language::Russian,
+         u"t = 1.235 мкс:  Uср.т. 400.0 В,  Iперв. -1.235 А,  Iнамагн. 0.500 А,  UCr -123.5 В,  "
+         u"Iвтор. 2.000 А"},
+        {1, Language::English,
+         u"t = 1.235 µs:  Vmid 400.0 V,  Ipri -1.235 A,  Imag 0.500 A,  VCr -123.5 V,  Isec "
+         u"2.000 A"},
+        {0, Language::Russian,
+         u"t = 0.000 мкс:  Uср.т. 0.0 В,  Iперв. 0.000 А,  Iнамагн. 0.000 А,  UCr 0.0 В,  "
+         u"Iвтор. 0.000 А"},
+        {-1, Language::Russian, u""},
+        {2, Language::Russian, u""},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.sample);
+        SetLanguage(k.language);
+        const Text text = WaveformCursorText(c, k.sample);
+        SetLanguage(Language::Russian);
+        EXPECT_EQ(text, k.want);
+    }
+    // A trace shorter than the time axis gives no line rather than reading past it.
+    c.wave.iSec.pop_back();
+    EXPECT_EQ(WaveformCursorText(c, 1), u"");
+}
+
+TEST(WaveformTexts, TheSummaryTellsTheCornersModeAndSwing) {
+    CornerWaveform c;
+    c.solved = true;
+    c.corner.f = 91.234;
+    c.corner.iOff = 0.456;
+    c.corner.i1Rms = 1.234;
+    c.corner.i1Peak = 2.346;
+    c.corner.B = 0.1234;
+    struct Case {
+        bool above, continuous, swing;
+        Language language;
+        std::u16string_view want;
+    };
+    const Case cases[] = {
+        {true, true, true, Language::Russian,
+         u"fTd 91.23 кГц (выше резонанса, ток выпрямителя непрерывный); ток выключения 0.46 А, "
+         u"перезаряд за мертвое время завершается; ток первичной обмотки 1.23 А действ., 2.35 А "
+         u"пик; индукция 0.123 T. Серые полосы — мертвое время, розовые — перезаряд средней "
+         u"точки; красные линии — выключение транзисторов."},
+        {false, false, false, Language::Russian,
+         u"fTd 91.23 кГц (ниже резонанса, ток выпрямителя прерывистый); ток выключения 0.46 А, "
+         u"перезаряд не завершается: жесткое переключение; ток первичной обмотки 1.23 А действ., "
+         u"2.35 А пик; индукция 0.123 T. Серые полосы — мертвое время, розовые — перезаряд "
+         u"средней точки; красные линии — выключение транзисторов."},
+        {false, true, false, Language::English,
+         u"fTd 91.23 kHz (below resonance, rectifier current continuous); turn-off current 0.46 "
+         u"A, the midpoint swing does not complete: hard switching; primary current 1.23 A RMS, "
+         u"2.35 A peak; flux density 0.123 T. Grey bands: dead time; pink: the midpoint swing; "
+         u"red lines: transistor turn-off."},
+    };
+    for (const Case& k : cases) {
+        c.corner.aboveResonance = k.above;
+        c.corner.continuous = k.continuous;
+        c.corner.swingComplete = k.swing;
+        SetLanguage(k.language);
+        const Text text = WaveformSummary(c);
+        SetLanguage(Language::Russian);
+        EXPECT_EQ(text, k.want);
+    }
+    CornerWaveform unsolved;
+    unsolved.problem = u"Мертвое время td задано неверно";
+    EXPECT_EQ(WaveformSummary(unsolved), unsolved.problem);
+}
+
 }  // namespace
 }  // namespace kelvara

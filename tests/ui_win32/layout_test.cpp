@@ -2,11 +2,14 @@
 // table in its place in dialog units with its class and styles, the menu
 // with its mnemonics, the tooltips with their timing and colour, the strip of
 // the check; and every text fits its control in the window's font.
+#include <fstream>
+#include <iterator>
 #include <set>
 
 #include "kelvara/version.h"
 #include "session/messages.h"
 #include "ui_win32/dialog_template.h"
+#include "ui_win32/language.h"
 #include "win32_support.h"
 #include "window/main_window_layout.h"
 #include "window/menu.h"
@@ -207,26 +210,74 @@ TEST_F(Win32Window, EveryTextFitsItsControl) {
     ExpectTextsFit(window->hwnd());
 }
 
+struct MenuItem {
+    int id = 0;
+    Text text;
+    UINT state = 0;
+    UINT type = 0;
+    HMENU submenu = nullptr;
+};
+
+MenuItem ItemOf(HMENU menu, int position) {
+    wchar_t text[256] = {};
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_ID | MIIM_STRING | MIIM_STATE | MIIM_SUBMENU | MIIM_FTYPE;
+    info.dwTypeData = text;
+    info.cch = 256;
+    if (!GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info)) return {};
+    return MenuItem{static_cast<int>(info.wID), T(text), info.fState, info.fType, info.hSubMenu};
+}
+
+// The menu bar in a language: the commands of window/menu.h with their
+// mnemonics, the results' drop-down menu, then "Язык / Language" with the
+// language on checked.
+void ExpectMenuIn(const MainWindow& window, Language language) {
+    const HMENU menu = GetMenu(window.hwnd());
+    ASSERT_NE(menu, nullptr);
+    const int commands = static_cast<int>(std::size(kMenu));
+    ASSERT_EQ(GetMenuItemCount(menu), commands + 2);
+    for (int i = 0; i < commands; ++i) {
+        SCOPED_TRACE(i);
+        const MenuItem item = ItemOf(menu, i);
+        EXPECT_EQ(item.id, kMenu[i].id);
+        EXPECT_EQ(item.text, TrIn(language, kMenu[i].text));  // the mnemonic after "&"
+        EXPECT_EQ(item.submenu, nullptr);
+        EXPECT_FALSE(item.state & MFS_GRAYED);
+        EXPECT_TRUE(window.CommandAvailable(kMenu[i].id));
+    }
+    const MenuItem results = ItemOf(menu, commands);
+    EXPECT_EQ(results.text, TrIn(language, kResultsMenuTitle));
+    ASSERT_NE(results.submenu, nullptr);
+    ASSERT_EQ(GetMenuItemCount(results.submenu), static_cast<int>(std::size(kResultsMenu)));
+    for (int i = 0; i < GetMenuItemCount(results.submenu); ++i) {
+        SCOPED_TRACE(i);
+        const MenuItem item = ItemOf(results.submenu, i);
+        if (kResultsMenu[i].id == 0) {
+            EXPECT_TRUE(item.type & MFT_SEPARATOR);
+            continue;
+        }
+        EXPECT_EQ(item.id, kResultsMenu[i].id);
+        EXPECT_EQ(item.text, TrIn(language, kResultsMenu[i].text));
+        EXPECT_FALSE(item.state & MFS_GRAYED);
+        EXPECT_TRUE(window.CommandAvailable(kResultsMenu[i].id));
+    }
+    const MenuItem languages = ItemOf(menu, commands + 1);
+    EXPECT_EQ(languages.text, u"&Язык / Language");
+    ASSERT_NE(languages.submenu, nullptr);
+    ASSERT_EQ(GetMenuItemCount(languages.submenu), 2);
+    const MenuItem russian = ItemOf(languages.submenu, 0), english = ItemOf(languages.submenu, 1);
+    EXPECT_EQ(russian.text, u"Русский");
+    EXPECT_EQ(english.text, u"English");
+    // The language on is checked with a radio mark.
+    EXPECT_TRUE((language == Language::Russian ? russian : english).type & MFT_RADIOCHECK);
+    EXPECT_EQ((russian.state & MFS_CHECKED) != 0, language == Language::Russian);
+    EXPECT_EQ((english.state & MFS_CHECKED) != 0, language == Language::English);
+}
+
 TEST_F(Win32Window, MenuHasTheCommandsWithTheirMnemonics) {
     OpenWindow();
-    const HMENU menu = GetMenu(window->hwnd());
-    ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(GetMenuItemCount(menu), static_cast<int>(std::size(kMenu)));
-    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-        SCOPED_TRACE(i);
-        wchar_t text[256] = {};
-        MENUITEMINFOW info{};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_ID | MIIM_STRING | MIIM_STATE | MIIM_SUBMENU;
-        info.dwTypeData = text;
-        info.cch = 256;
-        ASSERT_TRUE(GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info));
-        EXPECT_EQ(static_cast<int>(info.wID), kMenu[i].id);
-        EXPECT_EQ(T(text), kMenu[i].text);  // the mnemonic after "&"
-        EXPECT_EQ(info.hSubMenu, nullptr);  // commands, no drop-down menus
-        EXPECT_FALSE(info.fState & MFS_GRAYED);
-        EXPECT_TRUE(window->CommandAvailable(kMenu[i].id));
-    }
+    ExpectMenuIn(*window, Language::Russian);
 }
 
 TEST_F(Win32Window, TooltipsHaveTheirTextsTimingAndColour) {
@@ -284,6 +335,126 @@ TEST_F(Win32Window, ThePictureFollowsTheShape) {
     UpdateWindow(Item(kPictureId));
     PumpWaitingMessages();
     EXPECT_EQ(window->paintedPicture(), L"core_round_dims");
+}
+
+// --- Язык / Language --------------------------------------------------------------------
+
+bool HasCyrillic(TextView text) {
+    for (char16_t c : text)
+        if (c >= 0x400 && c <= 0x4ff) return true;
+    return false;
+}
+
+// The language tests keep the choice under a key of their own and leave the
+// process in Russian.
+class LanguageWindow : public Win32Window {
+  protected:
+    static constexpr const wchar_t* kTestKey = L"Software\\Kelvara\\Tests";
+    void SetUp() override {
+        SetLanguageKey(kTestKey);
+        RegDeleteTreeW(HKEY_CURRENT_USER, kTestKey);
+    }
+    void TearDown() override {
+        Win32Window::TearDown();
+        SetLanguage(Language::Russian);
+        RegDeleteTreeW(HKEY_CURRENT_USER, kTestKey);
+        SetLanguageKey(kLanguageKey);
+    }
+    // The texts of the labels, group boxes and buttons (not what is typed or
+    // listed).
+    std::vector<Text> Texts() const {
+        std::vector<Text> texts;
+        for (HWND control : Children(window->hwnd())) {
+            const std::wstring cls = ClassName(control);
+            if (_wcsicmp(cls.c_str(), L"Static") == 0 || _wcsicmp(cls.c_str(), L"Button") == 0)
+                texts.push_back(WindowText(control));
+        }
+        return texts;
+    }
+    Text TooltipText(int id) const {
+        wchar_t text[1024] = {};
+        TOOLINFOW info{};
+        info.cbSize = sizeof info;
+        info.hwnd = window->hwnd();
+        info.uId = reinterpret_cast<UINT_PTR>(Item(id));
+        info.lpszText = text;
+        SendMessageW(window->tooltip(), TTM_GETTEXTW, 1024, reinterpret_cast<LPARAM>(&info));
+        return T(text);
+    }
+};
+
+TEST_F(LanguageWindow, EnglishAndBackRetitlesTheWholeWindowAtOnce) {
+    OpenWindow();
+    const std::vector<Text> russian = Texts();
+    const Text caption = WindowText(window->hwnd());
+    const Text n1 = TextOf(ctl::kResN1);
+    ASSERT_FALSE(n1.empty());
+
+    window->Command(kCmdEnglish);
+    EXPECT_EQ(CurrentLanguage(), Language::English);
+    EXPECT_EQ(StoredLanguage(), Language::English);
+    EXPECT_EQ(WindowText(window->hwnd()), MainWindowCaption());
+    EXPECT_FALSE(HasCyrillic(WindowText(window->hwnd())));
+    ExpectMenuIn(*window, Language::English);
+    const std::vector<Text> english = Texts();
+    ASSERT_EQ(english.size(), russian.size());
+    for (const Text& text : english) EXPECT_FALSE(HasCyrillic(text)) << ToUtf8(text);
+    EXPECT_NE(english, russian);
+    for (const TooltipDef& t : MainWindowTooltips()) {
+        EXPECT_EQ(TooltipText(t.id), TrIn(Language::English, t.text)) << t.id;
+    }
+    EXPECT_EQ(window->StripText().rfind(u"Design check: ", 0), 0u) << ToUtf8(window->StripText());
+    EXPECT_EQ(TextOf(ctl::kResN1), n1);  // numbers are not translated
+    EXPECT_EQ(TextOf(ctl::kGapLabel), TrIn(Language::English, kGapReqLabel));
+    ExpectTextsFit(window->hwnd());
+    EXPECT_TRUE(messages.empty());
+
+    window->Command(kCmdRussian);
+    EXPECT_EQ(CurrentLanguage(), Language::Russian);
+    EXPECT_EQ(StoredLanguage(), Language::Russian);
+    EXPECT_EQ(WindowText(window->hwnd()), caption);
+    EXPECT_EQ(Texts(), russian);
+    ExpectMenuIn(*window, Language::Russian);
+    EXPECT_EQ(TooltipText(MainWindowTooltips()[0].id), MainWindowTooltips()[0].text);
+}
+
+TEST_F(LanguageWindow, AWindowMadeInEnglishStartsInIt) {
+    SetLanguage(Language::English);
+    OpenWindow();
+    EXPECT_EQ(WindowText(window->hwnd()), MainWindowCaption());
+    ExpectMenuIn(*window, Language::English);
+    for (const Text& text : Texts()) EXPECT_FALSE(HasCyrillic(text)) << ToUtf8(text);
+    ExpectTextsFit(window->hwnd());
+}
+
+// What the registry holds, as the language the program starts in.
+TEST_F(LanguageWindow, TheStoredChoiceIsReadBack) {
+    struct Case {
+        const wchar_t* value;  // nullptr: none stored
+        Language want;
+    };
+    const Case cases[] = {
+        {nullptr, Language::Russian}, {L"en", Language::English}, {L"ru", Language::Russian},
+        {L"EN", Language::Russian},   {L"de", Language::Russian}, {L"", Language::Russian},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.value ? ToUtf8(T(k.value)) : "none");
+        RegDeleteTreeW(HKEY_CURRENT_USER, kTestKey);
+        if (k.value) {
+            ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, kTestKey, L"Language", REG_SZ, k.value,
+                                      static_cast<DWORD>((wcslen(k.value) + 1) * sizeof(wchar_t))),
+                      ERROR_SUCCESS);
+        }
+        EXPECT_EQ(StoredLanguage(), k.want);
+    }
+    for (Language language : {Language::English, Language::Russian}) {
+        ASSERT_TRUE(StoreLanguage(language));
+        EXPECT_EQ(StoredLanguage(), language);
+    }
+    // The program's own settings file is left alone.
+    std::ifstream ini(data.program() / "Kelvara.ini", std::ios::binary);
+    const std::string settings((std::istreambuf_iterator<char>(ini)), {});
+    EXPECT_EQ(settings.find("Language"), std::string::npos);
 }
 
 }  // namespace

@@ -1,11 +1,14 @@
 // The secondary windows of the Win32 program: the file pickers, help, the
 // circuit, about, the transfer characteristic with its exports, the design
 // check, the core adviser and the report on paper.
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <optional>
 
 #include "kelvara/version.h"
 #include "session/report.h"
+#include "session/waveform_plot.h"
 #include "support/temp_dir.h"
 #include "ui_win32/adviser_window.h"
 #include "ui_win32/check_window.h"
@@ -15,7 +18,9 @@
 #include "ui_win32/secondary_windows.h"
 #include "ui_win32/svg_draw.h"
 #include "ui_win32/transfer_window.h"
+#include "ui_win32/waveform_window.h"
 #include "win32_support.h"
+#include "window/adviser_table.h"
 #include "window/check_inputs.h"
 #include "window/file_picker_layout.h"
 #include "window/secondary_layout.h"
@@ -316,6 +321,187 @@ TEST_F(Win32Window, AdviserListsTheRankedCoresSortableByAnyColumn) {
     ApplyCandidate(window->dialog(), *adviser.chosen());
     EXPECT_EQ(window->dialog().inputs().core, last->core);
     EXPECT_EQ(TextOf(ctl::kCoreList), last->core);
+}
+
+TEST_F(Win32Window, AdviserHasTheTimeDomainColumns) {
+    OpenWindow();
+    AdviserWindow adviser(window->dialog());
+    ASSERT_TRUE(adviser.Create(window->hwnd()));
+    adviser.Rank();
+    ASSERT_FALSE(adviser.candidates().empty());
+    const HWND header = reinterpret_cast<HWND>(SendMessageW(adviser.list(), LVM_GETHEADER, 0, 0));
+    ASSERT_EQ(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0), kAdviserColumns);
+    // Each row's fTd and soft switching cells are its candidate's, and the
+    // columns are wide enough to show their heads.
+    const int rows = static_cast<int>(SendMessageW(adviser.list(), LVM_GETITEMCOUNT, 0, 0));
+    for (int r = 0; r < rows; ++r) {
+        const std::vector<AdviserCell> cells = AdviserRow(*adviser.CandidateOfRow(r), 0);
+        for (int c : {kAdviserFTdMinColumn, kAdviserFTdMaxColumn, kAdviserSoftColumn}) {
+            EXPECT_EQ(adviser.CellText(r, c), cells[static_cast<size_t>(c)].text) << r << " " << c;
+        }
+    }
+    const std::vector<Text> heads = AdviserColumnHeads(false);
+    for (int c : {kAdviserFTdMinColumn, kAdviserFTdMaxColumn, kAdviserSoftColumn}) {
+        const int width = static_cast<int>(SendMessageW(adviser.list(), LVM_GETCOLUMNWIDTH, c, 0));
+        const int text = static_cast<int>(
+            SendMessageW(adviser.list(), LVM_GETSTRINGWIDTHW, 0,
+                         reinterpret_cast<LPARAM>(W(heads[static_cast<size_t>(c)]).c_str())));
+        EXPECT_GT(width, text) << c;
+    }
+    // The model finds the example's frequencies: some soft switching is known.
+    bool known = false;
+    for (int r = 0; r < rows; ++r) known = known || adviser.CellText(r, kAdviserSoftColumn) != u"—";
+    EXPECT_TRUE(known);
+}
+
+// --- Осциллограммы ----------------------------------------------------------------------
+
+TEST_F(Win32Window, WaveformWindowShowsBothCornersWithACursorAndExports) {
+    OpenWindow();
+    const GdiplusSession gdiplus;
+    WaveformWindow wave(window->dialog());
+    ASSERT_TRUE(wave.Create(window->hwnd()));
+    EXPECT_EQ(WindowText(wave.hwnd()), u"Осциллограммы");
+    ASSERT_TRUE(wave.corners()[0].solved);
+    ASSERT_TRUE(wave.corners()[1].solved);
+    // The lowest supply first; a click on the switch shows the highest.
+    for (int corner : {0, 1, 0}) {
+        SCOPED_TRACE(corner);
+        testing::Click(wave.Item(corner == 1 ? kWaveHighestId : kWaveLowestId));
+        EXPECT_EQ(wave.cornerIndex(), corner);
+        EXPECT_EQ(SendMessageW(wave.Item(kWaveLowestId), BM_GETCHECK, 0, 0),
+                  corner == 0 ? BST_CHECKED : BST_UNCHECKED);
+        EXPECT_EQ(SendMessageW(wave.Item(kWaveHighestId), BM_GETCHECK, 0, 0),
+                  corner == 1 ? BST_CHECKED : BST_UNCHECKED);
+        EXPECT_EQ(WindowText(wave.Item(kWaveSummaryId)),
+                  WaveformSummary(wave.corners()[static_cast<size_t>(corner)]));
+    }
+    // The plot fills the picture area; the cursor takes the nearest sample
+    // inside the panels and none outside them.
+    const WaveformPlot plot = wave.BuildPlot();
+    ASSERT_TRUE(plot.drawn);
+    const RECT area = wave.PictureArea();
+    EXPECT_EQ(plot.width, area.right - area.left);
+    EXPECT_EQ(plot.height, area.bottom - area.top);
+    const WavePanel& panel = plot.panels.front();
+    struct CursorCase {
+        double x;
+        int sample;
+    };
+    const CornerWaveform& c = wave.corners()[0];
+    const double middle = (panel.left + panel.right) / 2;
+    const CursorCase cursors[] = {
+        {middle, SampleNearest(c, plot.TimeAt(middle))},
+        {panel.left, 0},
+        {panel.left - 5, -1},
+        {panel.right + 5, -1},
+    };
+    for (const CursorCase& k : cursors) {
+        SCOPED_TRACE(k.x);
+        wave.MoveCursor(k.x);
+        EXPECT_EQ(wave.cursorSample(), k.sample);
+        EXPECT_EQ(wave.CursorText(), WaveformCursorText(c, k.sample));
+        EXPECT_EQ(wave.CursorText().empty(), k.sample < 0);
+    }
+    // The picture as shown: the primary current's blue somewhere, and the
+    // cursor changes it.
+    wave.MoveCursor(middle);
+    const std::unique_ptr<Gdiplus::Bitmap> shown = wave.RenderPicture(true);
+    const std::unique_ptr<Gdiplus::Bitmap> plain = wave.RenderPicture(false);
+    ASSERT_TRUE(shown && plain);
+    int primary = 0, differ = 0;
+    for (UINT y = 0; y < plain->GetHeight(); y += 2) {
+        for (UINT x = 0; x < plain->GetWidth(); x += 2) {
+            Gdiplus::Color a, b;
+            plain->GetPixel(static_cast<INT>(x), static_cast<INT>(y), &a);
+            shown->GetPixel(static_cast<INT>(x), static_cast<INT>(y), &b);
+            if (a.GetValue() != b.GetValue()) ++differ;
+            if (std::abs(a.GetR() - 0x1f) < 40 && std::abs(a.GetG() - 0x5f) < 40 && a.GetB() > 150)
+                ++primary;
+        }
+    }
+    EXPECT_GT(primary, 30);
+    EXPECT_GT(differ, 30);
+
+    TempDir dir;
+    ASSERT_TRUE(wave.SaveImage(dir / "wave.png"));
+    Gdiplus::Bitmap png((dir / "wave.png").c_str());
+    EXPECT_EQ(static_cast<LONG>(png.GetWidth()), area.right - area.left);
+    EXPECT_EQ(static_cast<LONG>(png.GetHeight()), area.bottom - area.top);
+    ASSERT_TRUE(wave.SaveImage(dir / "wave.Svg"));
+    EXPECT_EQ(FileBytes(dir / "wave.Svg"), WaveformPlotSvg(wave.BuildPlot()));
+    ASSERT_TRUE(wave.ExportCsv(dir / "wave.csv"));
+    EXPECT_EQ(FileBytes(dir / "wave.csv"), WaveformsCsv(wave.corners()));
+    EXPECT_FALSE(wave.ExportCsv(dir / "no such folder" / "wave.csv"));
+    EXPECT_FALSE(wave.SaveImage(dir / "no such folder" / "wave.png"));
+}
+
+TEST_F(Win32Window, WaveformWindowOfADesignTheModelCannotUseSaysWhy) {
+    OpenWindow();
+    CheckWindow check(window->dialog());
+    ASSERT_TRUE(check.Create(window->hwnd()));
+    SetWindowTextW(check.Input(u"tdead"), L"-1");
+    testing::Click(check.Item(kCheckRecalculateId));
+    WaveformWindow wave(window->dialog());
+    ASSERT_TRUE(wave.Create(window->hwnd()));
+    ASSERT_FALSE(wave.corners()[0].solved);
+    EXPECT_EQ(WindowText(wave.Item(kWaveSummaryId)), wave.corners()[0].problem);
+    EXPECT_FALSE(wave.BuildPlot().drawn);
+    wave.MoveCursor(100);
+    EXPECT_EQ(wave.cursorSample(), -1);
+    TempDir dir;
+    EXPECT_FALSE(wave.SaveImage(dir / "wave.png"));
+}
+
+TEST_F(Win32Window, CheckWindowOffersTheWaveformsBesideClose) {
+    OpenWindow();
+    CheckWindow check(window->dialog());
+    ASSERT_TRUE(check.Create(window->hwnd()));
+    const HWND waveforms = check.Item(kCheckWaveformsId);
+    ASSERT_NE(waveforms, nullptr);
+    EXPECT_EQ(WindowText(waveforms), u"Осциллограммы...");
+    RECT w{}, close{};
+    GetWindowRect(waveforms, &w);
+    GetWindowRect(check.Item(kCheckCloseId), &close);
+    EXPECT_EQ(w.top, close.top);
+    EXPECT_LT(w.right, close.left);  // left of "Закрыть", apart from it
+    EXPECT_LE(testing::TextExtent(waveforms, L"Осциллограммы...").cx + 8, w.right - w.left);
+}
+
+// --- Экспорт SPICE ----------------------------------------------------------------------
+
+TEST_F(Win32Window, SpiceExportWritesTheNetlistWhereTheUserSays) {
+    OpenWindow();
+    struct Case {
+        std::optional<Text> answer;  // the name the user gives; none: cancelled
+        const char* written;         // the file then written, "" for none
+    };
+    const Case cases[] = {
+        {Text(u"design"), "design.cir"},
+        {Text(u"other.cir"), "other.cir"},
+        {std::nullopt, ""},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.written);
+        Text suggested;
+        window->SetPickerHooks(nullptr, [&](const fs::path& folder, const Text& name) {
+            EXPECT_EQ(folder, window->dialog().settingsFolder());
+            suggested = name;
+            return k.answer;
+        });
+        const size_t files = std::distance(fs::directory_iterator(data.program()), {});
+        window->Command(ctl::kCmdSpice);
+        EXPECT_EQ(suggested.size() > 4 && suggested.ends_with(u".cir"), true) << ToUtf8(suggested);
+        if (*k.written) {
+            EXPECT_EQ(FileBytes(data.program() / k.written),
+                      SpiceNetlistOf(window->dialog().Document()));
+        } else {
+            EXPECT_EQ(
+                static_cast<size_t>(std::distance(fs::directory_iterator(data.program()), {})),
+                files);
+        }
+    }
+    EXPECT_TRUE(messages.empty());
 }
 
 // --- The report on paper -------------------------------------------------------------

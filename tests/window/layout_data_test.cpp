@@ -339,6 +339,106 @@ TEST(AdviserTable, AStoppedRunShowsNoResultsAndComesLast) {
     EXPECT_EQ(AdviserTiming(0, 5, true), u"Подбор прерван");
 }
 
+// The time-domain model's columns: fTd at both corners and soft switching,
+// which sorts yes, no, unknown and colours what it knows.
+struct TdColumnsCase {
+    const char* name;
+    bool completed;
+    double fTdMin, fTdMax;
+    Candidate::Soft soft;
+    std::u16string_view fTdMinText, fTdMaxText, softText;
+    double softKey;
+    bool coloured;
+    CheckStatus status;
+};
+
+void PrintTo(const TdColumnsCase& k, std::ostream* os) {
+    *os << k.name;
+}
+
+class AdviserTdColumns : public ::testing::TestWithParam<TdColumnsCase> {};
+
+TEST_P(AdviserTdColumns, ShowTheModelsFrequenciesAndSwitching) {
+    const TdColumnsCase& k = GetParam();
+    Candidate c;
+    c.core = u"E 40/16/12";
+    c.completed = k.completed;
+    c.fTdMin = k.fTdMin;
+    c.fTdMax = k.fTdMax;
+    c.soft = k.soft;
+    const std::vector<AdviserCell> row = AdviserRow(c, 0);
+    ASSERT_EQ(row.size(), static_cast<size_t>(kAdviserColumns));
+    EXPECT_EQ(row[kAdviserFTdMinColumn].text, k.fTdMinText);
+    EXPECT_EQ(row[kAdviserFTdMaxColumn].text, k.fTdMaxText);
+    EXPECT_EQ(row[kAdviserSoftColumn].text, k.softText);
+    EXPECT_EQ(row[kAdviserSoftColumn].key, k.softKey);
+    EXPECT_EQ(row[kAdviserSoftColumn].coloured, k.coloured);
+    if (k.coloured) {
+        EXPECT_EQ(row[kAdviserSoftColumn].status, k.status);
+    }
+    // Only the verdict and the soft switching carry a colour.
+    for (int col = 0; col < kAdviserColumns; ++col) {
+        if (col != kAdviserSoftColumn && col != kAdviserVerdictColumn) {
+            EXPECT_FALSE(row[static_cast<size_t>(col)].coloured) << col;
+        }
+    }
+    EXPECT_TRUE(row[kAdviserVerdictColumn].coloured);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, AdviserTdColumns,
+    ::testing::Values(TdColumnsCase{"Soft", true, 91.234, 118.006, Candidate::Soft::Yes, u"91.23",
+                                    u"118.01", u"да", 0, true, CheckStatus::Ok},
+                      TdColumnsCase{"Hard", true, 62.5, 70.004, Candidate::Soft::No, u"62.50",
+                                    u"70.00", u"нет", 1, true, CheckStatus::Error},
+                      TdColumnsCase{"NotSolved", true, std::nan(""), std::nan(""),
+                                    Candidate::Soft::Unknown, u"—", u"—", u"—", HUGE_VAL, false,
+                                    CheckStatus::Ok},
+                      TdColumnsCase{"OneCornerFound", true, 80.0, std::nan(""),
+                                    Candidate::Soft::Unknown, u"80.00", u"—", u"—", HUGE_VAL, false,
+                                    CheckStatus::Ok},
+                      // A stopped run shows none of the model's numbers, whatever it holds.
+                      TdColumnsCase{"Stopped", false, 91.0, 118.0, Candidate::Soft::Yes, u"—", u"—",
+                                    u"—", HUGE_VAL, false, CheckStatus::Ok}),
+    [](const ::testing::TestParamInfo<TdColumnsCase>& info) { return info.param.name; });
+
+TEST(AdviserTable, HeadsAndCountsFollowTheLanguage) {
+    const std::vector<Text> ru = AdviserColumnHeads(false);
+    EXPECT_EQ(ru[kAdviserFTdMinColumn], u"fTd min, кГц");
+    EXPECT_EQ(ru[kAdviserFTdMaxColumn], u"fTd max, кГц");
+    EXPECT_EQ(ru[kAdviserSoftColumn], u"Мягкое перекл.");
+    EXPECT_EQ(ru[kAdviserVerdictColumn], u"Ошибки / предупр.");
+    SetLanguage(Language::English);
+    const std::vector<Text> en = AdviserColumnHeads(true);
+    const Text timing = AdviserTiming(59, 23.26, false);
+    Candidate c;
+    c.completed = true;
+    c.soft = Candidate::Soft::No;
+    const Text soft = AdviserRow(c, 0)[kAdviserSoftColumn].text;
+    SetLanguage(Language::Russian);
+    ASSERT_EQ(en.size(), static_cast<size_t>(kAdviserColumns));
+    EXPECT_EQ(en[6], u"AL, nH/turn^2");
+    EXPECT_EQ(en[kAdviserFTdMinColumn], u"fTd min, kHz");
+    EXPECT_EQ(en[kAdviserSoftColumn], u"Soft switching");
+    EXPECT_EQ(timing, u"Candidates calculated: 59 in 23.3 ms");
+    EXPECT_EQ(soft, u"no");
+    for (const Text& head : en) {
+        for (char16_t ch : head) EXPECT_FALSE(ch >= 0x400 && ch <= 0x4ff) << ToUtf8(head);
+    }
+}
+
+TEST(CheckStrip, SpeaksTheChosenLanguage) {
+    DesignCheck stopped;
+    SetLanguage(Language::English);
+    const std::vector<StripPart> parts = CheckStripParts(stopped, false);
+    const std::vector<StripPart> stale = CheckStripParts(stopped, true);
+    SetLanguage(Language::Russian);
+    ASSERT_EQ(parts.size(), 1u);
+    EXPECT_EQ(parts[0].text, u"Design check: the calculation did not run to its end");
+    ASSERT_FALSE(stale.empty());
+    EXPECT_EQ(stale[0].text, TrIn(Language::English, msg::kResultsStale));
+}
+
 // --- Exports ---------------------------------------------------------------------------
 
 TEST(ExportFile, WritesTheBytesOrSaysItCouldNot) {
