@@ -16,11 +16,13 @@
 #include "ui_win32/check_window.h"
 #include "ui_win32/file_pickers.h"
 #include "ui_win32/gdiplus.h"
+#include "ui_win32/language.h"
 #include "ui_win32/main_window.h"
 #include "ui_win32/report_output.h"
 #include "ui_win32/screen_capture.h"
 #include "ui_win32/secondary_windows.h"
 #include "ui_win32/transfer_window.h"
+#include "ui_win32/waveform_window.h"
 #include "ui_win32/win_text.h"
 #include "window/help_text.h"
 
@@ -76,7 +78,12 @@ class PagePictures : public PageSink {
 };
 
 bool Save(Dialog& window, const std::filesystem::path& dir, const wchar_t* name) {
-    SetWindowPos(window.hwnd(), nullptr, 16, 16, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    // Near the top left corner, wholly on the screen (what is off it is not
+    // captured).
+    RECT r{};
+    GetWindowRect(window.hwnd(), &r);
+    const int x = std::max(0L, std::min(16L, GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)));
+    SetWindowPos(window.hwnd(), nullptr, x, 16, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     const std::filesystem::path file = dir / name;
     const bool ok = CaptureWindow(window.hwnd(), file.native());
     PrintOut((ok ? "wrote " : "could not write ") + ToUtf8(T(file.native())) + "\n");
@@ -124,9 +131,28 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     }
 
     const DesignResults& r = window.dialog().results();
+    const TdMarks td = TdMarksOf(window.dialog().check(), r.Fr);
     TransferWindow transfer(r.kLact, r.Qact, r.xMinFound ? r.xMin : 0, r.xMaxFound ? r.xMax : 0,
-                            r.Fr);
+                            r.Fr, false, td.xMin, td.xMax);
     ok = transfer.Create(owner) && Save(transfer, dir, L"transfer.png") && ok;
+
+    // The waveforms with the cursor a third into the period.
+    WaveformWindow waveforms(window.dialog());
+    if (waveforms.Create(owner)) {
+        const WaveformPlot plot = waveforms.BuildPlot();
+        if (!plot.panels.empty()) {
+            // The mouse there, so that the window keeps the cursor where it is.
+            SetWindowPos(waveforms.hwnd(), nullptr, 16, 16, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+            const WavePanel& p = plot.panels.front();
+            const RECT area = waveforms.PictureArea();
+            POINT at{area.left + static_cast<LONG>(p.left + (p.right - p.left) / 3),
+                     area.top + static_cast<LONG>(p.top + 10)};
+            ClientToScreen(waveforms.hwnd(), &at);
+            SetCursorPos(at.x, at.y);
+            waveforms.MoveCursor(p.left + (p.right - p.left) / 3);
+        }
+        ok = Save(waveforms, dir, L"waveforms.png") && ok;
+    }
 
     if (const auto text = ReadHelpText(window.dialog().settingsFolder())) {
         HelpWindow help(*text);
@@ -145,5 +171,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     ok = save.Create(owner) && Save(save, dir, L"save.png") && ok;
     PagePictures pages(dir);
     ok = PaintReportPages(pages, PagePictures::Geometry(), window.CurrentReport()) > 0 && ok;
+
+    // The main window in English, the choice kept under a key of the tool's
+    // own (the user's stays as it was).
+    const std::wstring key = L"Software\\Kelvara\\Screenshots";
+    SetLanguageKey(key);
+    window.ChooseLanguage(Language::English);
+    ok = Save(window, dir, L"main-en.png") && ok;
+    window.ChooseLanguage(Language::Russian);
+    RegDeleteTreeW(HKEY_CURRENT_USER, key.c_str());
+    SetLanguageKey(kLanguageKey);
     return ok ? 0 : 1;
 }
