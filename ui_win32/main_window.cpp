@@ -296,58 +296,38 @@ void MainWindow::ForEachTool(F&& f) {
     }
 }
 
-namespace {
-
-struct FindChild {
-    RECT rect;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK MatchChild(HWND child, LPARAM param) {
-    auto* find = reinterpret_cast<FindChild*>(param);
-    RECT r{};
-    GetWindowRect(child, &r);
-    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
-    if (EqualRect(&r, &find->rect)) {
-        find->found = child;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-}  // namespace
-
 void MainWindow::FitLabelsBesideValues() {
     const std::span<const ControlDef> table = MainWindowControls();
+    if (tableControls_.size() != table.size()) return;
     const HDC dc = GetDC(hwnd());
     const HGDIOBJ old =
         SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd(), WM_GETFONT, 0, 0)));
-    for (const ControlDef& label : table) {
+    const auto place = [](HWND control, const RECT& r) {
+        SetWindowPos(control, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    for (size_t i = 0; i < table.size(); ++i) {
+        const ControlDef& label = table[i];
         if (label.kind != ControlKind::Label || label.h >= 16 || label.text.empty()) continue;
-        for (const ControlDef& value : table) {
+        for (size_t j = 0; j < table.size(); ++j) {
+            const ControlDef& value = table[j];
             if (value.kind != ControlKind::Value || value.y != label.y || value.x < label.x) {
                 continue;
             }
-            FindChild find{ToPixels(DluRect{label.x, label.y, label.w, label.h})};
-            EnumChildWindows(hwnd(), MatchChild, reinterpret_cast<LPARAM>(&find));
-            const HWND valueWindow = Item(value.id);
-            if (!find.found || !valueWindow) break;
-            const std::wstring text = W(WindowText(find.found));
+            // From the layout's places each time: the texts may have changed
+            // (another language) since the last fit.
+            const RECT l = ToPixels(DluRect{label.x, label.y, label.w, label.h});
+            const RECT v = ToPixels(DluRect{value.x, value.y, value.w, value.h});
+            place(tableControls_[i], l);
+            place(tableControls_[j], v);
+            const std::wstring text = W(WindowText(tableControls_[i]));
             SIZE size{};
             GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-            const RECT& l = find.rect;
             const int needed = l.left + size.cx + 1;
             if (needed <= l.right) break;
-            RECT v{};
-            GetWindowRect(valueWindow, &v);
-            MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&v), 2);
             const int right = std::min<int>(needed, v.right);
-            SetWindowPos(find.found, nullptr, 0, 0, right - l.left, l.bottom - l.top,
-                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-            if (right > v.left) {
-                SetWindowPos(valueWindow, nullptr, right, v.top, v.right - right, v.bottom - v.top,
-                             SWP_NOZORDER | SWP_NOACTIVATE);
-            }
+            place(tableControls_[i], RECT{l.left, l.top, right, l.bottom});
+            if (right > v.left) place(tableControls_[j], RECT{right, v.top, v.right, v.bottom});
             break;
         }
     }

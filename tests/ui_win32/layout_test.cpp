@@ -416,6 +416,11 @@ TEST_F(LanguageWindow, EnglishAndBackRetitlesTheWholeWindowAtOnce) {
     EXPECT_EQ(Texts(), russian);
     ExpectMenuIn(*window, Language::Russian);
     EXPECT_EQ(TooltipText(MainWindowTooltips()[0].id), MainWindowTooltips()[0].text);
+    ExpectTextsFit(window->hwnd());
+    // And English once more: the labels are fitted from the layout again.
+    window->Command(kCmdEnglish);
+    EXPECT_EQ(Texts(), english);
+    ExpectTextsFit(window->hwnd());
 }
 
 TEST_F(LanguageWindow, AWindowMadeInEnglishStartsInIt) {
