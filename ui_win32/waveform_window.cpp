@@ -22,6 +22,14 @@ constexpr DluRect kSaveImage{kWidth - 7 - 50 - 4 - 70 - 4 - 110, kHeight - 21, 1
 constexpr DluRect kExportCsv{kWidth - 7 - 50 - 4 - 70, kHeight - 21, 70, 14};
 constexpr DluRect kClose{kWidth - 7 - 50, kHeight - 21, 50, 14};
 
+// A text that heads a control, its first letter a capital: the catalogue
+// gives the corners' names as they stand inside an English sentence.
+Text Heading(Text text) {
+    if (!text.empty() && text[0] >= u'a' && text[0] <= u'z')
+        text[0] = static_cast<char16_t>(text[0] - u'a' + u'A');
+    return text;
+}
+
 // Texts are measured and drawn without GDI+'s extra space around them.
 class TextFormat : public Gdiplus::StringFormat {
   public:
@@ -100,9 +108,9 @@ WaveformWindow::WaveformWindow(CKelvaraDlg& dlg)
 bool WaveformWindow::Create(HWND owner) {
     DialogTemplate t(Tr(u"Осциллограммы"), WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, 0,
                      kWidth, kHeight);
-    t.AddControl(kWaveLowestId, WC_BUTTONW, Tr(u"Минимальное напряжение питания"),
+    t.AddControl(kWaveLowestId, WC_BUTTONW, Heading(Tr(u"Минимальное напряжение питания")),
                  BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 0, kLowest);
-    t.AddControl(kWaveHighestId, WC_BUTTONW, Tr(u"Максимальное напряжение питания"),
+    t.AddControl(kWaveHighestId, WC_BUTTONW, Heading(Tr(u"Максимальное напряжение питания")),
                  BS_AUTORADIOBUTTON, 0, kHighest);
     t.AddControl(kWaveSummaryId, WC_STATICW, u"", SS_LEFT | SS_NOPREFIX, 0, kSummary);
     t.AddControl(kWaveSaveImageId, WC_BUTTONW, Tr(u"Сохранить изображение..."),

@@ -155,6 +155,35 @@ TEST_F(Waveforms, ACornerTheModelCannotUseSaysWhyAndDrawsNothing) {
     EXPECT_EQ(SpiceNetlistOf(Doc()), "");
 }
 
+// The picture's first line names the corner in the language on.
+TEST_F(Waveforms, TheTitleNamesTheCornerInTheLanguageOn) {
+    const auto corners = WaveformsOf(Doc(), 50);
+    struct Case {
+        size_t corner;
+        Language language;
+        std::u16string_view title;  // the line up to the frequency's digits
+    };
+    const Case cases[] = {
+        {0, Language::Russian, u"Минимальное напряжение питания: fTd "},
+        {1, Language::Russian, u"Максимальное напряжение питания: fTd "},
+        {0, Language::English, u"fTd "},
+        {1, Language::English, u"fTd "},
+    };
+    for (const Case& k : cases) {
+        SetLanguage(k.language);
+        const WaveformPlot p =
+            BuildWaveformPlot(corners[k.corner], 900, 600, EstimatedWaveMeasure());
+        const Text corner = k.corner == 0 ? Tr(u"Минимальное напряжение питания")
+                                          : Tr(u"Максимальное напряжение питания");
+        SetLanguage(Language::Russian);
+        ASSERT_FALSE(p.texts.empty());
+        const Text& title = p.texts[0].text;
+        EXPECT_EQ(title.rfind(k.title, 0), 0u) << ToUtf8(title);
+        EXPECT_NE(title.find(corner), Text::npos) << ToUtf8(title);
+        EXPECT_NE(title.find(FormatFixed(corners[k.corner].corner.f, 2)), Text::npos);
+    }
+}
+
 // The cursor's line: the values of one sample, in the C locale, at the
 // digits of each quantity; nothing for a sample the corner lacks.
 TEST(WaveformTexts, TheCursorLineHoldsTheSamplesValues) {

@@ -436,6 +436,36 @@ TEST_F(Win32Window, WaveformWindowShowsBothCornersWithACursorAndExports) {
     EXPECT_FALSE(wave.SaveImage(dir / "no such folder" / "wave.png"));
 }
 
+TEST_F(Win32Window, WaveformWindowSpeaksTheLanguageOn) {
+    OpenWindow();
+    struct Case {
+        Language language;
+        std::u16string_view caption, lowest, save;
+    };
+    const Case cases[] = {
+        {Language::Russian, u"Осциллограммы", u"Минимальное напряжение питания",
+         u"Сохранить изображение..."},
+        {Language::English, u"Waveforms", u"Lowest supply voltage", u"Save picture..."},
+    };
+    for (const Case& k : cases) {
+        SetLanguage(k.language);
+        WaveformWindow wave(window->dialog());
+        const bool made = wave.Create(window->hwnd());
+        const Text caption = WindowText(wave.hwnd());
+        const Text lowest = WindowText(wave.Item(kWaveLowestId));
+        const Text save = WindowText(wave.Item(kWaveSaveImageId));
+        const Text summary = WindowText(wave.Item(kWaveSummaryId));
+        const Text wanted = WaveformSummary(wave.corners()[0]);
+        SetLanguage(Language::Russian);
+        ASSERT_TRUE(made);
+        EXPECT_EQ(caption, k.caption);
+        EXPECT_EQ(lowest, k.lowest);
+        EXPECT_EQ(save, k.save);
+        EXPECT_EQ(summary, wanted);
+        EXPECT_EQ(summary.rfind(u"fTd ", 0), 0u);
+    }
+}
+
 TEST_F(Win32Window, WaveformWindowOfADesignTheModelCannotUseSaysWhy) {
     OpenWindow();
     CheckWindow check(window->dialog());
