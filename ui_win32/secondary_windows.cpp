@@ -166,7 +166,7 @@ bool AboutWindow::Create(HWND owner) {
                  DluRect{about::kIconX, about::kIconY, 20, 20});
     t.AddControl(kAboutTitleId, WC_STATICW, about::kTitleText, SS_CENTER | SS_NOPREFIX, 0,
                  about::kTitle);
-    t.AddControl(kAboutVersionId, WC_STATICW, Text(about::kVersionPrefix) + Text(kProgramVersion),
+    t.AddControl(kAboutVersionId, WC_STATICW, Tr(about::kVersionPrefix) + Text(kProgramVersion),
                  SS_CENTER | SS_NOPREFIX, 0, about::kVersion);
     t.AddControl(kAboutDateId, WC_STATICW, about::kDateText, SS_CENTER | SS_NOPREFIX, 0,
                  about::kDate);

@@ -152,7 +152,7 @@ TEST(SecondaryWindows, AboutNamesTheProgramWithoutCuttingItsTitle) {
     const HWND title = window.Item(kAboutTitleId);
     EXPECT_EQ(WindowText(title), about::kTitleText);
     EXPECT_EQ(WindowText(window.Item(kAboutVersionId)),
-              Text(about::kVersionPrefix) + Text(kProgramVersion));
+              Tr(about::kVersionPrefix) + Text(kProgramVersion));
     EXPECT_EQ(WindowText(window.Item(IDOK)), u"OK");
     const RECT r = testing::ClientRectOf(title);
     const SIZE wrapped = testing::TextExtent(title, W(about::kTitleText), r.right);
@@ -532,6 +532,75 @@ TEST_F(Win32Window, SpiceExportWritesTheNetlistWhereTheUserSays) {
         }
     }
     EXPECT_TRUE(messages.empty());
+}
+
+// --- Every window in English -------------------------------------------------------------
+
+bool HasCyrillic(TextView text) {
+    for (char16_t c : text)
+        if (c >= 0x400 && c <= 0x4ff) return true;
+    return false;
+}
+
+// The texts of a window and its controls that the program wrote (not the
+// help text, what is typed, or the data's names in lists).
+std::vector<Text> ProgramTexts(HWND window) {
+    std::vector<Text> texts{WindowText(window)};
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t name[64] = {};
+        GetClassNameW(child, name, 64);
+        if (_wcsicmp(name, L"Static") == 0 || _wcsicmp(name, L"Button") == 0)
+            texts.push_back(WindowText(child));
+    }
+    return texts;
+}
+
+TEST_F(Win32Window, EverySecondaryWindowSpeaksEnglish) {
+    SetLanguage(Language::English);
+    OpenWindow();
+    struct Made {
+        const char* name;
+        std::unique_ptr<Dialog> window;
+    };
+    std::vector<Made> windows;
+    const auto yes = [](TextView, TextView) { return true; };
+    windows.push_back({"about", std::make_unique<AboutWindow>()});
+    windows.push_back({"circuit", std::make_unique<CircuitWindow>()});
+    windows.push_back({"help", std::make_unique<HelpWindow>(u"text")});
+    windows.push_back(
+        {"transfer", std::make_unique<TransferWindow>(4.384, 0.434, 0.6721, 1.0325, 100)});
+    windows.push_back({"check", std::make_unique<CheckWindow>(window->dialog())});
+    windows.push_back({"adviser", std::make_unique<AdviserWindow>(window->dialog())});
+    windows.push_back({"waveforms", std::make_unique<WaveformWindow>(window->dialog())});
+    windows.push_back({"open", std::make_unique<FilePickerDialog>(FilePicker::Kind::Open,
+                                                                  data.program(), Text(), yes)});
+    windows.push_back({"save", std::make_unique<FilePickerDialog>(FilePicker::Kind::Save,
+                                                                  data.program(), u"x.sav", yes)});
+    std::vector<std::pair<const char*, std::vector<Text>>> found;
+    bool made = true;
+    for (Made& m : windows) {
+        bool ok = false;
+        if (auto* w = dynamic_cast<AboutWindow*>(m.window.get())) ok = w->Create(window->hwnd());
+        if (auto* w = dynamic_cast<CircuitWindow*>(m.window.get())) ok = w->Create(window->hwnd());
+        if (auto* w = dynamic_cast<HelpWindow*>(m.window.get())) ok = w->Create(window->hwnd());
+        if (auto* w = dynamic_cast<TransferWindow*>(m.window.get())) ok = w->Create(window->hwnd());
+        if (auto* w = dynamic_cast<CheckWindow*>(m.window.get())) ok = w->Create(window->hwnd());
+        if (auto* w = dynamic_cast<AdviserWindow*>(m.window.get())) ok = w->Create(window->hwnd());
+        if (auto* w = dynamic_cast<WaveformWindow*>(m.window.get())) ok = w->Create(window->hwnd());
+        if (auto* w = dynamic_cast<FilePickerDialog*>(m.window.get()))
+            ok = w->Create(window->hwnd());
+        made = made && ok;
+        found.emplace_back(m.name, ProgramTexts(m.window->hwnd()));
+    }
+    const Text strip = window->StripText();
+    SetLanguage(Language::Russian);
+    EXPECT_TRUE(made);
+    for (const auto& [name, texts] : found) {
+        SCOPED_TRACE(name);
+        EXPECT_GT(texts.size(), 1u);
+        for (const Text& text : texts) EXPECT_FALSE(HasCyrillic(text)) << ToUtf8(text);
+    }
+    EXPECT_FALSE(HasCyrillic(strip)) << ToUtf8(strip);
 }
 
 // --- The report on paper -------------------------------------------------------------
