@@ -29,7 +29,8 @@ void Evaluate(Candidate& c, const DesignInputs& current, const CoreDatabase& cor
     in.mu = data.mu;
     in.Ve = data.Ve;
     CalcReport report = RunCalculation(in, c.record, material, wires);
-    const DesignCheck check = CheckDesign(in, report.results, c.record, material);
+    const DesignCheck check = CheckDesign(in, report.results, c.record, material,
+                                          CheckOptions{.outputAtFhaFrequency = false});
     c.zazor = in.zazor;
     c.alMode = in.yes_al == 1;
     c.completed = report.completed;

@@ -628,7 +628,7 @@ double ZeroPhasePoint(double k, double q) {
 }  // namespace check
 
 DesignCheck CheckDesign(const DesignInputs& in, const DesignResults& r, const CoreRecord& core,
-                        const MaterialLossData& m) {
+                        const MaterialLossData& m, const CheckOptions& options) {
     DesignCheck c;
     if (!r.calculated) return c;
     c.done = true;
@@ -942,7 +942,7 @@ DesignCheck CheckDesign(const DesignInputs& in, const DesignResults& r, const Co
         for (TdSide* side : {&low, &high}) {
             const double Udc = side->lowest ? r.UdcMin : r.UdcMax;
             side->corner = SolveTdCorner(d, side->Uhb, Udc);
-            if (Known(side->fFha))
+            if (options.outputAtFhaFrequency && Known(side->fFha))
                 side->uAtFha = Finite(TdOutputVoltage(d, side->Uhb, Udc, side->fFha));
         }
     }

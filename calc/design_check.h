@@ -83,10 +83,19 @@ double ThermalResistanceEstimate(double Ve);
 double ZeroPhasePoint(double k, double q);
 }  // namespace check
 
+// What a check may leave out where nobody reads it.
+struct CheckOptions {
+    // The output voltage the time-domain model gives at the FHA frequencies
+    // (a further steady state per corner): only the rows' texts and the
+    // number "uAtFha" say it, no status depends on it. The core adviser,
+    // which keeps the counts and the frequencies only, goes without.
+    bool outputAtFhaFrequency = true;
+};
+
 // Checks the design of a finished run: `in` and `res` as the run left them,
 // the core and material it used.
 DesignCheck CheckDesign(const DesignInputs& in, const DesignResults& res, const CoreRecord& core,
-                        const MaterialLossData& material);
+                        const MaterialLossData& material, const CheckOptions& options = {});
 
 // The counts: "1 ошибка, 2 предупреждения", or "замечаний нет".
 Text CheckCounts(const DesignCheck& check);

@@ -198,7 +198,10 @@ Json ResultsJson(TextView gapLabel, const std::array<Text, kResultFieldCount>& t
 // --rank: every core (with every material) for the design, ranked.
 void PrintRank(const std::vector<Candidate>& ranked, bool json) {
     if (json) {
-        Json rank = Json::array();
+        // {"rank": [...]} as one dump would print it, written a candidate at
+        // a time: a ranking of many thousand cores is never held twice.
+        std::string out = ranked.empty() ? "{\n  \"rank\": []" : "{\n  \"rank\": [";
+        bool first = true;
         for (const Candidate& c : ranked) {
             const bool al = c.alMode;
             Json e = Json::object();
@@ -218,11 +221,20 @@ void PrintRank(const std::vector<Candidate>& ranked, bool json) {
             e["softSwitching"] = c.soft == Candidate::Soft::Unknown
                                      ? Json(nullptr)
                                      : Json(c.soft == Candidate::Soft::Yes);
-            rank.push_back(std::move(e));
+            out += first ? "\n    " : ",\n    ";
+            first = false;
+            const std::string text = e.dump(2, ' ', false, Json::error_handler_t::replace);
+            for (const char ch : text) {
+                out += ch;
+                if (ch == '\n') out += "    ";
+            }
+            if (out.size() > (1u << 16)) {
+                std::cout << out;
+                out.clear();
+            }
         }
-        std::cout << Json{{"rank", std::move(rank)}}.dump(2, ' ', false,
-                                                          Json::error_handler_t::replace)
-                  << "\n";
+        if (!ranked.empty()) out += "\n  ]";
+        std::cout << out << "\n}\n";
         return;
     }
     const auto fixed = [](double v, int digits) {

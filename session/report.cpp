@@ -285,8 +285,9 @@ std::string ReportHtml(const ReportDocument& d, bool withPicture) {
         h += "</table>\n";
     }
     if (withPicture && !d.plotSvg.empty()) {
-        h += "<h2>Передаточная характеристика</h2>\n<figure style=\"width: 170mm\">\n" + d.plotSvg +
-             "</figure>\n";
+        h += "<h2>";
+        AppendEscaped(h, U8(Tr(u"Передаточная характеристика")));
+        h += "</h2>\n<figure style=\"width: 170mm\">\n" + d.plotSvg + "</figure>\n";
     }
     if (withPicture) {
         for (const ReportDocument::Figure& f : d.figures) {

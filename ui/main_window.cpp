@@ -29,6 +29,7 @@
 #include "ui/tooltips.h"
 #include "window/main_window_layout.h"
 #include "window/menu.h"
+#include "window/notifications.h"
 
 namespace kelvara::ui {
 
@@ -40,33 +41,6 @@ QChar MnemonicOf(const QString& text) {
     const qsizetype at = text.indexOf(u'&');
     return at >= 0 && at + 1 < text.size() ? text[at + 1].toUpper() : QChar();
 }
-
-// Buttons whose click goes straight to a handler.
-struct ClickHandler {
-    int id;
-    void (CKelvaraDlg::*handler)();
-};
-
-const ClickHandler kClickHandlers[] = {
-    {ctl::kRadioUnas, &CKelvaraDlg::OnRadioUnas},
-    {ctl::kRadioRds, &CKelvaraDlg::OnRadioRds},
-    {ctl::kRadioDC, &CKelvaraDlg::OnRadioDC},
-    {ctl::kRadioAC, &CKelvaraDlg::OnRadioAC},
-    {ctl::kShapeE, &CKelvaraDlg::OnShapeChanged},
-    {ctl::kShapeEI, &CKelvaraDlg::OnShapeChanged},
-    {ctl::kShapeER, &CKelvaraDlg::OnShapeChanged},
-    {ctl::kShapeETD, &CKelvaraDlg::OnShapeChanged},
-    {ctl::kShapeOther, &CKelvaraDlg::OnShapeChanged},
-    {ctl::kRadioGap, &CKelvaraDlg::OnGapRadio},
-    {ctl::kRadioAL, &CKelvaraDlg::OnALRadio},
-    {ctl::kYesD, &CKelvaraDlg::OnUseDiametersClicked},
-    {ctl::kAddBySize, &CKelvaraDlg::OnAddBySize},
-    {ctl::kAddByData, &CKelvaraDlg::OnAddByData},
-    {ctl::kAddCore, &CKelvaraDlg::OnAddCore},
-    {ctl::kCalculate, &CKelvaraDlg::OnCalculate},
-    {ctl::kSave, &CKelvaraDlg::OnSave},
-    {ctl::kLoad, &CKelvaraDlg::OnLoad},
-};
 
 }  // namespace
 

@@ -36,6 +36,7 @@ struct CheckedRun {
     DesignInputs in;
     CalcReport report;
     DesignCheck check;
+    DesignCheck lean;  // without the output voltage at the FHA frequencies
 };
 
 // The database's bobbin of the test core: width, height and mean turn length, mm (0: none).
@@ -62,6 +63,7 @@ CheckedRun CheckOf(const std::vector<std::pair<std::string, std::string>>& overr
     core.lw = bobbin.lw;
     r.report = RunCalculation(r.in, core, m, TestWires());
     r.check = CheckDesign(r.in, r.report.results, core, m);
+    r.lean = CheckDesign(r.in, r.report.results, core, m, {.outputAtFhaFrequency = false});
     return r;
 }
 
@@ -121,6 +123,29 @@ TEST_P(WholeDesign, EveryRowHasTheReferenceNumbersAndStatus) {
     }
     EXPECT_EQ(r.check.errors, errors);
     EXPECT_EQ(r.check.warnings, warnings);
+
+    // The core adviser's lean check leaves the output voltage at the FHA
+    // frequencies unknown and changes nothing else it keeps: every status,
+    // every other number, the counts.
+    ASSERT_EQ(r.lean.rows.size(), r.check.rows.size());
+    EXPECT_EQ(r.lean.errors, r.check.errors);
+    EXPECT_EQ(r.lean.warnings, r.check.warnings);
+    for (size_t i = 0; i < r.check.rows.size(); ++i) {
+        const CheckRow& full = r.check.rows[i];
+        const CheckRow& lean = r.lean.rows[i];
+        SCOPED_TRACE(full.key);
+        EXPECT_EQ(lean.status, full.status);
+        ASSERT_EQ(lean.numbers.size(), full.numbers.size());
+        for (size_t k = 0; k < full.numbers.size(); ++k) {
+            if (full.numbers[k].name == "uAtFha") {
+                EXPECT_FALSE(lean.numbers[k].known());
+            } else if (full.numbers[k].known()) {
+                EXPECT_EQ(lean.numbers[k].value, full.numbers[k].value) << full.numbers[k].name;
+            } else {
+                EXPECT_FALSE(lean.numbers[k].known()) << full.numbers[k].name;
+            }
+        }
+    }
 }
 
 // clang-format off

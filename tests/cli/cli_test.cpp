@@ -690,6 +690,22 @@ TEST_F(Calc, EnglishRunsPrintTheNumbersOfTheRussianOnes) {
     EXPECT_EQ(statuses, (std::set<std::string>{"ok", "warning", "error", "unknown"}));
 }
 
+// The files kelvara-calc writes in English hold no Cyrillic either: the
+// report's headings, tables and pictures (the transfer characteristic, the
+// windings, both corners' waveforms), and the SPICE netlist's comments. The
+// test data's core and material names are Latin.
+TEST_F(Calc, EnglishFilesHoldNoCyrillic) {
+    const CalcRun r = RunCalc(data.program(), {"--lang", "en", "--report", "report.html", "--spice",
+                                               "design.cir", "design.sav"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    for (const char* file : {"report.html", "design.cir"}) {
+        SCOPED_TRACE(file);
+        const std::string text = testing::ReadBytes(data.program() / file);
+        ASSERT_FALSE(text.empty());
+        EXPECT_EQ(CyrillicIn(text), "");
+    }
+}
+
 // --report and --curve write their files and still print the results.
 TEST_F(Calc, ReportAndCurveFilesBesideTheUsualOutput) {
     const CalcRun r =
