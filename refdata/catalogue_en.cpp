@@ -765,11 +765,13 @@ constexpr CatalogueEntry kEntries[] = {
     {u"Рассчитано вариантов: {1} за {2} мс", u"Candidates calculated: {1} in {2} ms"},
     {u"Подбор сердечника", u"Core adviser"},
     {u"Каждый сердечник базы рассчитан с текущими исходными данными; зазор (или AL) подобран для "
-     u"каждого. Порядок: сначала без ошибок и предупреждений проверки, затем меньший объем "
-     u"сердечника и меньшие потери. Щелчок по заголовку сортирует.",
+     u"каждого. Порядок: сначала те, у которых модель во времени решена и переключение мягкое, "
+     u"затем без ошибок и предупреждений проверки, меньший объем сердечника и меньшие потери. "
+     u"Щелчок по заголовку сортирует.",
      u"Every core of the database is calculated with the present inputs, its gap (or AL) settled "
-     u"for it. Order: first those without errors and warnings of the check, then the smaller core "
-     u"volume and the lower losses. Click a heading to sort."},
+     u"for it. Order: first those whose time-domain model is solved and switches softly, then "
+     u"those without errors and warnings of the check, the smaller core volume and the lower "
+     u"losses. Click a heading to sort."},
 };
 
 }  // namespace

@@ -71,8 +71,8 @@
         <translation>all materials</translation>
     </message>
     <message>
-        <source>Каждый сердечник базы рассчитан с текущими исходными данными; зазор (или AL) подобран для каждого. Порядок: сначала без ошибок и предупреждений проверки, затем меньший объем сердечника и меньшие потери. Щелчок по заголовку сортирует.</source>
-        <translation>Every core of the database is calculated with the present inputs, its gap (or AL) settled for it. Order: first those without errors and warnings of the check, then the smaller core volume and the lower losses. Click a heading to sort.</translation>
+        <source>Каждый сердечник базы рассчитан с текущими исходными данными; зазор (или AL) подобран для каждого. Порядок: сначала те, у которых модель во времени решена и переключение мягкое, затем без ошибок и предупреждений проверки, меньший объем сердечника и меньшие потери. Щелчок по заголовку сортирует.</source>
+        <translation>Every core of the database is calculated with the present inputs, its gap (or AL) settled for it. Order: first those whose time-domain model is solved and switches softly, then those without errors and warnings of the check, the smaller core volume and the lower losses. Click a heading to sort.</translation>
     </message>
     <message>
         <source>Сердечник</source>

@@ -8,8 +8,11 @@
 #include <QLabel>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "ui/check_window.h"
@@ -77,12 +80,12 @@ AdviserWindow::AdviserWindow(QWidget* parent, CKelvaraDlg& dlg) : QDialog(parent
     top->addWidget(timing_);
     layout->addLayout(top);
 
-    auto* hint =
-        new QLabel(tr("Каждый сердечник базы рассчитан с текущими исходными данными; зазор "
-                      "(или AL) подобран для каждого. Порядок: сначала без ошибок и "
-                      "предупреждений проверки, затем меньший объем сердечника и меньшие "
-                      "потери. Щелчок по заголовку сортирует."),
-                   this);
+    auto* hint = new QLabel(
+        tr("Каждый сердечник базы рассчитан с текущими исходными данными; зазор "
+           "(или AL) подобран для каждого. Порядок: сначала те, у которых модель во времени решена "
+           "и переключение мягкое, затем без ошибок и предупреждений проверки, меньший объем "
+           "сердечника и меньшие потери. Щелчок по заголовку сортирует."),
+        this);
     hint->setWordWrap(true);
     layout->addWidget(hint);
 
@@ -117,6 +120,13 @@ AdviserWindow::AdviserWindow(QWidget* parent, CKelvaraDlg& dlg) : QDialog(parent
     const QFontMetrics fm(font());
     resize(fm.averageCharWidth() * 190, fm.height() * 36);
     Rank();
+    // Wide enough to show every column at once, as far as the screen allows.
+    const QMargins margins = layout->contentsMargins();
+    const int wanted = table_->horizontalHeader()->length() + 2 * table_->frameWidth() +
+                       table_->verticalScrollBar()->sizeHint().width() + margins.left() +
+                       margins.right();
+    const int room = screen() ? screen()->availableGeometry().width() : wanted;
+    resize(std::max(width(), std::min(wanted, room)), height());
 }
 
 void AdviserWindow::Rank() {

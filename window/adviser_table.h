@@ -35,8 +35,9 @@ inline constexpr int kAdviserVerdictColumn = 17;
 inline constexpr std::u16string_view kAdviserCaption = KELVARA_TR_NOOP(u"Подбор сердечника");
 inline constexpr std::u16string_view kAdviserHint = KELVARA_TR_NOOP(
     u"Каждый сердечник базы рассчитан с текущими исходными данными; зазор (или AL) подобран для "
-    u"каждого. Порядок: сначала без ошибок и предупреждений проверки, затем меньший объем "
-    u"сердечника и меньшие потери. Щелчок по заголовку сортирует.");
+    u"каждого. Порядок: сначала те, у которых модель во времени решена и переключение мягкое, "
+    u"затем без ошибок и предупреждений проверки, меньший объем сердечника и меньшие потери. "
+    u"Щелчок по заголовку сортирует.");
 
 // The column heads in the current language; the gap column names the AL when
 // the design gives AL.
