@@ -112,10 +112,12 @@ mkdir -p "$mime/mime/packages" "$work/files"
 cp "$usr/share/mime/packages/$app_id.xml" "$mime/mime/packages/"
 XDG_DATA_HOME="$mime" update-mime-database "$mime/mime"
 type_of() { XDG_DATA_HOME="$mime" gio info -a standard::content-type "$1" | sed -n 's/.*content-type: //p'; }
-# Every design key the program reads may begin a design file.
+# Every one of the 23 design keys may begin a design file (the later keys,
+# tdead, coss, ..., follow them and make no design file alone).
 python3 - "$work/calc.json" "$work/files" <<'EOF'
 import json, sys
-keys = json.load(open(sys.argv[1], encoding="utf-8"))["inputs"].keys()
+keys = list(json.load(open(sys.argv[1], encoding="utf-8"))["inputs"].keys())[:23]
+assert keys[0] == "core" and keys[-1] == "yes_d", keys
 for i, key in enumerate(keys):
     for j, sep in enumerate(["\t= 1", " = 1", "=1"]):
         with open(f"{sys.argv[2]}/key{i}_{j}.sav", "wb") as f:
