@@ -427,6 +427,25 @@ TransferPlot BuildTransferPlot(double kL, double Q, double xMin, double xMax, do
         size_t near = 0;
     };
     std::vector<Places> places;
+    // The places of a label set right of its mark: right of it, then left of
+    // it; level with it, then a label height up, down, two up, …; near the
+    // mark first.
+    const auto besideMark = [](const PlotRect& right) {
+        const PlotRect left = Moved(right, -2 * kLabelGap - right.Width(), 0);
+        const int step = right.Height() + kLabelSpacing;
+        Places p;
+        for (const auto& [from, to] :
+             {std::pair{0, kNearSteps}, {kNearSteps + 1, kMaxLabelSteps}}) {
+            for (const PlotRect& side : {right, left}) {
+                for (int k = from; k <= to; ++k) {
+                    p.rects.push_back(Moved(side, 0, k * step));
+                    if (k > 0) p.rects.push_back(Moved(side, 0, -k * step));
+                }
+            }
+            if (from == 0) p.near = p.rects.size();
+        }
+        return p;
+    };
 
     // The controller frequency: the lowest frequency the controller may
     // reach. A peak above the grid is marked on the grid's top line, so the
@@ -490,23 +509,7 @@ TransferPlot BuildTransferPlot(double kL, double Q, double xMin, double xMax, do
         mark.label =
             b.LeftMiddle(TrFormat(u"{1}{2} кГц ({3})", {name, FormatFixed(xf * Fr, 2), Tr(supply)}),
                          *xm + kLabelGap, *ym);
-        // Right of the cross, then left of it; level with it, then a label
-        // height up, down, two up, …; near the cross first.
-        const PlotRect right = mark.label.rect;
-        const PlotRect left = Moved(right, -2 * kLabelGap - right.Width(), 0);
-        const int step = right.Height() + kLabelSpacing;
-        Places p;
-        for (const auto& [from, to] :
-             {std::pair{0, kNearSteps}, {kNearSteps + 1, kMaxLabelSteps}}) {
-            for (const PlotRect& side : {right, left}) {
-                for (int k = from; k <= to; ++k) {
-                    p.rects.push_back(Moved(side, 0, k * step));
-                    if (k > 0) p.rects.push_back(Moved(side, 0, -k * step));
-                }
-            }
-            if (from == 0) p.near = p.rects.size();
-        }
-        places.push_back(std::move(p));
+        places.push_back(besideMark(mark.label.rect));
         plot.marks.push_back(std::move(mark));
     };
     cross(xMin, PlotMark::Kind::Fmin, u"Fmin=", KELVARA_TR_NOOP(u"Минимальное напряжение питания"));
@@ -530,21 +533,7 @@ TransferPlot BuildTransferPlot(double kL, double Q, double xMin, double xMax, do
         }
         mark.label = b.LeftMiddle(TrFormat(text, {FormatFixed(xf * Fr, 2)}), *xm + kLabelGap, *ym);
         mark.label.colour = PlotColour::Green;
-        const PlotRect right = mark.label.rect;
-        const PlotRect left = Moved(right, -2 * kLabelGap - right.Width(), 0);
-        const int step = right.Height() + kLabelSpacing;
-        Places p;
-        for (const auto& [from, to] :
-             {std::pair{0, kNearSteps}, {kNearSteps + 1, kMaxLabelSteps}}) {
-            for (const PlotRect& side : {right, left}) {
-                for (int k = from; k <= to; ++k) {
-                    p.rects.push_back(Moved(side, 0, k * step));
-                    if (k > 0) p.rects.push_back(Moved(side, 0, -k * step));
-                }
-            }
-            if (from == 0) p.near = p.rects.size();
-        }
-        places.push_back(std::move(p));
+        places.push_back(besideMark(mark.label.rect));
         plot.marks.push_back(std::move(mark));
     };
     diamond(options.xTdMin, PlotMark::Kind::FtdMin,

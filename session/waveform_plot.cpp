@@ -120,9 +120,10 @@ WaveformPlot BuildWaveformPlot(const CornerWaveform& c, double width, double hei
 
     // The scales, and the margins their labels need.
     const auto [vLo, vHi] = RangeOf(w.vMid);
-    const auto [a1, b1] = RangeOf(w.iLr);
-    const auto [a2, b2] = RangeOf(w.iLm);
-    const double iMax = std::max({std::abs(a1), std::abs(b1), std::abs(a2), std::abs(b2)});
+    const auto [primaryLo, primaryHi] = RangeOf(w.iLr);
+    const auto [magnetisingLo, magnetisingHi] = RangeOf(w.iLm);
+    const double iMax = std::max({std::abs(primaryLo), std::abs(primaryHi), std::abs(magnetisingLo),
+                                  std::abs(magnetisingHi)});
     const auto [cLo, cHi] = RangeOf(w.vCr);
     const double cMax = std::max(std::abs(cLo), std::abs(cHi));
     const auto [sLo, sHi] = RangeOf(w.iSec);
