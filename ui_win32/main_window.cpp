@@ -548,26 +548,8 @@ void MainWindow::OnStripClicked() {
 // --- Painting --------------------------------------------------------------------
 
 void MainWindow::DrawPicture(const DRAWITEMSTRUCT& item) {
-    const RECT& r = item.rcItem;
-    const int w = r.right - r.left, h = r.bottom - r.top;
-    if (w <= 0 || h <= 0) return;
-    // Drawn off screen and copied in one step.
-    const HDC memory = CreateCompatibleDC(item.hDC);
-    const HBITMAP bitmap = CreateCompatibleBitmap(item.hDC, w, h);
-    const HGDIOBJ old = SelectObject(memory, bitmap);
-    const RECT all{0, 0, w, h};
-    FillRect(memory, &all, GetSysColorBrush(COLOR_BTNFACE));
-    const TextView name = ShapePictureName(dlg_.inputs().shape, dlg_.inputs().add_by_size);
-    paintedPicture_ = W(name);
-    if (!name.empty()) {
-        Gdiplus::Graphics g(memory);
-        DrawSvg(g, ResourcePicture(paintedPicture_),
-                Gdiplus::RectF(0, 0, static_cast<Gdiplus::REAL>(w), static_cast<Gdiplus::REAL>(h)));
-    }
-    BitBlt(item.hDC, r.left, r.top, w, h, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
+    paintedPicture_ = W(ShapePictureName(dlg_.inputs().shape, dlg_.inputs().add_by_size));
+    DrawPictureItem(item, paintedPicture_, Dpi(), true);
 }
 
 void MainWindow::DrawStrip(const DRAWITEMSTRUCT& item) {

@@ -18,8 +18,14 @@ void CloseOnOk(Dialog& dialog, int id, int code) {
     if ((id == IDOK || id == IDCANCEL) && code == BN_CLICKED) dialog.EndModal(id);
 }
 
-// Draws a resource picture into an owner-drawn control: at its own size (a
-// DPI's worth of it) centred, or fitted when `fit`.
+RECT WidenedAboutCentre(const RECT& r, int width) {
+    const int twiceCentre = r.left + r.right;
+    const int left = (twiceCentre - width) / 2;
+    return RECT{left, r.top, left + width, r.bottom};
+}
+
+}  // namespace
+
 void DrawPictureItem(const DRAWITEMSTRUCT& item, std::wstring_view name, UINT dpi, bool fit) {
     const RECT& r = item.rcItem;
     const int w = r.right - r.left, h = r.bottom - r.top;
@@ -29,7 +35,7 @@ void DrawPictureItem(const DRAWITEMSTRUCT& item, std::wstring_view name, UINT dp
     const HGDIOBJ old = SelectObject(memory, bitmap);
     const RECT all{0, 0, w, h};
     FillRect(memory, &all, GetSysColorBrush(COLOR_BTNFACE));
-    {
+    if (!name.empty()) {
         Gdiplus::Graphics g(memory);
         const svg::Picture& picture = ResourcePicture(name);
         Gdiplus::SizeF size = PictureSize(picture, dpi);
@@ -44,14 +50,6 @@ void DrawPictureItem(const DRAWITEMSTRUCT& item, std::wstring_view name, UINT dp
     DeleteObject(bitmap);
     DeleteDC(memory);
 }
-
-RECT WidenedAboutCentre(const RECT& r, int width) {
-    const int twiceCentre = r.left + r.right;
-    const int left = (twiceCentre - width) / 2;
-    return RECT{left, r.top, left + width, r.bottom};
-}
-
-}  // namespace
 
 RECT FitCentredText(HWND control, RECT rect, bool wrap, int maxWidth) {
     const Text text = WindowText(control);

@@ -2,6 +2,8 @@
 // "О программе...", laid out from window/secondary_layout.h.
 #pragma once
 
+#include <string_view>
+
 #include "ui_win32/dialog.h"
 #include "window/text.h"
 
@@ -52,6 +54,12 @@ inline constexpr int kAboutDateId = 1003;
 void ShowHelp(HWND owner, const Text& text);
 void ShowCircuit(HWND owner);
 void ShowAbout(HWND owner);
+
+// Draws a resource picture (resources/<name>.svg) into an owner-drawn control,
+// off screen and copied in one step: at its own size (a DPI's worth of it)
+// centred, or fitted to the control when `fit`; an empty name leaves the
+// control blank.
+void DrawPictureItem(const DRAWITEMSTRUCT& item, std::wstring_view name, UINT dpi, bool fit);
 
 // Places a centred static text in `rect` (pixels) so that none of it is cut
 // off in a font wider than the layout was made for: one line widens about its
